@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tamo::controls {
+
+using Handler = std::function<void()>;
+
+// What every headless control shares: its component name, its label or caption, its hint,
+// enabled and visible. `revision` grows with every change a view must redraw, so a view
+// redraws only the controls whose revision moved.
+class Control {
+ public:
+  explicit Control(std::string name, std::string caption = {});
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  void set_caption(std::string caption);
+  const std::string& hint() const { return hint_; }
+  void set_hint(std::string hint);
+  bool enabled() const { return enabled_; }
+  void set_enabled(bool enabled);
+  bool visible() const { return visible_; }
+  void set_visible(bool visible);
+
+  std::uint64_t revision() const { return revision_; }
+
+ protected:
+  void changed() { ++revision_; }
+
+ private:
+  std::string name_;
+  std::string caption_;
+  std::string hint_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  std::uint64_t revision_ = 0;
+};
+
+// A plain label.
+class Label : public Control {
+ public:
+  using Control::Control;
+};
+
+// A group box or panel area; only its caption and visibility matter.
+class Group : public Control {
+ public:
+  using Control::Control;
+};
+
+class Button : public Control {
+ public:
+  using Control::Control;
+  // A press by the user: does nothing while the button is disabled or hidden.
+  void click();
+  Handler on_click;
+};
+
+class CheckBox : public Control {
+ public:
+  using Control::Control;
+  bool checked() const { return checked_; }
+  // Runs on_click when the state changes, whoever changes it.
+  void set_checked(bool checked);
+  Handler on_click;
+
+ private:
+  bool checked_ = false;
+};
+
+// The one keyboard focus of the application.
+class Focus {
+ public:
+  void set(const Control* control) {
+    current_ = control;
+    ++revision_;
+  }
+  const Control* current() const { return current_; }
+  bool on(const Control& control) const { return current_ == &control; }
+  std::uint64_t revision() const { return revision_; }
+
+ private:
+  const Control* current_ = nullptr;
+  std::uint64_t revision_ = 0;
+};
+
+}  // namespace tamo::controls

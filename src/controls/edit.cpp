@@ -1,0 +1,50 @@
+#include "controls/edit.h"
+
+#include <utility>
+
+namespace tamo::controls {
+
+std::size_t utf8_length(std::string_view s) {
+  std::size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::vector<std::string_view> utf8_chars(std::string_view s) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    std::size_t j = i + 1;
+    while (j < s.size() && (static_cast<unsigned char>(s[j]) & 0xC0) == 0x80) ++j;
+    out.push_back(s.substr(i, j - i));
+    i = j;
+  }
+  return out;
+}
+
+void Edit::set_text(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  changed();
+  if (on_change) on_change();
+}
+
+bool Edit::type_char(std::string_view ch) {
+  if (read_only_ || !enabled()) return false;
+  if (max_length_ != 0 && utf8_length(text_) >= max_length_) return false;
+  std::string piece = ch == "\n" && !line_break().empty() ? line_break() : std::string(ch);
+  set_text(text_ + piece);
+  return true;
+}
+
+void Edit::type(std::string_view s) {
+  for (std::string_view ch : utf8_chars(s)) type_char(ch);
+}
+
+void Edit::user_set_text(std::string text) {
+  if (read_only_ || !enabled()) return;
+  set_text(std::move(text));
+}
+
+}  // namespace tamo::controls

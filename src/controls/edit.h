@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/control.h"
+
+namespace tamo::controls {
+
+// A one-line edit. Setting a text runs on_change only when the text really changes; the
+// length limit (in characters) binds typing only, never text set by the program.
+class Edit : public Control {
+ public:
+  using Control::Control;
+
+  const std::string& text() const { return text_; }
+  void set_text(std::string text);
+
+  std::size_t max_length() const { return max_length_; }  // 0: no limit
+  void set_max_length(std::size_t n) { max_length_ = n; }
+  bool read_only() const { return read_only_; }
+  void set_read_only(bool r) { read_only_ = r; }
+
+  // The user types one character (one UTF-8 sequence) at the end of the text; refused
+  // when the limit is reached. Returns whether it was taken.
+  bool type_char(std::string_view ch);
+  // Types a whole string one character at a time, as keystrokes.
+  void type(std::string_view s);
+  // The user replaced the whole text at once (paste, delete, a view's edit).
+  void user_set_text(std::string text);
+
+  Handler on_change;
+
+ protected:
+  virtual std::string line_break() const { return {}; }
+
+ private:
+  std::string text_;
+  std::size_t max_length_ = 0;
+  bool read_only_ = false;
+};
+
+// A multi-line memo: its text holds its lines joined by CR LF.
+class Memo : public Edit {
+ public:
+  using Edit::Edit;
+  void clear_lines() { set_text({}); }
+
+ protected:
+  // Typing "\n" into a memo breaks the line.
+  std::string line_break() const override { return "\r\n"; }
+};
+
+// Number of characters of a UTF-8 text.
+std::size_t utf8_length(std::string_view s);
+// The characters of a UTF-8 text, each as its byte sequence.
+std::vector<std::string_view> utf8_chars(std::string_view s);
+
+}  // namespace tamo::controls

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/control.h"
+
+namespace tamo::controls {
+
+// A list box: items (sorted by byte order when asked), one selected row or none (-1).
+class ListBox : public Control {
+ public:
+  ListBox(std::string name, std::string caption = {}, bool sorted = false);
+
+  const std::vector<std::string>& items() const { return items_; }
+  std::size_t count() const { return items_.size(); }
+  bool sorted() const { return sorted_; }
+
+  // Adds an item (at its sorted place when sorted, else at the end); returns its index.
+  int add(std::string item);
+  void remove(int index);
+  void clear();
+  // First row equal to the text, or -1.
+  int index_of(std::string_view text) const;
+
+  int selected() const { return selected_; }
+  // Program-made selection; an index outside the rows selects none.
+  virtual void select(int index);
+  std::string selected_text() const;
+  // The user picks a row: selects it and runs on_select.
+  void user_select(int index);
+
+  Handler on_select;
+
+ protected:
+  void set_selected(int index);
+
+ private:
+  std::vector<std::string> items_;
+  bool sorted_;
+  int selected_ = -1;
+};
+
+// A combo box. Editable: a free text with a list of choices, on_change on every text
+// change; picking a choice sets the text. Drop-down list: the text is the selected item's.
+class ComboBox : public ListBox {
+ public:
+  enum class Style { editable, drop_down_list };
+  ComboBox(std::string name, std::string caption, Style style, bool sorted = false);
+
+  Style style() const { return style_; }
+  std::string text() const;
+  // Editable: sets the text (on_change when it differs). Drop-down list: selects the
+  // equal item, or none.
+  void set_text(std::string text);
+  void select(int index) override;
+
+  std::size_t max_length() const { return max_length_; }
+  void set_max_length(std::size_t n) { max_length_ = n; }
+  bool type_char(std::string_view ch);
+  void type(std::string_view s);
+  void user_set_text(std::string text);
+
+  Handler on_change;
+
+ private:
+  Style style_;
+  std::string text_;  // editable only
+  std::size_t max_length_ = 0;
+};
+
+// A radio group: items and the chosen index; -1 is none.
+class RadioGroup : public Control {
+ public:
+  RadioGroup(std::string name, std::string caption, std::vector<std::string> items,
+             int columns = 1);
+  const std::vector<std::string>& items() const { return items_; }
+  int columns() const { return columns_; }
+  int index() const { return index_; }
+  // Above the last item clamps to the last, below 0 selects none; on_click runs when the
+  // index changes.
+  void set_index(int index);
+  Handler on_click;
+
+ private:
+  std::vector<std::string> items_;
+  int columns_;
+  int index_ = -1;
+};
+
+}  // namespace tamo::controls

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamo {
+
+// One (key, value) pair of a keyed property list.
+struct dmixed {
+  std::string key;
+  std::string value;
+
+  friend bool operator==(const dmixed&, const dmixed&) = default;
+};
+
+// Ordered (key, value) list with unique keys; insertion order is display and file order.
+class MixedList {
+ public:
+  using const_iterator = std::vector<dmixed>::const_iterator;
+
+  const_iterator begin() const { return entries_.begin(); }
+  const_iterator end() const { return entries_.end(); }
+  std::size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+  const dmixed& operator[](std::size_t i) const { return entries_[i]; }
+
+  friend bool operator==(const MixedList&, const MixedList&) = default;
+
+ private:
+  friend void add_mixed(MixedList&, std::string_view, std::string_view);
+  friend void delete_mixed(MixedList&, std::string_view);
+  friend void clear_mixed(MixedList&);
+  std::vector<dmixed> entries_;
+};
+
+// The marker that ends a list in the work file; never accepted as a key.
+inline constexpr std::string_view kMixedEnd = "MIXEDEND";
+
+void add_mixed(MixedList& list, std::string_view key, std::string_view value);
+// Value of the first entry with that key, or the empty string.
+std::string query_mixed(const MixedList& list, std::string_view key);
+// Removes the entry unless query_mixed yields the empty string for it.
+void delete_mixed(MixedList& list, std::string_view key);
+void clear_mixed(MixedList& list);
+void copy_mixed(const MixedList& source, MixedList& destination);
+
+bool strtob(std::string_view s);
+std::string btostr(bool b);
+
+}  // namespace tamo

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace tamo {
+
+struct StringHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+// An ordered list of records (creation order) with an index by file name, so that
+// lookups stay fast in works of tens of thousands of records. Records have stable
+// addresses for as long as they are in the list.
+template <class Record>
+class RecordList {
+  struct Slot {
+    std::unique_ptr<Record> record;
+    std::uint64_t seq;  // list order: records only ever join at the tail
+  };
+
+ public:
+  class iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = Record;
+    using difference_type = std::ptrdiff_t;
+    using pointer = Record*;
+    using reference = Record&;
+
+    iterator() = default;
+    explicit iterator(typename std::vector<Slot>::const_iterator it) : it_(it) {}
+    Record& operator*() const { return *it_->record; }
+    Record* operator->() const { return it_->record.get(); }
+    iterator& operator++() {
+      ++it_;
+      return *this;
+    }
+    iterator operator++(int) {
+      iterator old = *this;
+      ++it_;
+      return old;
+    }
+    friend bool operator==(const iterator&, const iterator&) = default;
+
+   private:
+    typename std::vector<Slot>::const_iterator it_;
+  };
+
+  RecordList() = default;
+  RecordList(const RecordList& other) { *this = other; }
+  RecordList& operator=(const RecordList& other) {
+    if (this == &other) return *this;
+    clear();
+    for (const Record& r : other) *add(r.filename) = r;
+    return *this;
+  }
+  RecordList(RecordList&&) noexcept = default;
+  RecordList& operator=(RecordList&&) noexcept = default;
+
+  iterator begin() const { return iterator(slots_.begin()); }
+  iterator end() const { return iterator(slots_.end()); }
+  std::size_t size() const { return slots_.size(); }
+  bool empty() const { return slots_.empty(); }
+  Record* head() const { return slots_.empty() ? nullptr : slots_.front().record.get(); }
+  Record* last() const { return slots_.empty() ? nullptr : slots_.back().record.get(); }
+  Record& operator[](std::size_t i) const { return *slots_[i].record; }
+
+  // Links a new record with the given file name at the tail.
+  Record* add(std::string filename) {
+    auto record = std::make_unique<Record>();
+    record->filename = std::move(filename);
+    Record* raw = record.get();
+    std::uint64_t seq = next_seq_++;
+    by_name_[raw->filename].push_back({seq, raw});
+    slots_.push_back({std::move(record), seq});
+    return raw;
+  }
+
+  // The last record in list order with that file name, or none.
+  Record* find_last(std::string_view name) const {
+    auto it = by_name_.find(name);
+    if (it == by_name_.end() || it->second.empty()) return nullptr;
+    return it->second.back().second;
+  }
+  bool contains(std::string_view name) const { return find_last(name) != nullptr; }
+  // Every record with that name, in list order.
+  std::vector<Record*> all_named(std::string_view name) const {
+    std::vector<Record*> out;
+    auto it = by_name_.find(name);
+    if (it != by_name_.end())
+      for (const auto& [seq, rec] : it->second) out.push_back(rec);
+    return out;
+  }
+
+  void rename(Record& record, std::string name) {
+    std::uint64_t seq = unindex(record);
+    record.filename = std::move(name);
+    auto& named = by_name_[record.filename];
+    auto pos = std::lower_bound(named.begin(), named.end(), std::make_pair(seq, &record),
+                                [](const auto& a, const auto& b) { return a.first < b.first; });
+    named.insert(pos, {seq, &record});
+  }
+
+  // Unlinks and destroys the record; a pointer not in the list is ignored.
+  void erase(const Record* record) {
+    auto it = std::find_if(slots_.begin(), slots_.end(),
+                           [record](const Slot& s) { return s.record.get() == record; });
+    if (it == slots_.end()) return;
+    unindex(*it->record);
+    slots_.erase(it);
+  }
+
+  void clear() {
+    slots_.clear();
+    by_name_.clear();
+  }
+
+ private:
+  std::uint64_t unindex(Record& record) {
+    auto& named = by_name_[record.filename];
+    auto it = std::find_if(named.begin(), named.end(),
+                           [&record](const auto& p) { return p.second == &record; });
+    std::uint64_t seq = it->first;
+    named.erase(it);
+    if (named.empty()) by_name_.erase(record.filename);
+    return seq;
+  }
+
+  std::vector<Slot> slots_;
+  std::unordered_map<std::string, std::vector<std::pair<std::uint64_t, Record*>>, StringHash,
+                     std::equal_to<>>
+      by_name_;
+  std::uint64_t next_seq_ = 0;
+};
+
+}  // namespace tamo

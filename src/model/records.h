@@ -1,0 +1,110 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/mixed_list.h"
+
+namespace tamo {
+
+// Field names follow the work-file keys; `short` and `long` carry a trailing
+// underscore because they are C++ keywords.
+// A record's `filename` is set only through its RecordList, which indexes it.
+
+struct droom {
+  std::string filename;
+  std::string short_;
+  std::string long_;  // lines joined by CR LF
+  std::string listendefault;
+  std::string smelldefault;
+  MixedList items;
+  MixedList smell;
+  MixedList listen;
+  MixedList search;
+  MixedList properties;
+  MixedList contents;
+  MixedList exits;
+  MixedList doors;
+  MixedList keys;
+  MixedList guard;
+
+  friend bool operator==(const droom&, const droom&) = default;
+};
+
+struct dmons {
+  std::string filename;
+  std::string name;
+  std::string short_;
+  std::string long_;
+  MixedList ids;
+  std::string race;
+  std::string gender;
+  std::string class1;
+  std::string class2;
+  std::string class3;
+  std::string level;
+  std::string alignment;
+  std::string aggressive;
+  std::string money;
+  std::string speed;
+  std::string spemspeed;
+  MixedList speech;
+  MixedList emote;
+  MixedList equipment;
+
+  friend bool operator==(const dmons&, const dmons&) = default;
+};
+
+struct ditem {
+  std::string filename;
+  std::string name;
+  std::string short_;
+  std::string long_;
+  MixedList ids;
+  std::string minlevel;
+  std::string rarity;
+  std::string weight;
+  std::string value;
+  std::string itemtype;
+  std::string is_weapon;
+  std::string invisitem;
+  std::string wc1;
+  std::string wc2;
+  std::string two_handed;
+  std::string my_mess;
+  std::string your_mess;
+  std::string strength;
+  MixedList antis;
+  // The fourteen bonus fields.
+  std::string hp;
+  std::string mp;
+  std::string sp;
+  std::string tb;
+  std::string sb;
+  std::string ac;
+  std::string magi;
+  std::string meri;
+  std::string ero;
+  std::string allo;
+  std::string ugyi;
+  std::string iq;
+  std::string bolcsi;
+  std::string kari;
+
+  friend bool operator==(const ditem&, const ditem&) = default;
+};
+
+inline constexpr std::size_t kBonusCount = 14;
+
+// The bonus fields in record order (hp, mp, sp, tb, sb, ac, magi, meri, ero, allo, ugyi, iq,
+// bolcsi, kari), so that code walking all fourteen names each one once.
+inline std::array<std::string*, kBonusCount> bonus_fields(ditem& i) {
+  return {&i.hp,   &i.mp,  &i.sp,   &i.tb,   &i.sb, &i.ac,     &i.magi,
+          &i.meri, &i.ero, &i.allo, &i.ugyi, &i.iq, &i.bolcsi, &i.kari};
+}
+inline std::array<const std::string*, kBonusCount> bonus_fields(const ditem& i) {
+  return {&i.hp,   &i.mp,  &i.sp,   &i.tb,   &i.sb, &i.ac,     &i.magi,
+          &i.meri, &i.ero, &i.allo, &i.ugyi, &i.iq, &i.bolcsi, &i.kari};
+}
+
+}  // namespace tamo
