@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tamo::workfile {
+
+// Windows-1250 bytes to UTF-8; every byte has a character (the five unassigned ones map to
+// the C1 code points of the same value), so any file round-trips byte for byte.
+std::string cp1250_to_utf8(std::string_view bytes);
+// UTF-8 to Windows-1250; a character the code page cannot hold becomes "?".
+std::string utf8_to_cp1250(std::string_view text);
+// The text as it will be saved: characters Windows-1250 cannot hold become "?".
+std::string cp1250_safe(std::string_view text);
+
+}  // namespace tamo::workfile

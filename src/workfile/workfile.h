@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/work.h"
+
+namespace tamo::workfile {
+
+// The creator-data refusals, in their order of checking.
+inline constexpr std::string_view kMsgNoProject = "Nincs munkanév megadva!";
+inline constexpr std::string_view kMsgNoName = "Nincs készítőnév megadva!";
+inline constexpr std::string_view kMsgNoMail = "Nincs e-mail cím megadva!";
+
+// The lines of the work file for this work, in file order (UTF-8, no line ends).
+std::vector<std::string> work_lines(const Work& work);
+// The file's bytes: Windows-1250, CR LF after every line.
+std::string encode_lines(const std::vector<std::string>& lines);
+
+struct SaveResult {
+  bool saved = false;
+  // A creator-data refusal, or the failure to create or write the file (naming it).
+  std::optional<std::string> message;
+  std::filesystem::path path;  // the file written, when saved
+};
+// Checks the creator data, then writes `project` + ".tamo" into the folder, replacing an
+// earlier file only once the new one is whole.
+SaveResult savetamo(const Work& work, const std::filesystem::path& folder);
+
+// "Ment és kilép": fills an empty work name, author name and e-mail address with
+// placeholders; they stay in the work.
+void apply_exit_defaults(Work& work);
+bool has_records(const Work& work);
+
+struct LoadResult {
+  // Messages shown while loading, in order (the bad work name, an early end, ...).
+  std::vector<std::string> messages;
+  // False when the file could not be opened or ended before its records did.
+  bool complete = true;
+};
+// Reads the file into the work, which the caller has emptied.
+LoadResult loadfile(Work& work, const std::filesystem::path& path);
+
+}  // namespace tamo::workfile
