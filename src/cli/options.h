@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tamo::cli {
+
+enum class ColorMode { automatic, always, never };
+
+struct CheckCommand {
+  std::vector<std::string> files;
+  bool json = false;
+};
+
+struct PlayCommand {
+  std::string file;
+  std::optional<std::string> start_room;
+  ColorMode color = ColorMode::automatic;
+};
+
+struct ResaveCommand {
+  std::string file;
+  std::string out_dir = ".";
+};
+
+struct HelpCommand {};
+
+// A usage error: the one-line message to print.
+struct UsageError {
+  std::string message;
+};
+
+using Command = std::variant<CheckCommand, PlayCommand, ResaveCommand, HelpCommand, UsageError>;
+
+Command parse_command_line(const std::vector<std::string>& args);
+
+// The usage text printed by "tamo-cli --help".
+const char* usage_text();
+
+inline constexpr int kExitUsage = 64;
+
+}  // namespace tamo::cli
