@@ -27,7 +27,13 @@ std::int64_t cut(long double x) {
 WorkingValues gather(const ItemValues& item) {
   WorkingValues w;
   w.L = str2int(item.minlevel);
-  for (std::size_t i = 0; i < kBonusCount; ++i) w.bonus[i] = read_bonus(item.bonuses[i]);
+  // Read in this order so that of two broken texts the same one is named every time.
+  for (Bonus b :
+       {Bonus::ero, Bonus::allo, Bonus::ugyi, Bonus::iq, Bonus::bolcsi, Bonus::kari, Bonus::tb,
+        Bonus::sb, Bonus::hp, Bonus::mp, Bonus::sp, Bonus::ac, Bonus::magi, Bonus::meri}) {
+    const auto i = static_cast<std::size_t>(b);
+    w.bonus[i] = read_bonus(item.bonuses[i]);
+  }
   w.ATTR = w[Bonus::ero] + w[Bonus::allo] + w[Bonus::ugyi] + w[Bonus::iq] + w[Bonus::bolcsi] +
            w[Bonus::kari];
   w.TBSB = w[Bonus::tb] + w[Bonus::sb];

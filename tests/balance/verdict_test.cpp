@@ -203,6 +203,29 @@ TEST(Verdict, NumberTextThatIsNotANumberThrows) {
                ConversionError);
 }
 
+std::string broken_text(const ItemValues& values) {
+  try {
+    balance(values);
+  } catch (const ConversionError& e) {
+    return e.text();
+  }
+  return "";
+}
+
+TEST(Verdict, NamesTheFirstBrokenTextInReadingOrder) {
+  Item item = armour("gyuru", "1x", "2x", "3");
+  item.bonus({{Bonus::hp, "99999999991"}, {Bonus::ero, "99999999992"}}).rarity("4x");
+  EXPECT_EQ(broken_text(item.values), "1x");
+  item.level("1");
+  EXPECT_EQ(broken_text(item.values), "99999999992");
+  item.bonus({{Bonus::ero, ""}});
+  EXPECT_EQ(broken_text(item.values), "99999999991");
+  item.bonus({{Bonus::hp, ""}});
+  EXPECT_EQ(broken_text(item.values), "4x");
+  item.rarity("");
+  EXPECT_EQ(broken_text(item.values), "2x");
+}
+
 TEST(Verdict, AbsurdNumbersGiveAVerdict) {
   const char* huge = "2147483647";
   Item item = weapon("zuzo", huge, huge, huge, huge, huge);
