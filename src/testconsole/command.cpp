@@ -8,8 +8,12 @@ namespace tamo::testconsole {
 namespace {
 
 // What Enter reads from the input line: its last line without blanks and control
-// characters at either end.
+// characters at either end. A final line break ends the last line; it starts no new one.
 std::string_view typed_command(std::string_view input) {
+  if (input.ends_with("\r\n"))
+    input.remove_suffix(2);
+  else if (input.ends_with('\r') || input.ends_with('\n'))
+    input.remove_suffix(1);
   std::size_t line_break = input.find_last_of("\r\n");
   if (line_break != std::string_view::npos) input.remove_prefix(line_break + 1);
   auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };

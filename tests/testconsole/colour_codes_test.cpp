@@ -39,9 +39,15 @@ TEST(ColourCodeTable, HasTheFortySixEntriesInOrder) {
 
 TEST(QuerySzinkod, AnswersOnlyForAnExactCode) {
   const std::pair<std::string, Rgb> cases[] = {
-      {"%^RED%^", 0xAA0000},         {"%^BOLD%^%^GREEN%^", 0x00FF00}, {"%^CYAN%^BOLD%^", 0x00FFFF},
-      {"%^WHITE%^", 0xC0C0C0},       {"%^BOLD%^WHITE%^", 0xFFFFFF},   {"%^BOLD%^", 0},
-      {"%^red%^", 0},                {"%^RED%^ ", 0},                  {"%^PINK%^", 0},
+      {"%^RED%^", 0xAA0000},
+      {"%^BOLD%^%^GREEN%^", 0x00FF00},
+      {"%^CYAN%^BOLD%^", 0x00FFFF},
+      {"%^WHITE%^", 0xC0C0C0},
+      {"%^BOLD%^WHITE%^", 0xFFFFFF},
+      {"%^BOLD%^", 0},
+      {"%^red%^", 0},
+      {"%^RED%^ ", 0},
+      {"%^PINK%^", 0},
       {"", 0},
   };
   for (const auto& [text, colour] : cases) EXPECT_EQ(query_szinkod(text), colour) << text;

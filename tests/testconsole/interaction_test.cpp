@@ -11,15 +11,24 @@ using Lines = std::vector<std::string>;
 
 TEST(HolViseli, PhraseByItemType) {
   const std::pair<std::string, std::string> cases[] = {
-      {"szuro", "megfogva"},           {"zuzo", "megfogva"},
-      {"vago", "megfogva"},            {"ij", "haton viselve"},
-      {"pajzs", "pajzskent viselve"},  {"pancel", "torzson viselve"},
-      {"sisak", "fejen viselve"},      {"gyuru", "ujjon viselve"},
-      {"nyaklanc", "nyak korul viselve"}, {"kopeny", "torzs korul viselve"},
-      {"alkarpancel", "karon viselve"}, {"karkoto", "csuklon viselve"},
-      {"kesztyu", "kezen viselve"},    {"csizma", "labfejen viselve"},
-      {"ov", "ovkent viselve"},        {"nadrag", "labon viselve"},
-      {"", "mittomen hogyan hasznalja"}, {"Pajzs", "mittomen hogyan hasznalja"},
+      {"szuro", "megfogva"},
+      {"zuzo", "megfogva"},
+      {"vago", "megfogva"},
+      {"ij", "haton viselve"},
+      {"pajzs", "pajzskent viselve"},
+      {"pancel", "torzson viselve"},
+      {"sisak", "fejen viselve"},
+      {"gyuru", "ujjon viselve"},
+      {"nyaklanc", "nyak korul viselve"},
+      {"kopeny", "torzs korul viselve"},
+      {"alkarpancel", "karon viselve"},
+      {"karkoto", "csuklon viselve"},
+      {"kesztyu", "kezen viselve"},
+      {"csizma", "labfejen viselve"},
+      {"ov", "ovkent viselve"},
+      {"nadrag", "labon viselve"},
+      {"", "mittomen hogyan hasznalja"},
+      {"Pajzs", "mittomen hogyan hasznalja"},
   };
   for (const auto& [type, phrase] : cases) EXPECT_EQ(hol_viseli(type), phrase) << type;
 }
@@ -123,11 +132,8 @@ TEST_F(Interaction, LooksAtRoomDetailsAndItemsByExactId) {
   add_mixed(here->contents, "nevtelen", "1");
   ork();
   const std::pair<std::string, std::string> cases[] = {
-      {"fal", "Repedezett fal."},
-      {"kard", "Eles kard."},
-      {"Kard", ""},
-      {"nevtelen", ""},
-      {" fal", ""},
+      {"fal", "Repedezett fal."}, {"kard", "Eles kard."}, {"Kard", ""},
+      {"nevtelen", ""},           {" fal", ""},
   };
   for (const auto& [arg, result] : cases) EXPECT_EQ(console.param_fv("nez", arg), result) << arg;
   // A creature id wins over a room detail of the same word.

@@ -105,7 +105,8 @@ TEST(Output, AColourCarriesAcrossALineBreak) {
 TEST(Output, PiecesBeyondTheSpanSlotsKeepTheirColour) {
   Output out;
   std::string text;
-  for (int i = 0; i < 60; ++i) text += (i % 2 ? "%^RED%^" : "%^BLUE%^") + std::string(1, 'a' + i % 26);
+  for (int i = 0; i < 60; ++i)
+    text += (i % 2 ? "%^RED%^" : "%^BLUE%^") + std::string(1, 'a' + i % 26);
   out.add_text(text, kSilver);
   const ConsoleLine& line = out.lines().back();
   ASSERT_EQ(line.text.size(), 60u);
@@ -125,8 +126,7 @@ TEST(Output, AddToLastLineRecordsSpansUntilTheSlotsRunOut) {
   EXPECT_EQ(out.lines().back().text.size(), 105u);
   out.make_szin();
   for (const ColourSpan& s : out.spans()) EXPECT_EQ(s.length, 0u);
-  EXPECT_EQ(out.lines().back().runs,
-            (std::vector<ColourRun>{{0, 1, kSilver}, {1, 104, kTeal}}));
+  EXPECT_EQ(out.lines().back().runs, (std::vector<ColourRun>{{0, 1, kSilver}, {1, 104, kTeal}}));
 }
 
 TEST(Output, LinesSinceAPointSurviveClearing) {

@@ -11,7 +11,7 @@ using Lines = std::vector<std::string>;
 
 TEST(Szamtoiras, WordsUpToTwelveThenSok) {
   const std::pair<std::int64_t, std::string> cases[] = {
-      {0, "Nulla"}, {1, "Egy"},  {2, "Ketto"},  {5, "Ot"},          {10, "Tiz"},
+      {0, "Nulla"},     {1, "Egy"},         {2, "Ketto"}, {5, "Ot"},    {10, "Tiz"},
       {11, "Tizenegy"}, {12, "Tizenketto"}, {13, "Sok "}, {-1, "Sok "}, {2147483647, "Sok "},
   };
   for (const auto& [n, word] : cases) EXPECT_EQ(szamtoiras(n), word) << n;
@@ -66,24 +66,24 @@ TEST_F(RoomView, ListsContentsWithTheirCountsInRoomOrder) {
   creature("ketszer").short_ = "Elso";
   creature("ketszer").short_ = "Masodik";
   const std::pair<std::string, std::string> contents[] = {
-      {"kard", "2"}, {"ork", "1"}, {"senki", "5"}, {"ketszer", "0"},
-      {"ork", "1"},  // a repeated key only updates the entry
+      {"kard", "2"},    {"ork", "1"}, {"senki", "5"},
+      {"ketszer", "0"}, {"ork", "1"},  // a repeated key only updates the entry
   };
   for (const auto& [k, v] : contents) add_mixed(r.contents, k, v);
   work.current_room = &r;
   console.describe_current_room();
   Lines lines = texts();
-  EXPECT_EQ(Lines(lines.begin() + 7, lines.end()),
-            (Lines{"Ketto Egy kardhal", "Ketto Egy kard", "Egy ork", "Nulla Elso", "Nulla Masodik",
-                   ""}));
+  EXPECT_EQ(
+      Lines(lines.begin() + 7, lines.end()),
+      (Lines{"Ketto Egy kardhal", "Ketto Egy kard", "Egy ork", "Nulla Elso", "Nulla Masodik", ""}));
   EXPECT_EQ(colour_of(7), kBrightRed);
 }
 
 TEST_F(RoomView, OnlyTheExactTextOneGoesWithoutANumberWord) {
   const std::pair<std::string, std::string> cases[] = {
-      {"1", "Ork"},           {"01", "Egy Ork"},       {"2", "Ketto Ork"}, {"0", "Nulla Ork"},
-      {"12", "Tizenketto Ork"}, {"13", "Sok  Ork"},    {"-3", "Sok  Ork"},
-      {"", "Nulla Ork"},
+      {"1", "Ork"},       {"01", "Egy Ork"},        {"2", "Ketto Ork"},
+      {"0", "Nulla Ork"}, {"12", "Tizenketto Ork"}, {"13", "Sok  Ork"},
+      {"-3", "Sok  Ork"}, {"", "Nulla Ork"},
   };
   droom& r = room("terem");
   creature("ork").short_ = "Ork";
