@@ -114,6 +114,18 @@ TEST(Output, PiecesBeyondTheSpanSlotsKeepTheirColour) {
     EXPECT_EQ(line.colour_at(i), i % 2 ? 0xAA0000u : 0x0000AAu) << i;
 }
 
+TEST(Output, PrintsALineWithAHundredThousandCodes) {
+  Output out;
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += i % 2 ? "%^RED%^x" : "%^BOLD%^BLUE%^y";
+  out.add_text(text, kSilver);
+  const ConsoleLine& line = out.lines().back();
+  ASSERT_EQ(line.text.size(), 100000u);
+  EXPECT_EQ(line.colour_at(0), 0x0000FFu);
+  EXPECT_EQ(line.colour_at(99999), 0xAA0000u);
+  EXPECT_EQ(line.runs.size(), 100000u);
+}
+
 TEST(Output, AddToLastLineRecordsSpansUntilTheSlotsRunOut) {
   Output out;
   out.add_text("x", kSilver);

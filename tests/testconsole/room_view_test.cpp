@@ -83,7 +83,7 @@ TEST_F(RoomView, OnlyTheExactTextOneGoesWithoutANumberWord) {
   const std::pair<std::string, std::string> cases[] = {
       {"1", "Ork"},       {"01", "Egy Ork"},        {"2", "Ketto Ork"},
       {"0", "Nulla Ork"}, {"12", "Tizenketto Ork"}, {"13", "Sok  Ork"},
-      {"-3", "Sok  Ork"}, {"", "Nulla Ork"},
+      {"-3", "Sok  Ork"}, {"", "Nulla Ork"},        {"2147483647", "Sok  Ork"},
   };
   droom& r = room("terem");
   creature("ork").short_ = "Ork";
