@@ -11,15 +11,15 @@ namespace {
 
 constexpr std::string_view kBreak = "\r\n";
 
-bool has_key(const MixedList& list, std::string_view key) {
-  return std::any_of(list.begin(), list.end(), [key](const dmixed& e) { return e.key == key; });
-}
-
 // The value of the entry with that key, or nothing; a key present with an empty value still
 // counts as a match.
 const std::string* find_value(const MixedList& list, std::string_view key) {
   auto it = std::find_if(list.begin(), list.end(), [key](const dmixed& e) { return e.key == key; });
   return it == list.end() ? nullptr : &it->value;
+}
+
+bool has_key(const MixedList& list, std::string_view key) {
+  return find_value(list, key) != nullptr;
 }
 
 }  // namespace
