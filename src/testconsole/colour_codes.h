@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamo::testconsole {
+
+// A display colour as 0xRRGGBB. No colour code has the value 0, so 0 means "not a code".
+using Rgb = std::uint32_t;
+
+inline constexpr Rgb kSilver = 0xC0C0C0;
+inline constexpr Rgb kBrightRed = 0xFF0000;
+inline constexpr Rgb kBrightBlue = 0x0000FF;
+inline constexpr Rgb kGreen = 0x008000;
+inline constexpr Rgb kOlive = 0x808000;
+inline constexpr Rgb kTeal = 0x008080;
+
+struct ColourCode {
+  std::string text;
+  Rgb colour;
+};
+
+inline constexpr std::size_t kColourCodeCount = 46;
+
+// The game's colour codes; the order decides which code wins where several start at one place.
+const std::array<ColourCode, kColourCodeCount>& colour_codes();
+
+// The colour of a text that is exactly one code, or 0.
+Rgb query_szinkod(std::string_view text);
+
+bool contains_colour_code(std::string_view text);
+
+// Splits a text into plain pieces and codes: each code is preceded by the (possibly empty)
+// text before it, and a non-empty remainder ends the list.
+std::vector<std::string> darabol(std::string_view text);
+
+}  // namespace tamo::testconsole
