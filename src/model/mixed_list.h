@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tamo {
@@ -25,13 +27,29 @@ class MixedList {
   bool empty() const { return entries_.empty(); }
   const dmixed& operator[](std::size_t i) const { return entries_[i]; }
 
-  friend bool operator==(const MixedList&, const MixedList&) = default;
+  friend bool operator==(const MixedList& a, const MixedList& b) {
+    return a.entries_ == b.entries_;
+  }
+
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+  // Position of the entry with that key, or npos.
+  std::size_t find(std::string_view key) const;
 
  private:
   friend void add_mixed(MixedList&, std::string_view, std::string_view);
   friend void delete_mixed(MixedList&, std::string_view);
   friend void clear_mixed(MixedList&);
+  friend void copy_mixed(const MixedList&, MixedList&);
+
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  // Long lists (files may hold any number of entries) are searched through a key index,
+  // built on demand and dropped whenever entries move.
+  static constexpr std::size_t kIndexFrom = 32;
   std::vector<dmixed> entries_;
+  mutable std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> index_;
 };
 
 // The marker that ends a list in the work file; never accepted as a key.

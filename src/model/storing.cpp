@@ -80,18 +80,20 @@ bool delete_room(Work& work, std::string_view name) {
   return true;
 }
 
+// The references go only with a record of that name: a name that is no creature (or no
+// item) may well name something else in the rooms' contents.
 bool delete_mons(Work& work, std::string_view name) {
-  for (droom& room : work.rooms) delete_mixed(room.contents, name);
   dmons* mons = work.monsters.find_last(name);
   if (!mons) return false;
+  for (droom& room : work.rooms) delete_mixed(room.contents, name);
   work.monsters.erase(mons);
   return true;
 }
 
 bool delete_item(Work& work, std::string_view name) {
-  for (dmons& mons : work.monsters) delete_mixed(mons.equipment, name);
   ditem* item = work.items.find_last(name);
   if (!item) return false;
+  for (dmons& mons : work.monsters) delete_mixed(mons.equipment, name);
   work.items.erase(item);
   return true;
 }

@@ -84,6 +84,26 @@ TEST(MixedList, CopyReplacesTheDestinationInSourceOrder) {
   EXPECT_EQ(query_mixed(dst, "b"), "2") << "a copy shares nothing with its source";
 }
 
+TEST(MixedList, LongListsKeepTheirOrderAndUniqueKeysThroughAddsAndDeletes) {
+  MixedList l;
+  for (int i = 0; i < 100; ++i) add_mixed(l, "k" + std::to_string(i), std::to_string(i));
+  add_mixed(l, "k5", "five");
+  delete_mixed(l, "k0");
+  add_mixed(l, "k0", "again");
+  delete_mixed(l, "k50");
+  EXPECT_EQ(l.size(), 99u);
+  EXPECT_EQ(l[0].key, "k1");
+  EXPECT_EQ(query_mixed(l, "k5"), "five");
+  EXPECT_EQ(query_mixed(l, "k50"), "");
+  EXPECT_EQ(query_mixed(l, "k99"), "99");
+  EXPECT_EQ(l[98].key, "k0");
+  MixedList copy;
+  copy_mixed(l, copy);
+  EXPECT_EQ(copy, l);
+  add_mixed(copy, "k99", "x");
+  EXPECT_EQ(query_mixed(l, "k99"), "99");
+}
+
 TEST(MixedList, StrtobIsTrueOnlyForTheTextOne) {
   EXPECT_TRUE(strtob("1"));
   for (const char* s : {"", "0", " 1", "01", "1 ", "igen", "true"}) EXPECT_FALSE(strtob(s)) << s;

@@ -138,6 +138,19 @@ TEST(Deleting, AnItemLeavesEquipmentButNotRoomContents) {
   EXPECT_EQ(query_mixed(r->contents, "kard"), "1");
 }
 
+TEST(Deleting, ANameThatIsNoSuchRecordLeavesTheReferencesAlone) {
+  Work w;
+  w.items.add("kard");
+  droom* r = w.rooms.add("r");
+  dmons* m = w.monsters.add("ork");
+  add_mixed(r->contents, "kard", "1");
+  add_mixed(m->equipment, "ork", "1");
+  EXPECT_FALSE(delete_mons(w, "kard"));
+  EXPECT_EQ(query_mixed(r->contents, "kard"), "1");
+  EXPECT_FALSE(delete_item(w, "ork"));
+  EXPECT_EQ(query_mixed(m->equipment, "ork"), "1");
+}
+
 TEST(Deleting, WithTwoRoomsOfOneNameTheLaterIsFoundAndDeleted) {
   Work w;
   droom* first = w.rooms.add("a");
