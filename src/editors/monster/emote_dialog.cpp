@@ -15,29 +15,26 @@ MonsEmoteDialog::MonsEmoteDialog(EditorHost& host, const controls::ComboBox& mon
 }
 
 void MonsEmoteDialog::open() {
-  posemote.set_text("");
-  poscombatemote.set_text("");
-  emote.clear();
-  combatemote.clear();
   reload();
-  fill_sentences(list(), emote, combatemote, OtherValues::in_combat);
+  refill_sentences(list(), {posemote, emote}, {poscombatemote, combatemote},
+                   OtherValues::in_combat);
   show(posemote);
 }
 
 void MonsEmoteDialog::b1Click() {
-  add_sentence(list(), posemote, emote, combatemote, kAnyTime);
+  add_sentence(list(), {posemote, emote}, combatemote, kAnyTime);
 }
 
 void MonsEmoteDialog::b2Click() {
-  take_back_sentence(list(), posemote, emote);
+  take_back_sentence(list(), {posemote, emote});
 }
 
 void MonsEmoteDialog::b3Click() {
-  add_sentence(list(), poscombatemote, combatemote, emote, kInCombat);
+  add_sentence(list(), {poscombatemote, combatemote}, emote, kInCombat);
 }
 
 void MonsEmoteDialog::b4Click() {
-  take_back_sentence(list(), poscombatemote, combatemote);
+  take_back_sentence(list(), {poscombatemote, combatemote});
 }
 
 void MonsEmoteDialog::Button3Click() {

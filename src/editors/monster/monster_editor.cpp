@@ -130,8 +130,11 @@ void MonsterEditor::show_fields(const dmons& creature) {
 }
 
 void MonsterEditor::MonsDelete() {
+  // Without a creature of that name the name may well be an item's, whose entries in the
+  // rooms' contents must stay.
+  if (!stored()) return;
   std::string name = monsfilename.text();
-  if (!delete_mons(host_.work(), name)) return;
+  delete_mons(host_.work(), name);
   init_mons();
   monsfilename.remove(monsfilename.index_of(name));
 }

@@ -4,35 +4,39 @@
 
 namespace tamo::editors {
 
-void fill_sentences(const MixedList& list, controls::ListBox& anytime, controls::ListBox& combat,
-                    OtherValues others) {
+void refill_sentences(const MixedList& list, SentencePane anytime, SentencePane combat,
+                      OtherValues others) {
+  for (SentencePane pane : {anytime, combat}) {
+    pane.edit.set_text("");
+    pane.box.clear();
+  }
   for (const dmixed& e : list) {
     if (e.value == kAnyTime) {
-      anytime.add(e.key);
+      anytime.box.add(e.key);
     } else if (e.value == kInCombat || others == OtherValues::in_combat) {
-      combat.add(e.key);
+      combat.box.add(e.key);
     }
   }
 }
 
-void add_sentence(MixedList& list, controls::Edit& edit, controls::ListBox& box,
-                  controls::ListBox& other, std::string_view value) {
-  std::string sentence = edit.text();
-  if (!sentence.empty() && box.index_of(sentence) < 0) {
+void add_sentence(MixedList& list, SentencePane pane, controls::ListBox& other,
+                  std::string_view value) {
+  std::string sentence = pane.edit.text();
+  if (!sentence.empty() && pane.box.index_of(sentence) < 0) {
     add_mixed(list, sentence, value);
-    box.add(sentence);
+    pane.box.add(sentence);
     other.remove(other.index_of(sentence));
   }
-  edit.set_text("");
+  pane.edit.set_text("");
 }
 
-void take_back_sentence(MixedList& list, controls::Edit& edit, controls::ListBox& box) {
-  int row = box.selected();
+void take_back_sentence(MixedList& list, SentencePane pane) {
+  int row = pane.box.selected();
   if (row < 0) return;
-  std::string sentence = box.selected_text();
+  std::string sentence = pane.box.selected_text();
   delete_mixed(list, sentence);
-  edit.set_text(sentence);
-  box.remove(row);
+  pane.edit.set_text(sentence);
+  pane.box.remove(row);
 }
 
 }  // namespace tamo::editors

@@ -14,21 +14,18 @@ MonsSpeechDialog::MonsSpeechDialog(EditorHost& host, const controls::ComboBox& m
 }
 
 void MonsSpeechDialog::open() {
-  posspeech.set_text("");
-  poscombatspeech.set_text("");
-  speech.clear();
-  combatspeech.clear();
   reload();
-  fill_sentences(list(), speech, combatspeech, OtherValues::hidden);
+  refill_sentences(list(), {posspeech, speech}, {poscombatspeech, combatspeech},
+                   OtherValues::hidden);
   show(posspeech);
 }
 
 void MonsSpeechDialog::Button1Click() {
-  add_sentence(list(), posspeech, speech, combatspeech, kAnyTime);
+  add_sentence(list(), {posspeech, speech}, combatspeech, kAnyTime);
 }
 
 void MonsSpeechDialog::Button2Click() {
-  take_back_sentence(list(), posspeech, speech);
+  take_back_sentence(list(), {posspeech, speech});
 }
 
 void MonsSpeechDialog::Button3Click() {
@@ -36,11 +33,11 @@ void MonsSpeechDialog::Button3Click() {
 }
 
 void MonsSpeechDialog::Button4Click() {
-  add_sentence(list(), poscombatspeech, combatspeech, speech, kInCombat);
+  add_sentence(list(), {poscombatspeech, combatspeech}, speech, kInCombat);
 }
 
 void MonsSpeechDialog::Button5Click() {
-  take_back_sentence(list(), poscombatspeech, combatspeech);
+  take_back_sentence(list(), {poscombatspeech, combatspeech});
 }
 
 }  // namespace tamo::editors
