@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "monster_fixture.h"
+
+namespace tamo::editors {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MonsterDeleteTest : public MonsterEditorTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(commit_creature("ork"), nullptr);
+    ed.Button2.click();
+    ASSERT_NE(commit_creature("troll"), nullptr);
+    droom& cave = *work().rooms.add("barlang");
+    add_mixed(cave.contents, "ork", "3");
+    add_mixed(cave.contents, "kard", "1");
+    add_mixed(work().rooms.add("erdo")->contents, "ork", "1");
+    add_mixed(work().tmproom.contents, "ork", "1");
+    ed.monsfilename.set_text("ork");
+    add_mixed(work().tmpmons.speech, "Hahó!", "0");
+    ed.bt.click();
+  }
+  droom& room(const char* name) { return *work().rooms.find_last(name); }
+};
+
+TEST_F(MonsterDeleteTest, OpensInFrontWithNoFocusedAndTheMainWindowDisabled) {
+  EXPECT_TRUE(ed.delete_dialog.form.visible());
+  EXPECT_EQ(ed.delete_dialog.question.caption(), "Biztosan törölni akarod az élőlényt ?");
+  EXPECT_GT(ed.delete_dialog.form.front_order(), ed.monster.front_order());
+  EXPECT_FALSE(host.main_enabled);
+  EXPECT_TRUE(host.focus().on(ed.delete_dialog.nemtorles));
+}
+
+TEST_F(MonsterDeleteTest, YesRemovesTheCreatureFromTheWorkAndEveryRoom) {
+  ed.delete_dialog.torles.click();
+  EXPECT_EQ(work().monsters.size(), 1u);
+  EXPECT_FALSE(work().monsters.contains("ork"));
+  EXPECT_EQ(query_mixed(room("barlang").contents, "ork"), "");
+  EXPECT_EQ(query_mixed(room("barlang").contents, "kard"), "1");
+  EXPECT_TRUE(room("erdo").contents.empty());
+  EXPECT_EQ(query_mixed(work().tmproom.contents, "ork"), "1") << "the room being edited keeps it";
+  EXPECT_EQ(ed.monsfilename.items(), Strings{"troll"});
+  EXPECT_EQ(ed.monsfilename.text(), "");
+  EXPECT_EQ(ed.monsname.text(), "");
+  EXPECT_TRUE(work().tmpmons.speech.empty());
+  EXPECT_FALSE(ed.delete_dialog.form.visible());
+  EXPECT_TRUE(host.main_enabled);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+// The name may be an item's: its entries in the rooms stay.
+TEST_F(MonsterDeleteTest, YesForAnUnstoredNameOnlyEmptiesTmpmons) {
+  ed.delete_dialog.form.close();
+  work().items.add("kard");
+  ed.monsfilename.set_text("");
+  ed.monsfilename.type("kard");
+  ed.monsname.set_text("Megmarad");
+  ed.bt.click();
+  ed.delete_dialog.torles.click();
+  EXPECT_EQ(work().monsters.size(), 2u);
+  EXPECT_EQ(query_mixed(room("barlang").contents, "kard"), "1");
+  EXPECT_EQ(query_mixed(room("barlang").contents, "ork"), "3");
+  EXPECT_EQ(ed.monsname.text(), "Megmarad") << "no creature, no reset";
+  EXPECT_TRUE(work().tmpmons.speech.empty());
+  EXPECT_TRUE(host.main_enabled);
+}
+
+TEST_F(MonsterDeleteTest, NoAndTheCloseBoxChangeNothing) {
+  ed.delete_dialog.nemtorles.click();
+  EXPECT_FALSE(ed.delete_dialog.form.visible());
+  EXPECT_TRUE(host.main_enabled);
+  ed.bt.click();
+  ed.delete_dialog.form.close();
+  EXPECT_TRUE(host.main_enabled);
+  EXPECT_EQ(work().monsters.size(), 2u);
+  EXPECT_EQ(query_mixed(room("barlang").contents, "ork"), "3");
+  EXPECT_EQ(query_mixed(work().tmpmons.speech, "Hahó!"), "0");
+  EXPECT_EQ(ed.monsfilename.text(), "ork");
+}
+
+}  // namespace
+}  // namespace tamo::editors

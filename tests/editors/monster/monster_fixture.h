@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editors/monster/monster_editor.h"
+#include "fake_host.h"
+
+namespace tamo::editors {
+
+// A creature panel on an empty work, with helpers that act as a builder would.
+class MonsterEditorTest : public ::testing::Test {
+ protected:
+  Work& work() { return host.work(); }
+
+  // Types a complete, acceptable creature into the panel.
+  void type_creature(const std::string& filename) {
+    ed.monsfilename.type(filename);
+    ed.monsname.type("Ork");
+    ed.monsshort.type("egy ork");
+    ed.monslong.type("Egy nagy, zöld ork.");
+    ed.level.type("12");
+    ed.race.user_select(ed.race.index_of("ork"));
+    ed.gender.user_select(ed.gender.index_of("ferfi"));
+    ed.class1.user_select(ed.class1.index_of("harcos"));
+    ed.money.type("150");
+    ed.alignment.type("-300");
+  }
+
+  // Types and commits a creature: the stored creature, or none when it was refused.
+  dmons* commit_creature(const std::string& filename) {
+    type_creature(filename);
+    ed.monsready.click();
+    EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+    return work().monsters.find_last(filename);
+  }
+
+  testing::FakeHost host;
+  MonsterEditor ed{host};
+};
+
+}  // namespace tamo::editors
