@@ -83,14 +83,13 @@ void ContentsDialog::Button4Click() {
   MixedList& list = context_.tmproom().contents;
   std::string name = contents.selected_text();
   std::string value = query_mixed(list, name);
-  if (!value.empty()) {
-    std::optional<std::int64_t> count = count_of(value);
-    if (!count) return;
-    if (*count - 1 < 1) {
-      delete_mixed(list, name);
-    } else {
-      add_mixed(list, name, std::to_string(*count - 1));
-    }
+  if (value.empty()) return;
+  std::optional<std::int64_t> count = count_of(value);
+  if (!count) return;
+  if (*count - 1 < 1) {
+    delete_mixed(list, name);
+  } else {
+    add_mixed(list, name, std::to_string(*count - 1));
   }
   contents.remove(row);
 }
