@@ -10,8 +10,8 @@ namespace tamo::editors {
 
 // The standard exit names in the order the exit editor offers them.
 inline constexpr std::array<std::string_view, 10> kExitNames = {
-    "kelet", "nyugat", "eszak", "del", "eszakkelet", "eszaknyugat", "delnyugat", "delkelet",
-    "fel",   "le"};
+    "kelet",       "nyugat",    "eszak",    "del", "eszakkelet",
+    "eszaknyugat", "delnyugat", "delkelet", "fel", "le"};
 
 // The opposite of a standard exit name; the empty text for any other word.
 std::string iranypar(std::string_view exit);

@@ -18,11 +18,11 @@ class RoomPropertiesDialog {
 
   controls::Form form{"Form2", "Szoba jellemzők"};
   controls::RadioGroup indoors{"indoors", "Helyszín", {"Külső", "Belső"}};
-  controls::RadioGroup light{"light",
-                             "Fények",
-                             {"Mágikus sötétség", "Teljes sötétség", "Nagyon sötét", "Sötétség",
-                              "Félhomály", "Átlagos fényviszonyok", "Világos", "Vakító fényesség",
-                              "Mágikus világosság"}};
+  controls::RadioGroup light{
+      "light",
+      "Fények",
+      {"Mágikus sötétség", "Teljes sötétség", "Nagyon sötét", "Sötétség", "Félhomály",
+       "Átlagos fényviszonyok", "Világos", "Vakító fényesség", "Mágikus világosság"}};
   controls::Group nemszabad{"nemszabad", "Nem szabad"};
   controls::CheckBox noattack{"noattack", "harcolni"};
   controls::CheckBox nomagic{"nomagic", "varázsolni"};

@@ -32,7 +32,7 @@ RoomEditor::RoomEditor(EditorHost& host) : host_(host), deletion(host, [this] { 
 }
 
 std::vector<controls::Form*> RoomEditor::forms() {
-  return {&room,         &properties.form, &deletion.form, &things.form,
+  return {&room,       &properties.form, &deletion.form, &things.form,
           &exits.form, &contents.form,   &guards.form};
 }
 
@@ -92,7 +92,7 @@ void RoomEditor::Button1Click() {
     host_.debug("Nincs hosszú leírás megadva!");
   } else {
     Stored<droom> stored = store_room(work, name);
-    if (stored.created) filename.add(name);
+    if (stored.created && filename.index_of(name) < 0) filename.add(name);
     droom& r = *stored.record;
     r.short_ = short_.text();
     r.long_ = long_.text();

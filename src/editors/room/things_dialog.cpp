@@ -22,7 +22,8 @@ std::array<MixedList*, 4> RoomThingsDialog::sense_lists(droom& room) {
 
 std::array<std::pair<controls::Edit*, MixedList*>, 4> RoomThingsDialog::texts() {
   auto lists = sense_lists(context_.tmproom());
-  return {{{&looked, lists[0]}, {&smelled, lists[1]}, {&listened, lists[2]}, {&searched, lists[3]}}};
+  return {
+      {{&looked, lists[0]}, {&smelled, lists[1]}, {&listened, lists[2]}, {&searched, lists[3]}}};
 }
 
 void RoomThingsDialog::empty_fields() {

@@ -81,8 +81,7 @@ TEST_F(ContentsDialogTest, ReadyWritesThroughAndTheCloseBoxKeepsTmproomOnly) {
   editor.Button4.click();  // tmproom, not the stored room, fills the list
   EXPECT_EQ(dialog.contents.items(), std::vector<std::string>{"troll"});
   dialog.kesz.click();
-  EXPECT_EQ(entries(room_exists(work, "kocsma")->contents),
-            (std::vector<dmixed>{{"troll", "1"}}));
+  EXPECT_EQ(entries(room_exists(work, "kocsma")->contents), (std::vector<dmixed>{{"troll", "1"}}));
   EXPECT_FALSE(dialog.form.visible());
 }
 
@@ -105,11 +104,11 @@ TEST_P(BadCount, StopsTheOpeningWithAMessageAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     LoadedCounts, BadCount,
-    ::testing::Values(
-        std::pair{"ketto", "'ketto' nem érvényes egész szám."},
-        std::pair{"99999999999", "'99999999999' nem érvényes egész szám."},
-        std::pair{"10001", "Túl nagy darabszám a szoba tartalmában: troll (10001)."},
-        std::pair{"2147483647", "Túl nagy darabszám a szoba tartalmában: troll (2147483647)."}));
+    ::testing::Values(std::pair{"ketto", "'ketto' nem érvényes egész szám."},
+                      std::pair{"99999999999", "'99999999999' nem érvényes egész szám."},
+                      std::pair{"10001", "Túl nagy darabszám a szoba tartalmában: troll (10001)."},
+                      std::pair{"2147483647",
+                                "Túl nagy darabszám a szoba tartalmában: troll (2147483647)."}));
 
 TEST_F(ContentsDialogTest, TheLargestCountIsListedInFull) {
   add_mixed(work.tmproom.contents, "orc", std::to_string(editors::ContentsDialog::kMaxCount));

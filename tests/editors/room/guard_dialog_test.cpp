@@ -50,10 +50,11 @@ TEST_F(GuardDialogTest, ReadyStoresNameSpeechAndExitsFromTheLastRowToTheFirst) {
   guard_exit("eszak");  // already guarded: not listed twice
   EXPECT_EQ(dialog.guardexits.items(), (std::vector<std::string>{"eszak", "kelet"}));
   dialog.Button4.click();
-  EXPECT_EQ(entries(work.tmproom.guard), (std::vector<dmixed>{{"guardname", "orc"},
-                                                              {"guardspeech", "Nem mehetsz tovabb!"},
-                                                              {"kelet", "guarddir"},
-                                                              {"eszak", "guarddir"}}));
+  EXPECT_EQ(entries(work.tmproom.guard),
+            (std::vector<dmixed>{{"guardname", "orc"},
+                                 {"guardspeech", "Nem mehetsz tovabb!"},
+                                 {"kelet", "guarddir"},
+                                 {"eszak", "guarddir"}}));
   EXPECT_FALSE(dialog.form.visible());
   EXPECT_TRUE(host.main_enabled);
 }

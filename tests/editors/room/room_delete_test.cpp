@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "room_fixture.h"
 
@@ -81,83 +81,39 @@ TEST_F(RoomEditorTest, InitRoomHidesTheSideDialogs) {
   EXPECT_EQ(host.closeallotherforms_calls, 1);
 }
 
-// Each way a room dialog is opened from the panel, and one way of leaving it.
-struct DialogRoute {
-  const char* name;
-  std::function<controls::Button&(editors::RoomEditor&)> opener;
-  std::function<controls::Form&(editors::RoomEditor&)> form;
-  std::function<controls::Button*(editors::RoomEditor&)> leaver;  // none: the close box
-};
-
-class DialogProtocol : public RoomEditorTest, public ::testing::WithParamInterface<DialogRoute> {};
-
-TEST_P(DialogProtocol, OpensInFrontWithTheMainWindowDisabledAndEveryCloseEnablesIt) {
-  const DialogRoute& route = GetParam();
+TEST_F(RoomEditorTest, EveryDialogOpensInFrontWithTheMainWindowDisabledAndEveryCloseEnablesIt) {
+  struct Route {
+    controls::Button& opener;
+    controls::Form& form;
+    std::vector<controls::Button*> leavers;  // and the close box
+  };
+  std::vector<Route> routes = {
+      {editor.RoomProperties, editor.properties.form, {&editor.properties.OkProperties}},
+      {editor.RoomItems, editor.things.form, {&editor.things.OKitems}},
+      {editor.Button5, editor.exits.form, {&editor.exits.Button3, &editor.exits.Button5}},
+      {editor.Button4, editor.contents.form, {&editor.contents.kesz}},
+      {editor.Button8, editor.guards.form, {&editor.guards.Button3, &editor.guards.guarddelete}},
+      {editor.Button7, editor.deletion.form, {&editor.deletion.nemtorles}}};
   commit_room("kocsma");
-  controls::Form& form = route.form(editor);
   editor.room.show();
-
-  route.opener(editor).click();
-  EXPECT_TRUE(form.visible());
-  EXPECT_GT(form.front_order(), editor.room.front_order());
-  EXPECT_FALSE(host.main_enabled);
-
-  if (controls::Button* leaver = route.leaver(editor)) {
-    leaver->click();
-  } else {
-    form.close();
+  for (Route& route : routes) {
+    route.leavers.push_back(nullptr);
+    for (controls::Button* leaver : route.leavers) {
+      SCOPED_TRACE(route.form.name() + " " + (leaver ? leaver->name() : "close box"));
+      route.opener.click();
+      EXPECT_TRUE(route.form.visible());
+      EXPECT_GT(route.form.front_order(), editor.room.front_order());
+      EXPECT_FALSE(host.main_enabled);
+      if (leaver) {
+        leaver->click();
+      } else {
+        route.form.close();
+      }
+      EXPECT_FALSE(route.form.visible());
+      EXPECT_TRUE(host.main_enabled);
+    }
   }
-  EXPECT_FALSE(form.visible());
-  EXPECT_TRUE(host.main_enabled);
 }
-
-using E = editors::RoomEditor;
-INSTANTIATE_TEST_SUITE_P(
-    AllRoomDialogs, DialogProtocol,
-    ::testing::Values(
-        DialogRoute{"properties_ok", [](E& e) -> auto& { return e.RoomProperties; },
-                    [](E& e) -> auto& { return e.properties.form; },
-                    [](E& e) { return &e.properties.OkProperties; }},
-        DialogRoute{"properties_box", [](E& e) -> auto& { return e.RoomProperties; },
-                    [](E& e) -> auto& { return e.properties.form; },
-                    [](E&) -> controls::Button* { return nullptr; }},
-        DialogRoute{"things_back", [](E& e) -> auto& { return e.RoomItems; },
-                    [](E& e) -> auto& { return e.things.form; },
-                    [](E& e) { return &e.things.OKitems; }},
-        DialogRoute{"things_box", [](E& e) -> auto& { return e.RoomItems; },
-                    [](E& e) -> auto& { return e.things.form; },
-                    [](E&) -> controls::Button* { return nullptr; }},
-        DialogRoute{"exits_ready", [](E& e) -> auto& { return e.Button5; },
-                    [](E& e) -> auto& { return e.exits.form; },
-                    [](E& e) { return &e.exits.Button3; }},
-        DialogRoute{"exits_back", [](E& e) -> auto& { return e.Button5; },
-                    [](E& e) -> auto& { return e.exits.form; },
-                    [](E& e) { return &e.exits.Button5; }},
-        DialogRoute{"exits_box", [](E& e) -> auto& { return e.Button5; },
-                    [](E& e) -> auto& { return e.exits.form; },
-                    [](E&) -> controls::Button* { return nullptr; }},
-        DialogRoute{"contents_ready", [](E& e) -> auto& { return e.Button4; },
-                    [](E& e) -> auto& { return e.contents.form; },
-                    [](E& e) { return &e.contents.kesz; }},
-        DialogRoute{"contents_box", [](E& e) -> auto& { return e.Button4; },
-                    [](E& e) -> auto& { return e.contents.form; },
-                    [](E&) -> controls::Button* { return nullptr; }},
-        DialogRoute{"guards_back", [](E& e) -> auto& { return e.Button8; },
-                    [](E& e) -> auto& { return e.guards.form; },
-                    [](E& e) { return &e.guards.Button3; }},
-        DialogRoute{"guards_delete", [](E& e) -> auto& { return e.Button8; },
-                    [](E& e) -> auto& { return e.guards.form; },
-                    [](E& e) { return &e.guards.guarddelete; }},
-        DialogRoute{"guards_box", [](E& e) -> auto& { return e.Button8; },
-                    [](E& e) -> auto& { return e.guards.form; },
-                    [](E&) -> controls::Button* { return nullptr; }},
-        DialogRoute{"delete_no", [](E& e) -> auto& { return e.Button7; },
-                    [](E& e) -> auto& { return e.deletion.form; },
-                    [](E& e) { return &e.deletion.nemtorles; }},
-        DialogRoute{"delete_box", [](E& e) -> auto& { return e.Button7; },
-                    [](E& e) -> auto& { return e.deletion.form; },
-                    [](E&) -> controls::Button* { return nullptr; }}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tamo::testing

@@ -22,19 +22,18 @@ TEST_F(RoomEditorTest, PanelControlsCarryTheirCaptionsHintsAndLimits) {
             "tárgyak).");
   std::vector<std::pair<std::string, std::string>> forms;
   for (const controls::Form* f : editor.forms()) forms.emplace_back(f->name(), f->caption());
-  EXPECT_EQ(forms, (std::vector<std::pair<std::string, std::string>>{
-                       {"room", "Szoba"},
-                       {"Form2", "Szoba jellemzők"},
-                       {"Form3", "Szoba törlése"},
-                       {"Form4", "Tárgyak"},
-                       {"Form5", "Kijáratszerkesztő"},
-                       {"Form7", "A szoba tartalma"},
-                       {"Form18", "Őrök"}}));
+  EXPECT_EQ(forms, (std::vector<std::pair<std::string, std::string>>{{"room", "Szoba"},
+                                                                     {"Form2", "Szoba jellemzők"},
+                                                                     {"Form3", "Szoba törlése"},
+                                                                     {"Form4", "Tárgyak"},
+                                                                     {"Form5", "Kijáratszerkesztő"},
+                                                                     {"Form7", "A szoba tartalma"},
+                                                                     {"Form18", "Őrök"}}));
 }
 
-class FilenameTyping
-    : public RoomEditorTest,
-      public ::testing::WithParamInterface<std::tuple<std::string, std::string>> {};
+class FilenameTyping : public RoomEditorTest,
+                       public ::testing::WithParamInterface<std::tuple<std::string, std::string>> {
+};
 
 TEST_P(FilenameTyping, BreakingTheRuleEmptiesTheBox) {
   auto [typed, shown] = GetParam();
@@ -47,10 +46,8 @@ INSTANTIATE_TEST_SUITE_P(Keystrokes, FilenameTyping,
                          ::testing::Values(std::tuple{"kocsma_2", "kocsma_2"},
                                            std::tuple{"kocsmaudvar", "kocsmaud"},  // 8 typed
                                            std::tuple{"Kocsma", "ocsma"},
-                                           std::tuple{"kocs ma", "ma"},
-                                           std::tuple{"kocsmá", ""},
-                                           std::tuple{"12", ""},
-                                           std::tuple{"a12", "a12"}));
+                                           std::tuple{"kocs ma", "ma"}, std::tuple{"kocsmá", ""},
+                                           std::tuple{"12", ""}, std::tuple{"a12", "a12"}));
 
 TEST_F(RoomEditorTest, ChoosingAStoredRoomLoadsItsTextsAndListsIntoTmproom) {
   add_mixed(work.tmproom.exits, "kelet", "udvar");
@@ -120,13 +117,13 @@ TEST_P(CommitRefusal, ShowsOneMessageAndChangesNothing) {
   EXPECT_TRUE(host.focus().on(editor.filename));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InOrderOfChecking, CommitRefusal,
-    ::testing::Values(Refusal{"orc", "", "", "Már van ilyen fájlnév!"},
-                      Refusal{"kard", "r", "h", "Már van ilyen fájlnév!"},
-                      Refusal{"", "", "", "Nincs fájlnév megadva!"},
-                      Refusal{"kocsma", "", "", "Nincs rövid leírás megadva!"},
-                      Refusal{"kocsma", "r", "", "Nincs hosszú leírás megadva!"}));
+INSTANTIATE_TEST_SUITE_P(InOrderOfChecking, CommitRefusal,
+                         ::testing::Values(Refusal{"orc", "", "", "Már van ilyen fájlnév!"},
+                                           Refusal{"kard", "r", "h", "Már van ilyen fájlnév!"},
+                                           Refusal{"", "", "", "Nincs fájlnév megadva!"},
+                                           Refusal{"kocsma", "", "", "Nincs rövid leírás megadva!"},
+                                           Refusal{"kocsma", "r", "",
+                                                   "Nincs hosszú leírás megadva!"}));
 
 TEST_F(RoomEditorTest, CommitAppendsNewRoomsAndOnlyTheFirstBecomesCurrent) {
   add_mixed(work.tmproom.properties, "light", "4");
