@@ -20,6 +20,7 @@ namespace tamo::editors {
 // The room panel: the room's five texts, the buttons that open its dialogs, and the room
 // commit. The room's ten lists live in the work's tmproom while it is edited.
 class RoomEditor {
+  // First, so that the dialogs below are built with a ready context.
   EditorHost& host_;
   RoomContext context_{host_, filename};
 
