@@ -1,0 +1,79 @@
+#pragma once
+
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/edit.h"
+#include "controls/form.h"
+#include "controls/lists.h"
+#include "editors/common/host.h"
+#include "editors/room/contents_dialog.h"
+#include "editors/room/delete_dialog.h"
+#include "editors/room/exit_editor.h"
+#include "editors/room/guard_dialog.h"
+#include "editors/room/properties_dialog.h"
+#include "editors/room/room_context.h"
+#include "editors/room/things_dialog.h"
+
+namespace tamo::editors {
+
+// The room panel: the room's five texts, the buttons that open its dialogs, and the room
+// commit. The room's ten lists live in the work's tmproom while it is edited.
+class RoomEditor {
+  // First, so that the dialogs below are built with a ready context.
+  EditorHost& host_;
+  RoomContext context_{host_, filename};
+
+ public:
+  explicit RoomEditor(EditorHost& host);
+  RoomEditor(const RoomEditor&) = delete;
+  RoomEditor& operator=(const RoomEditor&) = delete;
+
+  controls::Form room{"room", "Szoba"};
+  controls::ComboBox filename{"filename", "Fájlnév", controls::ComboBox::Style::editable, true};
+  controls::Edit short_{"short", "Rövid leírás"};
+  controls::Memo long_{"long", "Hosszú leírás"};
+  controls::Edit smelldefault{"smelldefault", "Alapszag"};
+  controls::Edit listendefault{"listendefault", "Háttérzaj"};
+  controls::Label dialogs_caption{"Label1", "Szoba jellemzők"};
+  controls::Button RoomItems{"RoomItems", "Nézhető tárgyak"};
+  controls::Button RoomProperties{"RoomProperties", "Jellemzők"};
+  controls::Button Button4{"Button4", "Tartalom"};
+  controls::Button Button5{"Button5", "Kijáratok"};
+  controls::Button Button8{"Button8", "Őrök"};
+  // The preview belongs to the test console, which sets its on_click.
+  controls::Button Button3{"Button3", "Hogy néz ki?"};
+  controls::Button Button7{"Button7", "Törlés"};
+  controls::Button Button6{"Button6", "Új szoba"};
+  controls::Button Button1{"Button1", "Kész"};
+
+  RoomPropertiesDialog properties{context_};
+  RoomDeleteDialog deletion;
+  RoomThingsDialog things{context_};
+  ExitEditor exits{context_};
+  ContentsDialog contents{context_};
+  GuardDialog guards{context_};
+
+  // The panel and every dialog form of the room editor.
+  std::vector<controls::Form*> forms();
+
+  void init_room();
+  // Rebuilds the file-name choices from the work's rooms, after a load or a new work.
+  void fill_filename_choices();
+
+  void filenameChange();
+  void longChange();
+  void Button1Click();
+  void Button6Click();
+  void Button7Click();
+  void RoomPropertiesClick();
+  void RoomItemsClick();
+  void Button4Click();
+  void Button5Click();
+  void Button8Click();
+
+ private:
+  void RoomDelete();
+};
+
+}  // namespace tamo::editors
