@@ -20,7 +20,8 @@ struct KindLayout {
   bool judged_by_bonuses;                   // "Bónuszok" and "Antis" apply (armour and weapons)
 };
 
-// The layout for a selected index; no selection behaves like a key or other item.
+// The layout for a selected index. No selection (a stored index below 0) shows no types and
+// no field group, and keeps the bonus buttons: only the kinds after weapons disable them.
 KindLayout kind_layout(int index);
 
 }  // namespace tamo::editors
