@@ -1,0 +1,81 @@
+#include "editors/item/item_antis_dialog.h"
+
+#include "model/mixed_list.h"
+#include "model/work.h"
+
+namespace tamo::editors {
+
+ItemAntisDialog::ItemAntisDialog(EditorHost& host) : host_(host) {
+  attach_dialog_protocol(host_, form);
+  Button1.on_click = [this] { Button1Click(); };
+  Button2.on_click = [this] { Button2Click(); };
+  Button3.on_click = [this] { Button3Click(); };
+  Button4.on_click = [this] { Button4Click(); };
+}
+
+std::array<controls::CheckBox*, 24> ItemAntisDialog::class_boxes() {
+  return {&harcos,       &lovag,      &erdojaro,  &kardmuvesz,  &barbar,     &tolvaj,
+          &bard,         &arnyjaro,   &fejvadasz, &utonallo,    &pap,        &paladin,
+          &szerzetes,    &druida,     &saman,     &magus,       &mentalista, &elementalista,
+          &illuzionista, &nekromanta, &foldmagus, &levegomagus, &vizmagus,   &tuzmagus};
+}
+
+std::array<std::pair<std::string_view, controls::CheckBox*>, 27> ItemAntisDialog::keyed_boxes() {
+  return {{{"harcos", &harcos},
+           {"tolvaj", &tolvaj},
+           {"pap", &pap},
+           {"magus", &magus},
+           {"lovag", &lovag},
+           {"erdojaro", &erdojaro},
+           {"kardmuvesz", &kardmuvesz},
+           {"barbar", &barbar},
+           {"paladin", &paladin},
+           {"szerzetes", &szerzetes},
+           {"druida", &druida},
+           {"saman", &saman},
+           {"bard", &bard},
+           {"arnyjaro", &arnyjaro},
+           {"fejvadasz", &fejvadasz},
+           {"utonallo", &utonallo},
+           {"elementalista", &elementalista},
+           {"tuzmagus", &tuzmagus},
+           {"vizmagus", &vizmagus},
+           {"levegomagus", &levegomagus},
+           {"foldmagus", &foldmagus},
+           {"mentalista", &mentalista},
+           {"illuzionista", &illuzionista},
+           {"nekromanta", &nekromanta},
+           {"jo", &jo},
+           {"semleges", &semleges},
+           {"gonosz", &gonosz}}};
+}
+
+void ItemAntisDialog::open() {
+  const MixedList& antis = host_.work().tmpitem.antis;
+  for (auto [key, box] : keyed_boxes()) box->set_checked(strtob(query_mixed(antis, key)));
+  open_dialog(host_, form);
+}
+
+void ItemAntisDialog::check_classes(bool checked) {
+  for (controls::CheckBox* box : class_boxes()) box->set_checked(checked);
+}
+
+void ItemAntisDialog::Button1Click() {
+  check_classes(true);
+}
+
+void ItemAntisDialog::Button2Click() {
+  check_classes(false);
+}
+
+void ItemAntisDialog::Button3Click() {
+  MixedList& antis = host_.work().tmpitem.antis;
+  for (auto [key, box] : keyed_boxes()) add_mixed(antis, key, btostr(box->checked()));
+  form.close();
+}
+
+void ItemAntisDialog::Button4Click() {
+  form.close();
+}
+
+}  // namespace tamo::editors

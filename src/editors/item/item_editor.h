@@ -1,0 +1,107 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "balance/verdict.h"
+#include "controls/control.h"
+#include "controls/edit.h"
+#include "controls/form.h"
+#include "controls/lists.h"
+#include "editors/common/host.h"
+#include "editors/item/item_antis_dialog.h"
+#include "editors/item/item_bonuses_dialog.h"
+#include "editors/item/item_delete_dialog.h"
+#include "editors/item/item_ids_dialog.h"
+#include "editors/item/item_kinds.h"
+
+namespace tamo::editors {
+
+// The item panel: one item of the work at a time. Its scalar fields live in the controls;
+// its ids, restrictions and bonuses in the working copy `tmpitem`, edited by the dialogs.
+class ItemEditor {
+ public:
+  explicit ItemEditor(EditorHost& host);
+  ItemEditor(const ItemEditor&) = delete;
+  ItemEditor& operator=(const ItemEditor&) = delete;
+
+  controls::Form item{"item", "Tárgy"};
+
+  controls::ComboBox itemfilename{"itemfilename", "Fájlnév", controls::ComboBox::Style::editable,
+                                  true};
+  controls::Edit itemname{"itemname", "Név"};
+  controls::Edit itemshort{"itemshort", "Rövid leírás"};
+  controls::Memo itemlong{"itemlong", "Hosszú leírás"};
+  controls::Button itemids{"itemids", "Azonosítók"};
+  controls::Edit itemminlevel{"itemminlevel", "Minimum szint"};
+  controls::Edit rarity{"rarity", "Ritkaság"};
+  controls::Edit weight{"weight", "Súly"};
+  controls::Edit value{"value", "Érték"};
+  controls::ComboBox itemtype{"itemtype", "Típus", controls::ComboBox::Style::drop_down_list, true};
+  controls::RadioGroup is_weapon{"is_weapon", "Típus", item_kind_names(), 2};
+  controls::CheckBox invisitem{"invisitem", "   Láthatatlan tárgy"};
+
+  // Group "Ha fegyver": wc1, the label "d", wc2 and two_handed.
+  controls::Group ifweapon{"ifweapon", "Ha fegyver"};
+  controls::Edit wc1{"wc1", "Sebzés"};
+  controls::Label wcd{"wcd", "d"};
+  controls::Edit wc2{"wc2"};
+  controls::RadioGroup two_handed{"two_handed", {}, {"egykezes", "kétkezes"}, 2};
+
+  // Group "Ha étel vagy ital": my_mess, your_mess and strength.
+  controls::Group ifkajapia{"ifkajapia", "Ha étel vagy ital"};
+  controls::Edit my_mess{"my_mess", "Amit nekem ír"};
+  controls::Edit your_mess{"your_mess", "Amit a többieknek ír"};
+  controls::Edit strength{"strength", "Erősség"};
+
+  controls::Button antis{"antis", "Antis"};
+  controls::Button bonuses{"bonuses", "Bónuszok"};
+  controls::Button b8{"b8", "Törlés"};
+  controls::Button b11{"b11", "Új tárgy"};
+  controls::Button b14{"b14", "Kész"};
+
+  ItemDeleteDialog delete_dialog;
+  ItemIdsDialog ids_dialog;
+  ItemAntisDialog antis_dialog;
+  ItemBonusesDialog bonuses_dialog;
+
+  // The panel and every dialog form of the item editor.
+  std::vector<controls::Form*> forms();
+
+  // Empties the panel (not the working copy) and hides the side dialogs.
+  void init_item();
+  // Rebuilds the file-name choices from the work's items, after a load or a new work.
+  void fill_filename_choices();
+
+  // The item as the balance verdict sees it: the panel's values and the working copy's.
+  balance::ItemValues item_values() const;
+
+  void itemfilenameChange();
+  void itemlongChange();
+  void is_weaponClick();
+  void itemminlevelChange();
+  void rarityChange();
+  void weightChange();
+  void valueChange();
+  void strengthChange();
+  void wc1Change();
+  void itemidsClick();
+  void antisClick();
+  void bonusesClick();
+  void b8Click();
+  void b11Click();
+  void b14Click();
+
+ private:
+  void load(const ditem& stored);
+  // The first of the panel's own checks that refuses the item, if any.
+  std::optional<std::string> item_refusal() const;
+  void store();
+  // Removes the item named by the panel, with its equipment entries and its choice.
+  void ItemDelete();
+
+  EditorHost& host_;
+};
+
+}  // namespace tamo::editors

@@ -1,0 +1,100 @@
+#include <string>
+#include <vector>
+
+#include "item_fixture.h"
+
+namespace tamo::editors {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class ItemDelete : public ItemEditorTest {
+ public:
+  ItemDelete() {
+    for (const char* name : {"kard", "sisak"}) {
+      editor.b11.click();
+      enter_item(name);
+      editor.b14.click();
+    }
+    editor.itemfilename.user_select(editor.itemfilename.index_of("kard"));
+    add_mixed(work().tmpitem.ids, "kard", "kard");
+    for (const char* owner : {"ork", "troll"}) {
+      dmons& m = *work().monsters.add(owner);
+      add_mixed(m.equipment, "kard", "2");
+      add_mixed(m.equipment, "sisak", "1");
+    }
+    add_mixed(work().rooms.add("terem")->contents, "kard", "1");
+  }
+
+  Strings equipment_of(const char* owner) {
+    Strings keys;
+    for (const dmixed& e : mons_exists(work(), owner)->equipment) keys.push_back(e.key);
+    return keys;
+  }
+};
+
+TEST_F(ItemDelete, AsksWithTheFocusOnNoAndTheMainWindowDisabled) {
+  editor.b8.click();
+  EXPECT_TRUE(editor.delete_dialog.form.visible());
+  EXPECT_TRUE(host.focus().on(editor.delete_dialog.nemtorles));
+  EXPECT_FALSE(host.main_enabled);
+}
+
+TEST_F(ItemDelete, NoAndTheCloseBoxKeepEverything) {
+  const Work before = work();
+  editor.b8.click();
+  editor.delete_dialog.nemtorles.click();
+  EXPECT_FALSE(editor.delete_dialog.form.visible());
+  EXPECT_TRUE(host.main_enabled);
+
+  editor.b8.click();
+  editor.delete_dialog.form.close();
+  EXPECT_TRUE(host.main_enabled);
+  EXPECT_EQ(work().items.size(), before.items.size());
+  EXPECT_EQ(equipment_of("ork"), (Strings{"kard", "sisak"}));
+  EXPECT_EQ(editor.itemfilename.text(), "kard");
+}
+
+TEST_F(ItemDelete, YesRemovesTheItemItsEquipmentEntriesAndItsChoice) {
+  editor.b8.click();
+  editor.delete_dialog.Button1.click();
+
+  EXPECT_EQ(item_exists(work(), "kard"), nullptr);
+  EXPECT_NE(item_exists(work(), "sisak"), nullptr);
+  EXPECT_EQ(equipment_of("ork"), Strings{"sisak"});
+  EXPECT_EQ(equipment_of("troll"), Strings{"sisak"});
+  EXPECT_EQ(query_mixed(room_exists(work(), "terem")->contents, "kard"), "1")
+      << "rooms' contents are not cleaned";
+  EXPECT_EQ(editor.itemfilename.items(), Strings{"sisak"});
+  EXPECT_EQ(editor.itemfilename.text(), "");
+  EXPECT_EQ(editor.itemname.text(), "");
+  EXPECT_EQ(tmpitem(), ditem{});
+  EXPECT_FALSE(editor.delete_dialog.form.visible());
+  EXPECT_TRUE(host.main_enabled);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ItemDelete, YesForATypedNameDeletesTheChoiceOfThatName) {
+  editor.itemfilename.user_set_text("sisak");
+  editor.b8.click();
+  editor.delete_dialog.Button1.click();
+  EXPECT_EQ(editor.itemfilename.items(), Strings{"kard"});
+  EXPECT_EQ(equipment_of("ork"), Strings{"kard"});
+}
+
+TEST_F(ItemDelete, YesForAnUnstoredNameStillCleansEquipmentButKeepsThePanel) {
+  editor.itemfilename.type("x");
+  EXPECT_EQ(editor.itemfilename.text(), "kardx");
+  add_mixed(mons_exists(work(), "ork")->equipment, "kardx", "1");
+  editor.b8.click();
+  editor.delete_dialog.Button1.click();
+  EXPECT_EQ(work().items.size(), 2u);
+  EXPECT_EQ(equipment_of("ork"), (Strings{"kard", "sisak"}));
+  EXPECT_EQ(editor.itemfilename.text(), "kardx");
+  EXPECT_EQ(editor.itemname.text(), "Egy targy");
+  EXPECT_EQ(tmpitem(), ditem{}) << "the dialog still clears the working copy";
+  EXPECT_TRUE(host.main_enabled);
+}
+
+}  // namespace
+}  // namespace tamo::editors
