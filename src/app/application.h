@@ -76,6 +76,7 @@ class Application : public editors::EditorHost {
 
   controls::Form& main_window() { return form1_; }
   FormRegistry& forms() { return forms_; }
+  const FormRegistry& forms() const { return forms_; }
   controls::Form& form(std::string_view name) const { return forms_.get(name); }
   void install_form(controls::Form& form) { forms_.install(form); }
   Hooks& hooks() { return hooks_; }
