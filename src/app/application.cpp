@@ -35,16 +35,16 @@ constexpr std::array kEditorDialogsBeforeCreatorData{
 };
 
 // Not Form3 and not Form18: a deletion question and the guards stay where they are.
-constexpr std::array kHiddenByCloseallotherforms{
-    "Form2",  "Form4",  "Form5",  "Form6",  "Form7",  "Form8",  "Form9",  "Form10",
-    "Form11", "Form12", "Form13", "Form14", "Form15", "Form16", "Form17"};
+constexpr std::array kHiddenByCloseallotherforms{"Form2",  "Form4",  "Form5",  "Form6",  "Form7",
+                                                 "Form8",  "Form9",  "Form10", "Form11", "Form12",
+                                                 "Form13", "Form14", "Form15", "Form16", "Form17"};
 
 constexpr std::array kPanels{"room", "monster", "item", "description", "mud"};
 
 bool is_creator_refusal(const workfile::SaveResult& result) {
-  return result.message && (*result.message == workfile::kMsgNoProject ||
-                            *result.message == workfile::kMsgNoName ||
-                            *result.message == workfile::kMsgNoMail);
+  return result.message &&
+         (*result.message == workfile::kMsgNoProject || *result.message == workfile::kMsgNoName ||
+          *result.message == workfile::kMsgNoMail);
 }
 
 void run_if_set(const controls::Handler& handler) {
@@ -136,8 +136,8 @@ void Application::j1Click() {
 
 void Application::Betlts1Click() {
   if (!may_discard_work()) return;
-  auto path = platform_.open_file.choose(
-      {".", std::string(kOpenFilter), std::string(kOpenPattern)});
+  auto path =
+      platform_.open_file.choose({".", std::string(kOpenFilter), std::string(kOpenPattern)});
   if (path) load(*path);
 }
 

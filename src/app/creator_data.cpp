@@ -6,8 +6,7 @@ namespace tamo::app {
 
 CreatorDataDialog::CreatorDataDialog(Work& work) : work_(work) {
   cproject.set_hint("Ha lehet, ide egy egyszavas, ékezetek nelküli, kisbetűs nevet adjal meg.");
-  cname.set_hint(
-      "Ide mindenképp a Zelvariás karaktered nevét írd, mert így tudunk azonosítani.");
+  cname.set_hint("Ide mindenképp a Zelvariás karaktered nevét írd, mert így tudunk azonosítani.");
   cproject.on_change = [this] { cprojectChange(); };
   Button1.on_click = [this] { Button1Click(); };
   Button2.on_click = [this] { Button2Click(); };

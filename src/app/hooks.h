@@ -6,8 +6,8 @@ namespace tamo::app {
 
 // What the shell needs from one record editor; empty until the editor is wired in.
 struct EditorHooks {
-  controls::Handler init;                   // init_room, init_mons or init_item
-  controls::Handler fill_filename_choices;  // rebuilds its file-name box from the work
+  controls::Handler init;                       // init_room, init_mons or init_item
+  controls::Handler fill_filename_choices;      // rebuilds its file-name box from the work
   const controls::Control* filename = nullptr;  // the file-name box the menu focuses
 };
 

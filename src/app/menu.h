@@ -14,6 +14,8 @@ struct Menu {
   std::vector<controls::Button*> items;
 };
 
-inline bool is_separator(const controls::Button& item) { return item.caption() == "-"; }
+inline bool is_separator(const controls::Button& item) {
+  return item.caption() == "-";
+}
 
 }  // namespace tamo::app

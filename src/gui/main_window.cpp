@@ -32,10 +32,7 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 MainWindow::MainWindow(Screen& screen, const Views& views)
-    : screen_(screen),
-      app_(screen.app()),
-      panels_(new QStackedWidget),
-      blank_(new QWidget) {
+    : screen_(screen), app_(screen.app()), panels_(new QStackedWidget), blank_(new QWidget) {
   setObjectName(qs(app_.main_window().name()));
   resize(640, 481);
   if (QScreen* s = QGuiApplication::primaryScreen())
@@ -51,8 +48,8 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
   for (const auto& entry : app_.forms().entries()) {
     const std::string& name = entry.form->name();
     bool dialog = entry.kind == app::FormRegistry::Kind::dialog;
-    QWidget* page = dialog ? dialogs_.emplace_back(new DialogWindow(screen, *entry.form)).get()
-                           : new QWidget;
+    QWidget* page =
+        dialog ? dialogs_.emplace_back(new DialogWindow(screen, *entry.form)).get() : new QWidget;
     page->setObjectName(qs(name));
     fill(screen, views, name, page);
     if (dialog) {

@@ -29,8 +29,7 @@ app::UnsavedAnswer QtPlatform::ask(const std::string& text) {
   QPushButton* save = box.addButton(qs(std::string(app::kAnswerSave)), QMessageBox::AcceptRole);
   QPushButton* discard =
       box.addButton(qs(std::string(app::kAnswerDiscard)), QMessageBox::DestructiveRole);
-  QPushButton* cancel =
-      box.addButton(qs(std::string(app::kAnswerCancel)), QMessageBox::RejectRole);
+  QPushButton* cancel = box.addButton(qs(std::string(app::kAnswerCancel)), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();

@@ -61,8 +61,10 @@ void about_view(app::AboutBox& a, Screen& s, QWidget* page) {
 
 Views shell_views(app::Application& app) {
   return {
-      {"Form16", [&app](Screen& s, QWidget* page) { creator_data_view(app.creator_data(), s, page); }},
-      {"description", [&app](Screen& s, QWidget* page) { description_view(app.description(), s, page); }},
+      {"Form16",
+       [&app](Screen& s, QWidget* page) { creator_data_view(app.creator_data(), s, page); }},
+      {"description",
+       [&app](Screen& s, QWidget* page) { description_view(app.description(), s, page); }},
       {"Form17", [&app](Screen& s, QWidget* page) { about_view(app.about(), s, page); }},
   };
 }

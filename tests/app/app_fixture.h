@@ -41,7 +41,8 @@ class AppTest : public ::testing::Test {
  protected:
   AppTest() {
     folder = std::filesystem::temp_directory_path() /
-             ("tamo_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+             ("tamo_app_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     app.set_work_folder(folder);
