@@ -11,21 +11,14 @@
 
 #include "app/application.h"
 #include "gui/main_window.h"
-#include "gui/qt_platform.h"
+#include "gui/program.h"
 #include "gui/screen.h"
-#include "gui/shell_views.h"
 
 namespace tamo::gui::testing {
 
 // The whole window, offscreen, as main() builds it.
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() {
-    app.start();
-    platform.set_before_modal([this] { screen.sync(); });
-    screen.sync();
-  }
-
   void trigger(const char* menu_item) {
     QAction* action = window.findChild<QAction*>(menu_item);
     ASSERT_NE(action, nullptr) << menu_item;
@@ -58,10 +51,10 @@ class WindowTest : public ::testing::Test {
     return seen;
   }
 
-  QtPlatform platform;
-  app::Application app{platform.ports()};
-  Screen screen{app};
-  MainWindow window{screen, shell_views(app)};
+  Program program;
+  app::Application& app = program.app();
+  Screen& screen = program.screen();
+  MainWindow& window = program.window();
 };
 
 }  // namespace tamo::gui::testing
