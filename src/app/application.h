@@ -1,0 +1,131 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/about_box.h"
+#include "app/creator_data.h"
+#include "app/description.h"
+#include "app/form_registry.h"
+#include "app/hooks.h"
+#include "app/menu.h"
+#include "app/platform.h"
+#include "controls/control.h"
+#include "controls/form.h"
+#include "editors/common/host.h"
+#include "model/work.h"
+
+namespace tamo::app {
+
+inline constexpr std::string_view kAppCaption = "Tamo";
+inline constexpr std::string_view kMsgSaved = "A mentés befejeződött.";
+inline constexpr std::string_view kMsgUnsaved =
+    "A munkában mentetlen változások vannak. Elmented, mielőtt továbblépsz?";
+inline constexpr std::string_view kAnswerSave = "Mentés";
+inline constexpr std::string_view kAnswerDiscard = "Elvetés";
+inline constexpr std::string_view kAnswerCancel = "Mégse";
+inline constexpr std::string_view kOpenFilter = "Tamo fájlok (*.tamo)";
+inline constexpr std::string_view kOpenPattern = "*.tam*";
+
+// The headless program: the one work, the main window with its menu and panels, the side
+// dialogs, and every menu command. Build it, wire the editors in (install_form, hooks),
+// then start(); every user event then enters through run_event.
+class Application : public editors::EditorHost {
+ public:
+  explicit Application(Platform platform);
+
+  // The main window's creation handler, then the main window is shown.
+  void start();
+  // Runs one user event to completion; an error escaping it ends it and becomes a message.
+  void run_event(const std::function<void()>& handler);
+
+  // EditorHost
+  Work& work() override { return work_; }
+  void debug(const std::string& text) override;
+  void closeallotherforms() override;
+  void set_main_enabled(bool enabled) override;
+  controls::Focus& focus() override { return focus_; }
+
+  // Menu commands.
+  void j1Click();
+  void Betlts1Click();
+  void Ments1Click();
+  void Kilps1Click();
+  void Szoba1Click();
+  void llny1Click();
+  void Trgy1Click();
+  void Lers1Click();
+  void Teszt1Click();
+  void Kszt1Click();
+  void Nvjegy1Click();
+
+  // The main window's close box: false when the user chose to stay.
+  bool FormCloseQuery();
+  // Opens a work as "Betöltés" does after its file was chosen.
+  void open_work(const std::filesystem::path& path);
+  // Empties the work and resets the editors and panels.
+  void initeverything();
+
+  // True once the program should end ("Ment és kilép").
+  bool finished() const { return finished_; }
+  // True when the work differs from what was last started, loaded or saved.
+  bool work_changed() const;
+
+  controls::Form& main_window() { return form1_; }
+  FormRegistry& forms() { return forms_; }
+  const FormRegistry& forms() const { return forms_; }
+  controls::Form& form(std::string_view name) const { return forms_.get(name); }
+  void install_form(controls::Form& form) { forms_.install(form); }
+  Hooks& hooks() { return hooks_; }
+  const std::vector<Menu>& menus() const { return menus_; }
+
+  CreatorDataDialog& creator_data() { return creator_data_; }
+  DescriptionPanel& description() { return description_; }
+  AboutBox& about() { return about_; }
+
+  // Where the work file is written; the current directory unless set.
+  void set_work_folder(std::filesystem::path folder) { work_folder_ = std::move(folder); }
+
+ private:
+  void show_panel(std::string_view name, const controls::Control* focus_target);
+  // Writes the work file; shows a refusal or failure itself. True when the file was written.
+  bool save();
+  // Asks about unsaved work; true when the caller may go on.
+  bool may_discard_work();
+  void load(const std::filesystem::path& path);
+  void remember_saved_state();
+  void build_menus();
+
+  Platform platform_;
+  Work work_;
+  controls::Focus focus_;
+  Hooks hooks_;
+  FormRegistry forms_;
+  controls::Form form1_{"Form1", std::string(kAppCaption)};
+  CreatorDataDialog creator_data_{work_};
+  DescriptionPanel description_{work_};
+  AboutBox about_;
+  std::filesystem::path work_folder_;
+  std::vector<std::string> saved_lines_;
+  bool finished_ = false;
+
+  controls::Button j1_{"j1", "Ú&j"};
+  controls::Button Betlts1_{"Betlts1", "Betöltés"};
+  controls::Button Ments1_{"Ments1", "Mentés"};
+  controls::Button N2_{"N2", "-"};
+  controls::Button Kilps1_{"Kilps1", "Ment és kilép"};
+  controls::Button Szoba1_{"Szoba1", "Szoba"};
+  controls::Button llny1_{"llny1", "Élőlény"};
+  controls::Button Trgy1_{"Trgy1", "Tárgy"};
+  controls::Button Lers1_{"Lers1", "Leírás"};
+  controls::Button N1_{"N1", "-"};
+  controls::Button Teszt1_{"Teszt1", "Teszt"};
+  controls::Button Kszt1_{"Kszt1", "Munka"};
+  controls::Button Nvjegy1_{"Nvjegy1", "Névjegy"};
+  std::vector<Menu> menus_;
+};
+
+}  // namespace tamo::app

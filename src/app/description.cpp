@@ -1,0 +1,25 @@
+#include "app/description.h"
+
+namespace tamo::app {
+
+DescriptionPanel::DescriptionPanel(Work& work) : work_(work) {
+  maindesc.on_change = [this] { maindescChange(); };
+  descready.on_click = [this] { descreadyClick(); };
+}
+
+void DescriptionPanel::open() {
+  maindesc.set_text(work_.desc);
+  panel.show();
+}
+
+// A description holding the reader's end line would end the description early on loading
+// and lose every record after it.
+void DescriptionPanel::maindescChange() {
+  if (maindesc.text().find("CREATORDESCEND") != std::string::npos) maindesc.set_text("");
+}
+
+void DescriptionPanel::descreadyClick() {
+  work_.desc = maindesc.text();
+}
+
+}  // namespace tamo::app

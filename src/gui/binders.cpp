@@ -1,0 +1,277 @@
+#include "gui/binders.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QValidator>
+#include <algorithm>
+
+namespace tamo::gui {
+
+namespace {
+
+// The length limit binds typing only: text the program set may be longer, and the user may
+// still shorten it.
+class TypingLimit : public QValidator {
+ public:
+  TypingLimit(QObject* parent, std::function<std::size_t()> limit,
+              std::function<std::size_t()> current)
+      : QValidator(parent), limit_(std::move(limit)), current_(std::move(current)) {}
+
+  State validate(QString& input, int&) const override {
+    std::size_t n = char_count(input);
+    std::size_t limit = limit_();
+    return limit == 0 || n <= limit || n <= current_() ? Acceptable : Invalid;
+  }
+
+ private:
+  std::function<std::size_t()> limit_;
+  std::function<std::size_t()> current_;
+};
+
+void set_line_text(QLineEdit* line, const QString& text) {
+  if (line->text() == text) return;
+  int cursor = line->cursorPosition();
+  line->setText(text);
+  line->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
+}
+
+// Rebuilds a list widget's rows only when the items really differ, so a 5,000-row list is
+// not refilled when only its text or selection moved.
+template <class Widget>
+void write_items(Widget* widget, const std::vector<std::string>& items,
+                 std::vector<std::string>& shown) {
+  if (items == shown) return;
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) rows << qs(item);
+  widget->clear();
+  widget->addItems(rows);
+  shown = items;
+}
+
+}  // namespace
+
+Binder::Binder(const controls::Control& control, QWidget* widget)
+    : control_(control), widget_(widget) {
+  widget_->setObjectName(qs(control.name()));
+}
+
+void Binder::sync() {
+  if (!stale_ && seen_revision_ == control_.revision()) return;
+  stale_ = false;
+  seen_revision_ = control_.revision();
+  QSignalBlocker block(widget_);
+  write_common();
+  write();
+}
+
+void Binder::write_common() {
+  widget_->setAccessibleName(plain_caption(control_.caption()));
+  widget_->setToolTip(qs(control_.hint()));
+  widget_->setEnabled(control_.enabled());
+  // A widget not yet placed in a layout would pop up as a window of its own.
+  if (widget_->parentWidget()) widget_->setVisible(control_.visible());
+}
+
+EditBinder::EditBinder(Screen& screen, controls::Edit& edit)
+    : Binder(edit, new QLineEdit), edit_(edit) {
+  QLineEdit* l = line();
+  l->setValidator(new TypingLimit(
+      l, [&edit] { return edit.max_length(); },
+      [&edit] { return controls::utf8_length(edit.text()); }));
+  QObject::connect(l, &QLineEdit::textEdited, l, [this, &screen](const QString& text) {
+    user_changed();
+    screen.run([this, t = typed_text(text)] { edit_.user_set_text(t); });
+  });
+}
+
+QLineEdit* EditBinder::line() const {
+  return static_cast<QLineEdit*>(widget());
+}
+
+void EditBinder::write() {
+  line()->setReadOnly(edit_.read_only());
+  set_line_text(line(), qs(edit_.text()));
+}
+
+MemoBinder::MemoBinder(Screen& screen, controls::Memo& memo)
+    : Binder(memo, new QPlainTextEdit), memo_(memo) {
+  QPlainTextEdit* box = text_box();
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QObject::connect(box, &QPlainTextEdit::textChanged, box, [this, &screen, box] {
+    std::string text = memo_to_core(box->toPlainText());
+    if (text == memo_.text()) return;
+    user_changed();
+    screen.run([this, &text] { memo_.user_set_text(text); });
+  });
+}
+
+QPlainTextEdit* MemoBinder::text_box() const {
+  return static_cast<QPlainTextEdit*>(widget());
+}
+
+void MemoBinder::write() {
+  QPlainTextEdit* box = text_box();
+  box->setReadOnly(memo_.read_only());
+  QString text = memo_to_screen(memo_.text());
+  if (box->toPlainText() == text) return;
+  int cursor = box->textCursor().position();
+  box->setPlainText(text);
+  QTextCursor c = box->textCursor();
+  c.setPosition(std::min<int>(cursor, static_cast<int>(text.size())));
+  box->setTextCursor(c);
+}
+
+ComboBinder::ComboBinder(Screen& screen, controls::ComboBox& combo)
+    : Binder(combo, new QComboBox), combo_(combo) {
+  QComboBox* b = box();
+  b->setInsertPolicy(QComboBox::NoInsert);
+  b->setMaxVisibleItems(20);
+  if (combo.style() == controls::ComboBox::Style::editable) {
+    b->setEditable(true);
+    b->setCompleter(nullptr);
+    QLineEdit* line = b->lineEdit();
+    line->setValidator(new TypingLimit(
+        line, [&combo] { return combo.max_length(); },
+        [&combo] { return controls::utf8_length(combo.text()); }));
+    QObject::connect(line, &QLineEdit::textEdited, b, [this, &screen](const QString& text) {
+      user_changed();
+      screen.run([this, t = typed_text(text)] { combo_.user_set_text(t); });
+    });
+  }
+  QObject::connect(b, &QComboBox::activated, b, [this, &screen](int index) {
+    user_changed();
+    screen.run([this, index] { combo_.user_select(index); });
+  });
+}
+
+QComboBox* ComboBinder::box() const {
+  return static_cast<QComboBox*>(widget());
+}
+
+void ComboBinder::write() {
+  QComboBox* b = box();
+  write_items(b, combo_.items(), shown_items_);
+  if (b->currentIndex() != combo_.selected()) b->setCurrentIndex(combo_.selected());
+  if (b->isEditable()) set_line_text(b->lineEdit(), qs(combo_.text()));
+}
+
+ListBinder::ListBinder(Screen& screen, controls::ListBox& list)
+    : Binder(list, new QListWidget), list_(list) {
+  QListWidget* w = list_widget();
+  QObject::connect(w, &QListWidget::currentRowChanged, w, [this, &screen](int row) {
+    user_changed();
+    screen.run([this, row] { list_.user_select(row); });
+  });
+}
+
+QListWidget* ListBinder::list_widget() const {
+  return static_cast<QListWidget*>(widget());
+}
+
+void ListBinder::write() {
+  QListWidget* w = list_widget();
+  write_items(w, list_.items(), shown_items_);
+  if (w->currentRow() != list_.selected()) w->setCurrentRow(list_.selected());
+  if (list_.selected() < 0) w->clearSelection();
+}
+
+RadioBinder::RadioBinder(Screen& screen, controls::RadioGroup& radio)
+    : Binder(radio, new QGroupBox), radio_(radio), buttons_(new QButtonGroup(widget())) {
+  auto* grid = new QGridLayout(group_box());
+  const auto& items = radio.items();
+  int count = static_cast<int>(items.size());
+  int columns = std::max(1, radio.columns());
+  int rows = std::max(1, (count + columns - 1) / columns);
+  // Filled down each column first, as a radio group lays out its items.
+  for (int i = 0; i < count; ++i) {
+    auto* button = new QRadioButton(qs(items[i]));
+    button->setObjectName(qs(radio.name() + "_" + std::to_string(i)));
+    buttons_->addButton(button, i);
+    grid->addWidget(button, i % rows, i / rows);
+  }
+  QObject::connect(buttons_, &QButtonGroup::idClicked, group_box(), [this, &screen](int id) {
+    user_changed();
+    screen.run([this, id] { radio_.set_index(id); });
+  });
+}
+
+QGroupBox* RadioBinder::group_box() const {
+  return static_cast<QGroupBox*>(widget());
+}
+
+void RadioBinder::write() {
+  group_box()->setTitle(qs(radio_.caption()));
+  QSignalBlocker block(buttons_);
+  if (QAbstractButton* b = buttons_->button(radio_.index())) {
+    b->setChecked(true);
+    return;
+  }
+  buttons_->setExclusive(false);
+  for (QAbstractButton* b : buttons_->buttons()) b->setChecked(false);
+  buttons_->setExclusive(true);
+}
+
+CheckBinder::CheckBinder(Screen& screen, controls::CheckBox& check)
+    : Binder(check, new QCheckBox), check_(check) {
+  auto* box = static_cast<QCheckBox*>(widget());
+  QObject::connect(box, &QCheckBox::clicked, box, [this, &screen](bool checked) {
+    user_changed();
+    screen.run([this, checked] { check_.set_checked(checked); });
+  });
+}
+
+void CheckBinder::write() {
+  auto* box = static_cast<QCheckBox*>(widget());
+  box->setText(qs(check_.caption()));
+  box->setChecked(check_.checked());
+}
+
+ButtonBinder::ButtonBinder(Screen& screen, controls::Button& button)
+    : Binder(button, new QPushButton) {
+  auto* b = static_cast<QPushButton*>(widget());
+  b->setAutoDefault(false);
+  QObject::connect(b, &QPushButton::clicked, b,
+                   [&screen, &button] { screen.run([&button] { button.click(); }); });
+}
+
+void ButtonBinder::write() {
+  static_cast<QPushButton*>(widget())->setText(qs(control().caption()));
+}
+
+LabelBinder::LabelBinder(Screen&, controls::Label& label) : Binder(label, new QLabel) {}
+
+void LabelBinder::write() {
+  static_cast<QLabel*>(widget())->setText(qs(control().caption()));
+}
+
+GroupBinder::GroupBinder(Screen&, controls::Group& group) : Binder(group, new QGroupBox) {}
+
+void GroupBinder::write() {
+  static_cast<QGroupBox*>(widget())->setTitle(qs(control().caption()));
+}
+
+FormBinder::FormBinder(controls::Form& form, QWidget* widget, bool top_level)
+    : Binder(form, widget), top_level_(top_level) {}
+
+void FormBinder::write_common() {
+  widget()->setAccessibleName(plain_caption(control().caption()));
+  widget()->setEnabled(control().enabled());
+  if (top_level_) widget()->setVisible(control().visible());
+}
+
+void FormBinder::write() {
+  if (top_level_) widget()->setWindowTitle(qs(control().caption()));
+}
+
+}  // namespace tamo::gui

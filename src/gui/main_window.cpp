@@ -1,0 +1,125 @@
+#include "gui/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace tamo::gui {
+
+namespace {
+
+void fill(Screen& screen, const Views& views, const std::string& name, QWidget* page) {
+  if (auto it = views.find(name); it != views.end()) it->second(screen, page);
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(Screen& screen, controls::Form& form)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      screen_(screen),
+      form_(form) {}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  // The core decides; the next redraw hides the window.
+  event->ignore();
+  screen_.run([this] { form_.close(); });
+}
+
+MainWindow::MainWindow(Screen& screen, const Views& views)
+    : screen_(screen), app_(screen.app()), panels_(new QStackedWidget), blank_(new QWidget) {
+  setObjectName(qs(app_.main_window().name()));
+  resize(640, 481);
+  if (QScreen* s = QGuiApplication::primaryScreen())
+    move(s->availableGeometry().center() - rect().center());
+  build_menu();
+  panels_->setObjectName("panels");
+  blank_->setObjectName("Image1");
+  panels_->addWidget(blank_);
+  setCentralWidget(panels_);
+
+  // Side dialogs stay above the main window.
+  winId();
+  for (const auto& entry : app_.forms().entries()) {
+    const std::string& name = entry.form->name();
+    bool dialog = entry.kind == app::FormRegistry::Kind::dialog;
+    QWidget* page =
+        dialog ? dialogs_.emplace_back(new DialogWindow(screen, *entry.form)).get() : new QWidget;
+    page->setObjectName(qs(name));
+    fill(screen, views, name, page);
+    if (dialog) {
+      page->winId();
+      page->windowHandle()->setTransientParent(windowHandle());
+    } else {
+      panels_->addWidget(page);
+    }
+    screen.form(*entry.form, page, dialog);
+    pages_[name] = page;
+  }
+  screen.form(app_.main_window(), this, true);
+  screen.add_sync_step([this] { arrange(); });
+}
+
+void MainWindow::build_menu() {
+  for (const app::Menu& m : app_.menus()) {
+    QMenu* menu = menuBar()->addMenu(qs(m.caption));
+    menu->setObjectName(qs(m.name));
+    for (controls::Button* item : m.items) {
+      if (app::is_separator(*item)) {
+        menu->addSeparator()->setObjectName(qs(item->name()));
+        continue;
+      }
+      QAction* action = menu->addAction(qs(item->caption()));
+      action->setObjectName(qs(item->name()));
+      connect(action, &QAction::triggered, this,
+              [this, item] { screen_.run([item] { item->click(); }); });
+    }
+  }
+}
+
+// The panel shown last is the one seen; dialogs shown since the last redraw come to the
+// front in the order they were shown.
+void MainWindow::arrange() {
+  QWidget* front = blank_;
+  std::uint64_t front_order = 0;
+  std::vector<std::pair<std::uint64_t, QWidget*>> raised;
+  for (const auto& entry : app_.forms().entries()) {
+    const controls::Form& form = *entry.form;
+    if (!form.visible()) continue;
+    QWidget* page = pages_.at(form.name());
+    if (entry.kind == app::FormRegistry::Kind::panel) {
+      if (form.front_order() >= front_order) {
+        front = page;
+        front_order = form.front_order();
+      }
+    } else if (seen_front_[&form] != form.front_order()) {
+      seen_front_[&form] = form.front_order();
+      raised.emplace_back(form.front_order(), page);
+    }
+  }
+  if (panels_->currentWidget() != front) panels_->setCurrentWidget(front);
+  std::sort(raised.begin(), raised.end());
+  for (const auto& [order, window] : raised) {
+    window->raise();
+    window->activateWindow();
+  }
+  if (app_.finished()) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool may_close = app_.finished();
+  if (!may_close) screen_.run([this, &may_close] { may_close = app_.FormCloseQuery(); });
+  if (!may_close) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace tamo::gui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "gui/screen.h"
+
+class QStackedWidget;
+
+namespace tamo::gui {
+
+// A side dialog: its own top-level window; the close box closes the form in the core.
+class DialogWindow : public QWidget {
+ public:
+  DialogWindow(Screen& screen, controls::Form& form);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  Screen& screen_;
+  controls::Form& form_;
+};
+
+// "Tamo": the menu, the five panels stacked over a blank area, and the side dialogs. Install
+// the editors' forms into the application before building it: it makes one page or window
+// per registered form, filled by the view of that name.
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow(Screen& screen, const Views& views);
+
+  QStackedWidget* panels() const { return panels_; }
+  QWidget* page(const std::string& name) const { return pages_.at(name); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build_menu();
+  void arrange();
+
+  Screen& screen_;
+  app::Application& app_;
+  QStackedWidget* panels_;
+  QWidget* blank_;
+  std::map<std::string, QWidget*> pages_;
+  std::vector<std::unique_ptr<DialogWindow>> dialogs_;  // top-level, so owned here
+  std::map<const controls::Form*, std::uint64_t> seen_front_;
+};
+
+}  // namespace tamo::gui

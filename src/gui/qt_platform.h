@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+#include "app/platform.h"
+
+class QFileDialog;
+class QWidget;
+
+namespace tamo::gui {
+
+// The desktop as the application sees it: message boxes and the open-file dialog.
+class QtPlatform : public app::MessageSink,
+                   public app::OpenFileDialog,
+                   public app::UnsavedWorkQuestion {
+ public:
+  app::Platform ports() { return {*this, *this, *this}; }
+  // Runs before a modal window opens, so the screen behind it is up to date.
+  void set_before_modal(std::function<void()> step) { before_modal_ = std::move(step); }
+
+  void show_message(const std::string& text) override;
+  std::optional<std::filesystem::path> choose(const app::OpenFileRequest& request) override;
+  app::UnsavedAnswer ask(const std::string& text) override;
+
+ private:
+  QWidget* parent() const;
+  std::function<void()> before_modal_;
+};
+
+// The open-file dialog as the request describes it; its filter reads filter_caption but
+// matches pattern.
+void configure_open_dialog(QFileDialog& dialog, const app::OpenFileRequest& request);
+
+}  // namespace tamo::gui

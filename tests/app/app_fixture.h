@@ -1,0 +1,73 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/platform.h"
+#include "workfile/workfile.h"
+
+namespace tamo::app::testing {
+
+// The desktop of a headless test: messages are recorded, the open-file dialog and the
+// unsaved-work question answer from a script.
+class ScriptedPlatform : public MessageSink, public OpenFileDialog, public UnsavedWorkQuestion {
+ public:
+  Platform ports() { return {*this, *this, *this}; }
+
+  void show_message(const std::string& text) override { messages.push_back(text); }
+  std::optional<std::filesystem::path> choose(const OpenFileRequest& request) override {
+    open_requests.push_back(request);
+    return chosen_file;
+  }
+  UnsavedAnswer ask(const std::string& text) override {
+    questions.push_back(text);
+    return answer;
+  }
+
+  std::vector<std::string> messages;
+  std::vector<OpenFileRequest> open_requests;
+  std::optional<std::filesystem::path> chosen_file;
+  std::vector<std::string> questions;
+  UnsavedAnswer answer = UnsavedAnswer::cancel;
+};
+
+// A started application writing into a fresh folder of its own.
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest() {
+    folder = std::filesystem::temp_directory_path() /
+             ("tamo_app_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    app.set_work_folder(folder);
+    app.start();
+  }
+  ~AppTest() override { std::filesystem::remove_all(folder); }
+
+  // The name of the panel in front, or "" when the client area is blank.
+  std::string front_panel() const {
+    const controls::Form* front = nullptr;
+    for (const auto& e : app.forms().entries())
+      if (e.kind == FormRegistry::Kind::panel && e.form->visible() &&
+          (!front || e.form->front_order() > front->front_order()))
+        front = e.form;
+    return front ? front->name() : "";
+  }
+
+  static bool writer_ready() { return !workfile::work_lines(Work{}).empty(); }
+
+  ScriptedPlatform platform;
+  Application app{platform.ports()};
+  std::filesystem::path folder;
+};
+
+#define TAMO_NEEDS_WORKFILE() \
+  if (!writer_ready()) GTEST_SKIP() << "the work-file reader and writer have not landed"
+
+}  // namespace tamo::app::testing

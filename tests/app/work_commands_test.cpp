@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app_fixture.h"
+#include "model/storing.h"
+
+namespace tamo::app::testing {
+namespace {
+
+class WorkCommands : public AppTest {
+ protected:
+  void fill_creator_data() {
+    app.work().project = "pelda";
+    app.work().name = "valaki";
+    app.work().mail = "valaki@example.org";
+  }
+  std::filesystem::path write_file(const std::string& name, const std::string& bytes) {
+    std::filesystem::path path = folder / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  int files_in_folder() const {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
+                                          std::filesystem::directory_iterator()));
+  }
+};
+
+const std::string kBadNameFile =
+    "CREATORPROJECT\r\nPelda\r\nCREATORNAME\r\nvalaki\r\nCREATORMAIL\r\nv@example.org\r\n"
+    "ROOMBEGIN\r\nROOMFILENAME\r\nkapu1\r\nROOMEND\r\n";
+
+TEST_F(WorkCommands, SaveShowsTheCompletionMessageOnlyAfterWritingTheFile) {
+  TAMO_NEEDS_WORKFILE();
+  app.Kszt1Click();
+  app.work().project = "pelda";
+  app.Ments1Click();
+  EXPECT_EQ(platform.messages, (std::vector<std::string>{"Nincs készítőnév megadva!"}));
+  EXPECT_EQ(app.main_window().caption(), "Tamo");
+  EXPECT_EQ(files_in_folder(), 0);
+  EXPECT_TRUE(app.creator_data().form.visible()) << "a refusal hides no dialog";
+
+  platform.messages.clear();
+  fill_creator_data();
+  app.Ments1Click();
+  EXPECT_EQ(platform.messages, (std::vector<std::string>{"A mentés befejeződött."}));
+  EXPECT_TRUE(std::filesystem::exists(folder / "pelda.tamo"));
+  EXPECT_EQ(app.main_window().caption(), "pelda - Tamo");
+  EXPECT_FALSE(app.creator_data().form.visible());
+}
+
+TEST_F(WorkCommands, AFailedSaveShowsOnlyTheFailureAndKeepsTheCaption) {
+  TAMO_NEEDS_WORKFILE();
+  fill_creator_data();
+  app.set_work_folder(folder / "nincs-ilyen");
+  app.Ments1Click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0], "A mentés befejeződött.");
+  EXPECT_EQ(app.main_window().caption(), "Tamo");
+}
+
+TEST_F(WorkCommands, SaveAndExitWritesOnlyAWorkWithRecords) {
+  TAMO_NEEDS_WORKFILE();
+  app.Kilps1Click();
+  EXPECT_TRUE(app.finished());
+  EXPECT_EQ(files_in_folder(), 0);
+  EXPECT_EQ(app.work().project, "valami") << "the placeholders stay in the work";
+  EXPECT_EQ(app.work().name, "valaki");
+  EXPECT_FALSE(app.work().mail.empty());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(WorkCommands, SaveAndExitFillsTheCreatorDataAndSaves) {
+  TAMO_NEEDS_WORKFILE();
+  store_room(app.work(), "kapu1");
+  app.Kszt1Click();
+  app.Kilps1Click();
+  EXPECT_TRUE(app.finished());
+  EXPECT_TRUE(std::filesystem::exists(folder / "valami.tamo"));
+  EXPECT_TRUE(platform.messages.empty()) << "no completion message on the way out";
+  EXPECT_FALSE(app.creator_data().form.visible());
+}
+
+TEST_F(WorkCommands, SaveAndExitStaysOpenWhenTheFileCannotBeWritten) {
+  TAMO_NEEDS_WORKFILE();
+  store_room(app.work(), "kapu1");
+  app.set_work_folder(folder / "nincs-ilyen");
+  app.Kilps1Click();
+  EXPECT_FALSE(app.finished());
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(WorkCommands, LoadAsksForATamoFileInTheCurrentDirectory) {
+  platform.answer = UnsavedAnswer::discard;
+  app.work().project = "regi";
+  app.Betlts1Click();
+  ASSERT_EQ(platform.open_requests.size(), 1u);
+  const OpenFileRequest& r = platform.open_requests[0];
+  EXPECT_EQ(r.start_dir, ".");
+  EXPECT_EQ(r.filter_caption, "Tamo fájlok (*.tamo)");
+  EXPECT_EQ(r.pattern, "*.tam*");
+  EXPECT_EQ(app.work().project, "regi") << "a cancelled dialog changes nothing";
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(WorkCommands, LoadReplacesABadWorkNameAndSetsTheCaption) {
+  TAMO_NEEDS_WORKFILE();
+  int refills = 0;
+  app.hooks().room.fill_filename_choices = [&] { ++refills; };
+  app.Kszt1Click();
+  platform.chosen_file = write_file("pelda.tamo", kBadNameFile);
+  app.Betlts1Click();
+  EXPECT_EQ(app.work().project, "tamotmp");
+  EXPECT_EQ(platform.messages,
+            (std::vector<std::string>{"A fájlnév nem volt megfelelő, atírva tamotmp.tamo - re.\r\n"
+                                      "Javaslom, ird át a munka nevét, aztán mentsél!"}));
+  EXPECT_EQ(app.main_window().caption(), "tamotmp - Tamo");
+  ASSERT_NE(room_exists(app.work(), "kapu1"), nullptr);
+  EXPECT_EQ(app.work().current_room, room_exists(app.work(), "kapu1"));
+  EXPECT_EQ(refills, 2) << "emptied with the work, then rebuilt from the loaded rooms";
+  EXPECT_FALSE(app.creator_data().form.visible());
+  EXPECT_EQ(front_panel(), "");
+}
+
+TEST_F(WorkCommands, AFileThatCannotBeOpenedLeavesAnEmptyWorkAndTheCaption) {
+  TAMO_NEEDS_WORKFILE();
+  fill_creator_data();
+  app.Ments1Click();
+  platform.messages.clear();
+  app.open_work(folder / "nincs.tamo");
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(app.work().project, "");
+  EXPECT_EQ(app.main_window().caption(), "pelda - Tamo");
+}
+
+TEST_F(WorkCommands, OpeningAFileFromTheCommandLineLoadsItAsBetoltesDoes) {
+  TAMO_NEEDS_WORKFILE();
+  app.open_work(write_file("x.tamo", kBadNameFile));
+  EXPECT_EQ(app.main_window().caption(), "tamotmp - Tamo");
+  EXPECT_EQ(app.work().rooms.size(), 1u);
+  EXPECT_FALSE(app.work_changed()) << "a loaded work counts as saved";
+}
+
+TEST_F(WorkCommands, UnchangedWorkIsReplacedWithoutAQuestion) {
+  app.j1Click();
+  EXPECT_TRUE(platform.questions.empty());
+  EXPECT_TRUE(app.FormCloseQuery());
+  EXPECT_TRUE(platform.questions.empty());
+}
+
+TEST_F(WorkCommands, UnsavedWorkIsKeptWhenTheUserCancels) {
+  TAMO_NEEDS_WORKFILE();
+  app.work().project = "pelda";
+  platform.answer = UnsavedAnswer::cancel;
+  app.j1Click();
+  app.Betlts1Click();
+  EXPECT_FALSE(app.FormCloseQuery());
+  EXPECT_EQ(platform.questions, std::vector<std::string>(3, std::string(kMsgUnsaved)));
+  EXPECT_TRUE(platform.open_requests.empty()) << "cancel comes before the open dialog";
+  EXPECT_EQ(app.work().project, "pelda");
+}
+
+TEST_F(WorkCommands, DiscardingUnsavedWorkGoesOn) {
+  TAMO_NEEDS_WORKFILE();
+  store_room(app.work(), "kapu1");
+  platform.answer = UnsavedAnswer::discard;
+  EXPECT_TRUE(app.FormCloseQuery());
+  app.j1Click();
+  EXPECT_TRUE(app.work().rooms.empty());
+  EXPECT_EQ(files_in_folder(), 0);
+  platform.questions.clear();
+  app.j1Click();
+  EXPECT_TRUE(platform.questions.empty()) << "the new work is the new starting point";
+}
+
+TEST_F(WorkCommands, SavingUnsavedWorkWritesItFirstAndStopsWhenRefused) {
+  TAMO_NEEDS_WORKFILE();
+  store_room(app.work(), "kapu1");
+  platform.answer = UnsavedAnswer::save;
+  app.j1Click();
+  EXPECT_EQ(platform.messages, (std::vector<std::string>{"Nincs munkanév megadva!"}));
+  EXPECT_EQ(app.work().rooms.size(), 1u) << "a refused save keeps the work";
+  EXPECT_FALSE(app.FormCloseQuery());
+
+  platform.messages.clear();
+  fill_creator_data();
+  app.j1Click();
+  EXPECT_TRUE(std::filesystem::exists(folder / "pelda.tamo"));
+  EXPECT_TRUE(app.work().rooms.empty());
+  EXPECT_EQ(app.main_window().caption(), "Tamo");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(WorkCommands, SavedWorkNeedsNoQuestionUntilItChangesAgain) {
+  TAMO_NEEDS_WORKFILE();
+  fill_creator_data();
+  app.Ments1Click();
+  EXPECT_FALSE(app.work_changed());
+  app.work().desc = "uj leiras";
+  EXPECT_TRUE(app.work_changed());
+}
+
+}  // namespace
+}  // namespace tamo::app::testing

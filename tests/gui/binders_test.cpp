@@ -1,0 +1,140 @@
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "controls/edit.h"
+#include "controls/lists.h"
+#include "gui_fixture.h"
+#include "workfile/codec.h"
+
+namespace tamo::gui::testing {
+namespace {
+
+// Controls of the test's own, bound onto a shown page.
+class BinderTest : public WindowTest {
+ protected:
+  BinderTest() : column(new QVBoxLayout(&page)) { page.show(); }
+  template <class W>
+  W* place(W* widget) {
+    column->addWidget(widget);
+    screen.sync();
+    return widget;
+  }
+
+  QWidget page;
+  QVBoxLayout* column;
+};
+
+TEST_F(BinderTest, LengthLimitBindsTypingOnly) {
+  controls::Edit level("level", "Szint");
+  level.set_max_length(3);
+  QLineEdit* line = place(screen.edit(level));
+  EXPECT_EQ(line->objectName(), "level");
+  EXPECT_EQ(line->accessibleName(), "Szint");
+  QTest::keyClicks(line, "12345");
+  EXPECT_EQ(level.text(), "123");
+  EXPECT_EQ(line->text(), "123");
+
+  screen.run([&] { level.set_text("123456"); });
+  EXPECT_EQ(line->text(), "123456") << "text set by the program is not cut";
+  line->end(false);
+  QTest::keyClicks(line, "7");
+  EXPECT_EQ(level.text(), "123456");
+  QTest::keyClick(line, Qt::Key_Backspace);
+  EXPECT_EQ(level.text(), "12345") << "an over-long text can still be shortened";
+}
+
+TEST_F(BinderTest, TypedTextWindows1250CannotHoldArrivesAsQuestionMarks) {
+  if (workfile::cp1250_safe("ŵ") == "ŵ") GTEST_SKIP() << "the Windows-1250 codec has not landed";
+  controls::Edit name("name", "Név");
+  QLineEdit* line = place(screen.edit(name));
+  QTest::keyClicks(line, QString::fromUtf8("ő€ŵ"));
+  EXPECT_EQ(name.text(), "ő€?");
+  EXPECT_EQ(line->text(), QString::fromUtf8("ő€?"));
+}
+
+TEST_F(BinderTest, TypingIntoABigComboDoesNotRebuildItsList) {
+  controls::ComboBox filename("filename", "Fájlnév", controls::ComboBox::Style::editable, true);
+  for (int i = 0; i < 5000; ++i) filename.add("szoba" + std::to_string(i));
+  QComboBox* box = place(screen.combo(filename));
+  ASSERT_EQ(box->count(), 5000);
+  int rebuilds = 0;
+  QAbstractItemModel* model = box->model();
+  QObject::connect(model, &QAbstractItemModel::modelReset, [&] { ++rebuilds; });
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, [&] { ++rebuilds; });
+  QObject::connect(model, &QAbstractItemModel::rowsRemoved, [&] { ++rebuilds; });
+
+  QTest::keyClicks(box->lineEdit(), "uj");
+  EXPECT_EQ(filename.text(), "uj");
+  EXPECT_EQ(rebuilds, 0);
+
+  screen.run([&] { filename.add("aaa"); });
+  EXPECT_EQ(box->count(), 5001);
+  EXPECT_EQ(box->itemText(0), "aaa");
+  EXPECT_EQ(box->currentText(), "uj") << "a new row leaves the typed text alone";
+}
+
+TEST_F(BinderTest, PickingAChoiceOfAComboSetsTheText) {
+  controls::ComboBox kind("itemtype", "", controls::ComboBox::Style::drop_down_list);
+  for (const char* k : {"gyuru", "sisak", "pancel"}) kind.add(k);
+  int changes = 0;
+  kind.on_change = [&] { ++changes; };
+  QComboBox* box = place(screen.combo(kind));
+  emit box->activated(2);
+  EXPECT_EQ(kind.text(), "pancel");
+  EXPECT_EQ(changes, 1);
+  screen.run([&] { kind.set_text("sisak"); });
+  EXPECT_EQ(box->currentText(), "sisak");
+}
+
+TEST_F(BinderTest, RadioGroupFillsItsColumnsAndClampsLikeTheCore) {
+  controls::RadioGroup kind(
+      "is_weapon", "Típus",
+      {"páncél", "fegyver", "étel", "alkohol", "alkoholmentes", "kulcs", "egyéb"}, 2);
+  int clicks = 0;
+  kind.on_click = [&] { ++clicks; };
+  QGroupBox* group = place(screen.radio(kind));
+  EXPECT_EQ(group->title(), "Típus");
+  auto* grid = static_cast<QGridLayout*>(group->layout());
+  int row = 0, col = 0, span = 0;
+  grid->getItemPosition(grid->indexOf(group->findChild<QRadioButton*>("is_weapon_4")), &row, &col,
+                        &span, &span);
+  EXPECT_EQ(std::pair(row, col), std::pair(0, 1)) << "filled down the first column first";
+
+  group->findChild<QRadioButton*>("is_weapon_1")->click();
+  EXPECT_EQ(kind.index(), 1);
+  EXPECT_EQ(clicks, 1);
+  screen.run([&] { kind.set_index(12); });
+  EXPECT_TRUE(group->findChild<QRadioButton*>("is_weapon_6")->isChecked());
+  screen.run([&] { kind.set_index(-1); });
+  for (QRadioButton* b : group->findChildren<QRadioButton*>()) EXPECT_FALSE(b->isChecked());
+}
+
+TEST_F(BinderTest, ListSelectionGoesBothWaysAndHiddenControlsHide) {
+  controls::ListBox exits("posexits", "Kijáratok");
+  for (const char* e : {"eszak", "kelet", "del"}) exits.add(e);
+  int selections = 0;
+  exits.on_select = [&] { ++selections; };
+  QListWidget* list = place(screen.list(exits));
+  list->setCurrentRow(1);
+  EXPECT_EQ(exits.selected(), 1);
+  EXPECT_EQ(selections, 1);
+  screen.run([&] {
+    exits.remove(1);
+    exits.set_visible(false);
+  });
+  EXPECT_EQ(list->count(), 2);
+  EXPECT_EQ(list->currentRow(), -1);
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(selections, 1) << "program-made changes raise no user events";
+}
+
+}  // namespace
+}  // namespace tamo::gui::testing

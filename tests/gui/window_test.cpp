@@ -1,0 +1,104 @@
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "editors/common/host.h"
+#include "gui_fixture.h"
+#include "model/numbers.h"
+
+namespace tamo::gui::testing {
+namespace {
+
+TEST_F(WindowTest, OpensAsTamoWithItsMenuAndABlankArea) {
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.windowTitle(), "Tamo");
+  EXPECT_EQ(window.size(), QSize(640, 481));
+  EXPECT_EQ(window.panels()->currentWidget()->objectName(), "Image1");
+  QStringList menus;
+  for (QAction* a : window.menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"Munka", "Szerkesztés", "Beállítások", "Súgó"}));
+  QAction* uj = window.findChild<QAction*>("j1");
+  ASSERT_NE(uj, nullptr);
+  EXPECT_EQ(uj->text(), "Ú&j");
+}
+
+TEST_F(WindowTest, AMenuCommandShowsItsPanelInFront) {
+  trigger("Szoba1");
+  EXPECT_EQ(window.panels()->currentWidget()->objectName(), "room");
+  trigger("Lers1");
+  EXPECT_EQ(window.panels()->currentWidget()->objectName(), "description");
+  trigger("j1");
+  EXPECT_EQ(window.panels()->currentWidget()->objectName(), "Image1");
+}
+
+TEST_F(WindowTest, TypingARefusedCharacterIntoTheWorkNameEmptiesIt) {
+  trigger("Kszt1");
+  QWidget* dialog = window.page("Form16");
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_TRUE(dialog->isWindow());
+  EXPECT_EQ(dialog->windowTitle(), "A munka adatai");
+  auto* cproject = find<QLineEdit>(dialog, "cproject");
+  EXPECT_EQ(cproject->accessibleName(), "A munka neve");
+  EXPECT_TRUE(cproject->toolTip().startsWith("Ha lehet"));
+  QTest::keyClicks(cproject, "pelda");
+  EXPECT_EQ(app.creator_data().cproject.text(), "pelda");
+  QTest::keyClicks(cproject, "X");
+  EXPECT_EQ(cproject->text(), "");
+  EXPECT_EQ(app.creator_data().cproject.text(), "");
+  EXPECT_TRUE(window.isEnabled()) << "the creator data leave the main window enabled";
+}
+
+TEST_F(WindowTest, DebugIsAModalBoxWithOneOkButtonAndNoIcon) {
+  SeenBox seen =
+      answer_message_box([this] { screen.run([this] { app.debug("Már van ilyen fájlnév!"); }); });
+  EXPECT_EQ(seen.text, "Már van ilyen fájlnév!");
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen.buttons, 1);
+}
+
+TEST_F(WindowTest, AnEscapedConversionErrorBecomesAMessageBox) {
+  SeenBox seen = answer_message_box([this] { screen.run([] { str2int("abc"); }); });
+  EXPECT_EQ(seen.text, QString::fromStdString(ConversionError("abc").what()));
+}
+
+TEST_F(WindowTest, AnEditorDialogDisablesTheMainWindowUntilItsCloseBox) {
+  controls::Form& exits = app.form("Form5");
+  editors::attach_dialog_protocol(app, exits);
+  screen.run([&] { editors::open_dialog(app, exits); });
+  QWidget* dialog = window.page("Form5");
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), "Kijáratszerkesztő");
+  EXPECT_FALSE(window.isEnabled());
+  EXPECT_TRUE(dialog->isEnabled());
+  dialog->close();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(exits.visible());
+  EXPECT_TRUE(window.isEnabled());
+}
+
+TEST_F(WindowTest, DescriptionMemoKeepsCrLfInTheCore) {
+  trigger("Lers1");
+  auto* memo = find<QPlainTextEdit>(window.page("description"), "maindesc");
+  memo->setFocus();
+  QTest::keyClicks(memo, "elso");
+  QTest::keyClick(memo, Qt::Key_Return);
+  QTest::keyClicks(memo, "masodik");
+  EXPECT_EQ(app.description().maindesc.text(), "elso\r\nmasodik");
+  find<QPushButton>(window.page("description"), "descready")->click();
+  EXPECT_EQ(app.work().desc, "elso\r\nmasodik");
+}
+
+TEST_F(WindowTest, NewWorkHidesTheCreatorDataDialog) {
+  trigger("Kszt1");
+  trigger("Nvjegy1");
+  EXPECT_TRUE(window.page("Form17")->isVisible());
+  trigger("j1");
+  EXPECT_FALSE(window.page("Form16")->isVisible());
+  EXPECT_FALSE(window.page("Form17")->isVisible());
+}
+
+}  // namespace
+}  // namespace tamo::gui::testing
