@@ -1,18 +1,18 @@
 #include "gui/program.h"
 
-#include "gui/shell_views.h"
+#include "gui/all_views.h"
 
 namespace tamo::gui {
 
 Program::Program() {
-  app_.start();
+  bench_.app().start();
   platform_.set_before_modal([this] { screen_.sync(); });
-  window_ = std::make_unique<MainWindow>(screen_, shell_views(app_));
+  window_ = std::make_unique<MainWindow>(screen_, all_views(bench_));
   screen_.sync();
 }
 
 void Program::open(const std::filesystem::path& path) {
-  screen_.run([this, &path] { app_.open_work(path); });
+  screen_.run([this, &path] { bench_.app().open_work(path); });
 }
 
 }  // namespace tamo::gui

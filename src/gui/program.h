@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/workbench.h"
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
 #include "gui/screen.h"
@@ -20,14 +21,15 @@ class Program {
   // "tamo FILE": opens the work as "Betöltés" would.
   void open(const std::filesystem::path& path);
 
-  app::Application& app() { return app_; }
+  app::Application& app() { return bench_.app(); }
+  app::Workbench& bench() { return bench_; }
   Screen& screen() { return screen_; }
   MainWindow& window() { return *window_; }
 
  private:
   QtPlatform platform_;
-  app::Application app_{platform_.ports()};
-  Screen screen_{app_};
+  app::Workbench bench_{platform_.ports()};
+  Screen screen_{bench_.app()};
   std::unique_ptr<MainWindow> window_;
 };
 

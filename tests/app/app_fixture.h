@@ -36,6 +36,16 @@ class ScriptedPlatform : public MessageSink, public OpenFileDialog, public Unsav
   UnsavedAnswer answer = UnsavedAnswer::cancel;
 };
 
+// The name of the panel in front, or "" when the client area is blank.
+inline std::string front_panel(const Application& app) {
+  const controls::Form* front = nullptr;
+  for (const auto& e : app.forms().entries())
+    if (e.kind == FormRegistry::Kind::panel && e.form->visible() &&
+        (!front || e.form->front_order() > front->front_order()))
+      front = e.form;
+  return front ? front->name() : "";
+}
+
 // A started application writing into a fresh folder of its own.
 class AppTest : public ::testing::Test {
  protected:
@@ -50,15 +60,7 @@ class AppTest : public ::testing::Test {
   }
   ~AppTest() override { std::filesystem::remove_all(folder); }
 
-  // The name of the panel in front, or "" when the client area is blank.
-  std::string front_panel() const {
-    const controls::Form* front = nullptr;
-    for (const auto& e : app.forms().entries())
-      if (e.kind == FormRegistry::Kind::panel && e.form->visible() &&
-          (!front || e.form->front_order() > front->front_order()))
-        front = e.form;
-    return front ? front->name() : "";
-  }
+  std::string front_panel() const { return testing::front_panel(app); }
 
   static bool writer_ready() { return !workfile::work_lines(Work{}).empty(); }
 

@@ -1,0 +1,147 @@
+#include "app/workbench.h"
+
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+
+namespace tamo::app::testing {
+namespace {
+
+// Two stored rooms joined east-west, a creature in the first, as a builder would make them.
+class WorkbenchTest : public ::testing::Test {
+ protected:
+  WorkbenchTest() {
+    bench.app().start();
+    Work& w = bench.work();
+    droom* kapu = w.rooms.add("kapu");
+    kapu->short_ = "A kapu elott";
+    kapu->long_ = "Egy magas fal elott allsz.";
+    add_mixed(kapu->exits, "kelet", "udvar");
+    add_mixed(kapu->contents, "ork", "1");
+    droom* udvar = w.rooms.add("udvar");
+    udvar->short_ = "Az udvaron";
+    udvar->long_ = "Tagas udvar.";
+    add_mixed(udvar->exits, "nyugat", "kapu");
+    add_mixed(udvar->items, "kut", "Egy kut.");
+    dmons* ork = w.monsters.add("ork");
+    ork->name = "Ork";
+    ork->short_ = "Egy ork";
+    ork->long_ = "Zold es buta.";
+    ork->race = "ork";
+    ork->gender = "ferfi";
+    ork->class1 = "harcos";
+    ork->level = "5";
+    ork->alignment = "-300";
+    ork->money = "12";
+    add_mixed(ork->ids, "ork", "ork");
+    add_mixed(ork->speech, "Grr!", "0");
+    w.current_room = kapu;
+    bench.room_editor().fill_filename_choices();
+    bench.monster_editor().fill_filename_choices();
+  }
+
+  void type_command(std::string_view text) {
+    bench.mud().inmud.type(text);
+    bench.app().run_event([&] { bench.inmud_enter(); });
+  }
+
+  std::vector<std::string> console_lines() {
+    std::vector<std::string> out;
+    for (const auto& line : bench.console().output().lines()) out.push_back(line.text);
+    return out;
+  }
+
+  ScriptedPlatform platform;
+  Workbench bench{platform.ports()};
+};
+
+TEST_F(WorkbenchTest, AMoveFillsTheRoomEditorWithoutBringingItForward) {
+  bench.app().Teszt1Click();
+  type_command("k");
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "udvar"));
+  editors::RoomEditor& editor = bench.room_editor();
+  EXPECT_EQ(editor.filename.text(), "udvar");
+  EXPECT_EQ(editor.short_.text(), "Az udvaron");
+  EXPECT_EQ(editor.long_.text(), "Tagas udvar.");
+  EXPECT_EQ(query_mixed(bench.work().tmproom.items, "kut"), "Egy kut.");
+  EXPECT_EQ(front_panel(bench.app()), "mud");
+  EXPECT_TRUE(bench.mud().inmud.text().empty()) << "every Enter empties the input";
+  EXPECT_TRUE(bench.app().focus().on(bench.mud().inmud));
+}
+
+TEST_F(WorkbenchTest, SzBringsTheRoomPanelForward) {
+  bench.app().Teszt1Click();
+  type_command("sz");
+  EXPECT_EQ(front_panel(bench.app()), "room");
+  EXPECT_EQ(bench.room_editor().filename.text(), "kapu");
+  EXPECT_EQ(query_mixed(bench.work().tmproom.exits, "kelet"), "udvar");
+}
+
+TEST_F(WorkbenchTest, SzerkesztACreatureFillsTheCreaturePanel) {
+  bench.app().Teszt1Click();
+  type_command("szerkeszt ork");
+  EXPECT_EQ(front_panel(bench.app()), "monster");
+  editors::MonsterEditor& m = bench.monster_editor();
+  EXPECT_EQ(m.monsfilename.text(), "ork");
+  EXPECT_EQ(m.monsname.text(), "Ork");
+  EXPECT_EQ(m.monslong.text(), "Zold es buta.");
+  EXPECT_EQ(m.race.text(), "ork");
+  EXPECT_EQ(m.gender.text(), "ferfi");
+  EXPECT_EQ(m.class1.text(), "harcos");
+  EXPECT_EQ(m.level.text(), "5");
+  EXPECT_EQ(m.alignment.text(), "-300");
+  EXPECT_EQ(query_mixed(bench.work().tmpmons.speech, "Grr!"), "0");
+}
+
+TEST_F(WorkbenchTest, TheConsoleNeverTouchesTheItemEditor) {
+  ditem* kard = bench.work().items.add("kard");
+  kard->short_ = "egy kard";
+  add_mixed(room_exists(bench.work(), "kapu")->contents, "kard", "1");
+  add_mixed(mons_exists(bench.work(), "ork")->equipment, "kard", "1");
+  bench.item_editor().itemname.set_text("fel van irva");
+  bench.work().tmpitem.hp = "3";
+  bench.app().Teszt1Click();
+  type_command("n ork");
+  EXPECT_EQ(bench.item_editor().itemname.text(), "fel van irva");
+  EXPECT_EQ(bench.work().tmpitem.hp, "3");
+}
+
+TEST_F(WorkbenchTest, HogyNezKiShowsTheStoredRoomOnAClearedConsole) {
+  bench.app().Teszt1Click();
+  type_command("kik");
+  bench.app().Szoba1Click();
+  bench.room_editor().filename.type("udvar");
+  bench.room_editor().Button3.click();
+  EXPECT_EQ(front_panel(bench.app()), "mud");
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "udvar"));
+  ASSERT_FALSE(console_lines().empty());
+  EXPECT_EQ(console_lines().front(), "udvar") << "earlier output was cleared";
+
+  bench.room_editor().filename.set_text("");
+  bench.room_editor().filename.type("ujszoba");
+  bench.room_editor().Button3.click();
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "udvar"))
+      << "a room that is not stored is not previewed";
+}
+
+TEST_F(WorkbenchTest, ANewWorkEmptiesTheConsoleAndTheEditorsChoices) {
+  bench.app().Teszt1Click();
+  platform.answer = UnsavedAnswer::discard;
+  bench.app().j1Click();
+  EXPECT_TRUE(bench.console().output().lines().empty());
+  EXPECT_EQ(bench.room_editor().filename.count(), 0u);
+  EXPECT_EQ(bench.work().current_room, nullptr);
+  EXPECT_EQ(front_panel(bench.app()), "");
+}
+
+TEST_F(WorkbenchTest, CloseallotherformsReachesTheEditorsDialogs) {
+  bench.app().Szoba1Click();
+  bench.room_editor().RoomProperties.click();
+  EXPECT_TRUE(bench.room_editor().properties.form.visible());
+  EXPECT_FALSE(bench.app().main_window().enabled());
+  bench.app().closeallotherforms();
+  EXPECT_FALSE(bench.room_editor().properties.form.visible());
+}
+
+}  // namespace
+}  // namespace tamo::app::testing
