@@ -1,6 +1,7 @@
 #include "model/mixed_list.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace tamo {
 
@@ -13,6 +14,26 @@ void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
     it->value = value;
   } else {
     entries.push_back({std::string(key), std::string(value)});
+  }
+}
+
+void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
+  constexpr std::size_t kLinearLimit = 16;
+  if (list.size() + entries.size() <= kLinearLimit) {
+    for (const dmixed& e : entries) add_mixed(list, e.key, e.value);
+    return;
+  }
+  auto& stored = list.entries_;
+  std::unordered_map<std::string, std::size_t> position;
+  for (std::size_t i = 0; i < stored.size(); ++i) position.emplace(stored[i].key, i);
+  for (dmixed& e : entries) {
+    if (e.key == kMixedEnd) continue;
+    auto [it, added] = position.emplace(e.key, stored.size());
+    if (added) {
+      stored.push_back(std::move(e));
+    } else {
+      stored[it->second].value = std::move(e.value);
+    }
   }
 }
 
