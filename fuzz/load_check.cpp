@@ -11,7 +11,9 @@ namespace tamo::workfile {
 
 namespace {
 
-std::string saved_bytes(const Work& work) { return encode_lines(work_lines(work)); }
+std::string saved_bytes(const Work& work) {
+  return encode_lines(work_lines(work));
+}
 
 // Reads through a stream with a tiny chunk, so that line breaks fall across chunk edges.
 std::optional<LoadResult> load_in_chunks(Work& work, std::string_view bytes) {

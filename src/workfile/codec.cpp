@@ -75,8 +75,7 @@ Decoded decode_utf8(std::string_view text, std::size_t i) {
   auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   unsigned char lead = at(i);
   std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0) || i + size > text.size())
-    return {0, 1, false};
+  if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0) || i + size > text.size()) return {0, 1, false};
   char32_t cp = size == 1 ? lead : lead & (0x7F >> size);
   for (std::size_t k = 1; k < size; ++k) {
     if ((at(i + k) & 0xC0) != 0x80) return {0, 1, false};
@@ -132,6 +131,8 @@ std::string utf8_to_cp1250(std::string_view text) {
   return out;
 }
 
-std::string cp1250_safe(std::string_view text) { return cp1250_to_utf8(utf8_to_cp1250(text)); }
+std::string cp1250_safe(std::string_view text) {
+  return cp1250_to_utf8(utf8_to_cp1250(text));
+}
 
 }  // namespace tamo::workfile

@@ -40,24 +40,15 @@ const auto kRoomFields = std::to_array<Field<droom>>({
 });
 
 const auto kMonsterFields = std::to_array<Field<dmons>>({
-    text("MONSFILENAME", &dmons::filename),
-    text("MONSNAME", &dmons::name),
-    text("MONSSHORT", &dmons::short_),
-    long_text<dmons>("MONSLONG", "MONSLONGEND"),
-    text("MONSRACE", &dmons::race),
-    text("MONSGENDER", &dmons::gender),
-    text("MONSCLASS1", &dmons::class1),
-    text("MONSCLASS2", &dmons::class2),
-    text("MONSCLASS3", &dmons::class3),
-    text("MONSLEVEL", &dmons::level),
-    text("MONSALIGNMENT", &dmons::alignment),
-    text("MONSSPEED", &dmons::speed),
-    text("MONSSPEMSPEED", &dmons::spemspeed),
-    text("MONSAGGRESSIVE", &dmons::aggressive),
-    text("MONSMONEY", &dmons::money),
-    list("MONSIDS", &dmons::ids),
-    list("MONSSPEECH", &dmons::speech),
-    list("MONSEMOTE", &dmons::emote),
+    text("MONSFILENAME", &dmons::filename),   text("MONSNAME", &dmons::name),
+    text("MONSSHORT", &dmons::short_),        long_text<dmons>("MONSLONG", "MONSLONGEND"),
+    text("MONSRACE", &dmons::race),           text("MONSGENDER", &dmons::gender),
+    text("MONSCLASS1", &dmons::class1),       text("MONSCLASS2", &dmons::class2),
+    text("MONSCLASS3", &dmons::class3),       text("MONSLEVEL", &dmons::level),
+    text("MONSALIGNMENT", &dmons::alignment), text("MONSSPEED", &dmons::speed),
+    text("MONSSPEMSPEED", &dmons::spemspeed), text("MONSAGGRESSIVE", &dmons::aggressive),
+    text("MONSMONEY", &dmons::money),         list("MONSIDS", &dmons::ids),
+    list("MONSSPEECH", &dmons::speech),       list("MONSEMOTE", &dmons::emote),
     list("MONSEQUIPMENT", &dmons::equipment),
 });
 

@@ -6,7 +6,9 @@ namespace tamo::workfile {
 
 namespace {
 
-bool is_break_or_nul(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+bool is_break_or_nul(char c) {
+  return c == '\r' || c == '\n' || c == '\0';
+}
 
 }  // namespace
 

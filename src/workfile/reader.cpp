@@ -160,7 +160,9 @@ class Reader {
 
 }  // namespace
 
-LoadResult read_work(Work& work, LineReader& lines) { return Reader(work, lines).read(); }
+LoadResult read_work(Work& work, LineReader& lines) {
+  return Reader(work, lines).read();
+}
 
 LoadResult load_bytes(Work& work, std::string_view bytes) {
   LineReader lines(bytes);
