@@ -19,11 +19,20 @@ void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
 
 void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
   constexpr std::size_t kLinearLimit = 16;
-  if (list.size() + entries.size() <= kLinearLimit) {
-    for (const dmixed& e : entries) add_mixed(list, e.key, e.value);
+  auto& stored = list.entries_;
+  if (stored.size() + entries.size() <= kLinearLimit) {
+    for (dmixed& e : entries) {
+      if (e.key == kMixedEnd) continue;
+      auto it = std::find_if(stored.begin(), stored.end(),
+                             [&e](const dmixed& s) { return s.key == e.key; });
+      if (it == stored.end()) {
+        stored.push_back(std::move(e));
+      } else {
+        it->value = std::move(e.value);
+      }
+    }
     return;
   }
-  auto& stored = list.entries_;
   std::unordered_map<std::string, std::size_t> position;
   for (std::size_t i = 0; i < stored.size(); ++i) position.emplace(stored[i].key, i);
   for (dmixed& e : entries) {

@@ -1,7 +1,10 @@
 #include "workfile/codec.h"
 
+#include "workfile/byte_scan.h"
+
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tamo::workfile {
 
@@ -90,30 +93,41 @@ Decoded decode_utf8(std::string_view text, std::size_t i) {
 }  // namespace
 
 void append_cp1250_as_utf8(std::string& out, std::string_view bytes) {
-  std::size_t run = 0;  // start of the pending run of ASCII bytes
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) continue;
-    out.append(bytes.data() + run, i - run);
-    const Utf8Unit& u = kUtf8Units[b - 0x80];
-    out.append(u.bytes.data(), u.size);
-    run = i + 1;
+  std::size_t run = ascii_prefix(bytes);
+  out.append(bytes.data(), run);
+  if (run == bytes.size()) return;
+  bytes.remove_prefix(run);
+  // Sized first, so that the text is written in one go and holds no spare room.
+  std::size_t size = 0;
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    size += b < 0x80 ? 1 : kUtf8Units[b - 0x80].size;
   }
-  out.append(bytes.data() + run, bytes.size() - run);
+  std::size_t start = out.size();
+  out.resize(start + size);
+  char* p = out.data() + start;
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      *p++ = c;
+    } else {
+      const Utf8Unit& u = kUtf8Units[b - 0x80];
+      std::memcpy(p, u.bytes.data(), u.size);
+      p += u.size;
+    }
+  }
 }
 
 void append_utf8_as_cp1250(std::string& out, std::string_view text) {
   const ReverseTable& table = reverse_table();
-  std::size_t i = 0;
-  while (i < text.size()) {
-    std::size_t run = i;
-    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
-    out.append(text.data() + run, i - run);
-    if (i == text.size()) break;
-    Decoded d = decode_utf8(text, i);
+  for (;;) {
+    std::size_t run = ascii_prefix(text);
+    out.append(text.data(), run);
+    if (run == text.size()) return;
+    Decoded d = decode_utf8(text, run);
     std::uint8_t b = d.valid && d.cp < 0x10000 ? table.byte[d.cp] : 0;
     out.push_back(b != 0 ? static_cast<char>(b) : '?');
-    i += d.size;
+    text.remove_prefix(run + d.size);
   }
 }
 

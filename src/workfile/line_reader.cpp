@@ -2,15 +2,9 @@
 
 #include <algorithm>
 
+#include "workfile/byte_scan.h"
+
 namespace tamo::workfile {
-
-namespace {
-
-bool is_break_or_nul(char c) {
-  return c == '\r' || c == '\n' || c == '\0';
-}
-
-}  // namespace
 
 LineReader::LineReader(std::string_view bytes) : rest_(bytes) {}
 
@@ -41,16 +35,15 @@ std::optional<std::string_view> LineReader::next() {
         continue;
       }
     }
-    auto stop = std::find_if(rest_.begin(), rest_.end(), is_break_or_nul);
-    std::size_t length = static_cast<std::size_t>(stop - rest_.begin());
+    std::size_t length = find_break_or_nul(rest_);
     std::string_view piece = rest_.substr(0, length);
-    if (stop == rest_.end()) {
+    if (length == rest_.size()) {
       spanning_.append(piece);
       spans = true;
       rest_ = {};
       continue;
     }
-    char brk = *stop;
+    char brk = rest_[length];
     rest_.remove_prefix(length + 1);
     if (brk == '\0') {
       ended_ = true;
