@@ -20,6 +20,7 @@ void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
 void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
   constexpr std::size_t kLinearLimit = 16;
   auto& stored = list.entries_;
+  stored.reserve(stored.size() + entries.size());
   if (stored.size() + entries.size() <= kLinearLimit) {
     for (dmixed& e : entries) {
       if (e.key == kMixedEnd) continue;

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 namespace tamo::workfile {
 
@@ -93,28 +92,13 @@ Decoded decode_utf8(std::string_view text, std::size_t i) {
 }  // namespace
 
 void append_cp1250_as_utf8(std::string& out, std::string_view bytes) {
-  std::size_t run = ascii_prefix(bytes);
-  out.append(bytes.data(), run);
-  if (run == bytes.size()) return;
-  bytes.remove_prefix(run);
-  // Sized first, so that the text is written in one go and holds no spare room.
-  std::size_t size = 0;
-  for (char c : bytes) {
-    auto b = static_cast<unsigned char>(c);
-    size += b < 0x80 ? 1 : kUtf8Units[b - 0x80].size;
-  }
-  std::size_t start = out.size();
-  out.resize(start + size);
-  char* p = out.data() + start;
-  for (char c : bytes) {
-    auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      *p++ = c;
-    } else {
-      const Utf8Unit& u = kUtf8Units[b - 0x80];
-      std::memcpy(p, u.bytes.data(), u.size);
-      p += u.size;
-    }
+  for (;;) {
+    std::size_t run = ascii_prefix(bytes);
+    out.append(bytes.data(), run);
+    if (run == bytes.size()) return;
+    const Utf8Unit& u = kUtf8Units[static_cast<unsigned char>(bytes[run]) - 0x80];
+    out.append(u.bytes.data(), u.size);
+    bytes.remove_prefix(run + 1);
   }
 }
 
