@@ -167,6 +167,26 @@ TEST(Reader, LongListsKeepAddMixedMeaning) {
   EXPECT_EQ(expected, work.rooms[0].exits);
 }
 
+TEST(Reader, ARepeatedListKeyAddsToTheSameList) {
+  for (int first_size : {1, 20}) {
+    std::vector<std::string> lines = {"ROOMBEGIN", "ROOMEXITS"};
+    MixedList expected;
+    auto entry = [&](const std::string& key, const std::string& value) {
+      lines.insert(lines.end(), {key, value});
+      add_mixed(expected, key, value);
+    };
+    for (int k = 0; k < first_size; ++k) entry("k" + std::to_string(k), "1");
+    lines.insert(lines.end(), {"MIXEDEND", "ROOMSHORT", "s", "ROOMEXITS"});
+    entry("k0", "2");
+    entry("uj", "3");
+    lines.insert(lines.end(), {"MIXEDEND", "ROOMEND"});
+    Work work;
+    load_bytes(work, std::string(kCreator) + file(lines));
+    ASSERT_EQ(1u, work.rooms.size());
+    EXPECT_EQ(expected, work.rooms[0].exits) << first_size;
+  }
+}
+
 TEST(Reader, LineBreaksOfEveryKindAndANulThatEndsTheText) {
   struct Case {
     std::string bytes;
