@@ -34,17 +34,21 @@ void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
     }
     return;
   }
-  std::unordered_map<std::string, std::size_t> position;
+  // The keys are viewed where they are stored, which the reservation above keeps in place.
+  std::unordered_map<std::string_view, std::size_t> position;
+  position.reserve(stored.size() + entries.size());
   for (std::size_t i = 0; i < stored.size(); ++i) position.emplace(stored[i].key, i);
   for (dmixed& e : entries) {
     if (e.key == kMixedEnd) continue;
-    auto [it, added] = position.emplace(e.key, stored.size());
-    if (added) {
-      stored.push_back(std::move(e));
-    } else {
+    auto it = position.find(e.key);
+    if (it != position.end()) {
       stored[it->second].value = std::move(e.value);
+      continue;
     }
+    stored.push_back(std::move(e));
+    position.emplace(stored.back().key, stored.size() - 1);
   }
+  if (stored.capacity() > 2 * stored.size()) stored.shrink_to_fit();
 }
 
 std::string query_mixed(const MixedList& list, std::string_view key) {
