@@ -59,6 +59,33 @@ TEST_F(WindowTest, DebugIsAModalBoxWithOneOkButtonAndNoIcon) {
   EXPECT_EQ(seen.buttons, 1);
 }
 
+TEST_F(WindowTest, ASaveRefusalAppearsAsAMessageBox) {
+  SeenBox seen = answer_message_box([this] { trigger("Ments1"); });
+  EXPECT_EQ(seen.text, "Nincs munkanév megadva!");
+  EXPECT_EQ(window.windowTitle(), "Tamo");
+}
+
+TEST_F(WindowTest, ClosingWithUnsavedWorkAsksAndCancelKeepsTheWindow) {
+  app.work().project = "pelda";
+  QStringList answers;
+  QTimer::singleShot(0, [&answers] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    for (QAbstractButton* b : box->buttons()) answers << b->text();
+    box->escapeButton()->click();
+  });
+  window.close();
+  EXPECT_EQ(answers.size(), 3);
+  EXPECT_TRUE(answers.contains("Mégse"));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(app.work().project, "pelda");
+}
+
+TEST_F(WindowTest, SaveAndExitClosesTheWindow) {
+  trigger("Kilps1");
+  EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(WindowTest, AnEscapedConversionErrorBecomesAMessageBox) {
   SeenBox seen = answer_message_box([this] { screen.run([] { str2int("abc"); }); });
   EXPECT_EQ(seen.text, QString::fromStdString(ConversionError("abc").what()));
