@@ -1,4 +1,6 @@
+#include <QFrame>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -8,6 +10,17 @@
 namespace tamo::gui {
 
 namespace {
+
+// A thin grey rule, so the eye finds where to type on the all-black panel.
+QFrame* input_rule() {
+  auto* rule = new QFrame;
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Plain);
+  QPalette palette = rule->palette();
+  palette.setColor(QPalette::WindowText, Qt::darkGray);
+  rule->setPalette(palette);
+  return rule;
+}
 
 void mud_view(app::Workbench& bench, Screen& s, QWidget* page) {
   auto* outmud = new ConsoleOutput(bench.console().output());
@@ -28,6 +41,7 @@ void mud_view(app::Workbench& bench, Screen& s, QWidget* page) {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
   column->addWidget(outmud, 1);
+  column->addWidget(input_rule());
   column->addWidget(inmud);
 
   s.add_sync_step([outmud = QPointer<ConsoleOutput>(outmud)] {
