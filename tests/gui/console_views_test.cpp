@@ -9,6 +9,7 @@
 
 #include "app/workbench.h"
 #include "gui_fixture.h"
+#include "model/numbers.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -70,6 +71,20 @@ TEST_F(ConsoleViewTest, ACommandTypedAndEnteredShowsInTheGamesColours) {
   EXPECT_EQ(colour_of(" zaszlo leng."), QColor("#C0C0C0"));
   EXPECT_EQ(colour_of("Egy kijaratot latsz: nyugat."), QColor("#008000"));
   EXPECT_EQ(colour_of("Az udvaron"), QColor("#0000FF"));
+  EXPECT_EQ(outmud->toPlainText(), console_text());
+}
+
+// A count that is no number stops the room view after the move: the lines printed so far
+// are drawn, the input is empty and the toolkit's message is seen.
+TEST_F(ConsoleViewTest, ACommandStoppedByABadCountStillShowsWhatItPrinted) {
+  Work& w = program.bench().work();
+  w.items.add("kard")->short_ = "egy kard";
+  add_mixed(room_exists(w, "udvar")->contents, "kard", "sok");
+  SeenBox seen = answer_message_box([this] { enter("k"); });
+  EXPECT_EQ(seen.text.toStdString(), ConversionError("sok").what());
+  EXPECT_EQ(inmud->text(), "");
+  EXPECT_EQ(program.bench().room_editor().filename.text(), "udvar");
+  EXPECT_TRUE(outmud->toPlainText().endsWith("Egy kijaratot latsz: nyugat."));
   EXPECT_EQ(outmud->toPlainText(), console_text());
 }
 
