@@ -23,11 +23,11 @@ QFrame* input_rule() {
 }
 
 void mud_view(app::Workbench& bench, Screen& s, QWidget* page) {
+  app::MudPanel& mud = bench.mud();
   auto* outmud = new ConsoleOutput(bench.console().output());
   outmud->setObjectName("outmud");
-  outmud->setAccessibleName(qs(bench.mud().mud.caption()));
+  outmud->setAccessibleName(qs(mud.mud.caption()));
 
-  app::MudPanel& mud = bench.mud();
   QLineEdit* inmud = s.edit(mud.inmud);
   paint_as_terminal(inmud);
   inmud->setPlaceholderText(qs(mud.inmud.hint()));
