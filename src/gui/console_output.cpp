@@ -1,0 +1,87 @@
+#include "gui/console_output.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+namespace tamo::gui {
+
+QFont terminal_font() {
+  QFont font;
+  // Liberation Mono has the metrics of Courier New where the latter is not installed.
+  font.setFamilies({"Courier New", "Liberation Mono"});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPixelSize(13);
+  return font;
+}
+
+void paint_as_terminal(QWidget* widget) {
+  QPalette palette = widget->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, Qt::black);
+    palette.setColor(group, QPalette::Window, Qt::black);
+    palette.setColor(group, QPalette::Text, Qt::white);
+    palette.setColor(group, QPalette::PlaceholderText, Qt::gray);
+  }
+  widget->setPalette(palette);
+  widget->setFont(terminal_font());
+}
+
+ConsoleOutput::ConsoleOutput(const testconsole::Output& output, QWidget* parent)
+    : QPlainTextEdit(parent), output_(output) {
+  paint_as_terminal(this);
+  setFrameShape(QFrame::NoFrame);
+  setReadOnly(true);
+  setTextInteractionFlags(Qt::NoTextInteraction);
+  setFocusPolicy(Qt::NoFocus);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  viewport()->setCursor(Qt::ArrowCursor);
+  setUndoRedoEnabled(false);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void ConsoleOutput::redraw() {
+  const auto& lines = output_.lines();
+  std::uint64_t first_held = lines.empty() ? output_.next_seq() : lines.front().seq;
+  if (first_held == first_shown_ && output_.next_seq() == next_shown_) return;
+
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  if (first_held >= next_shown_) {
+    // Cleared, or every line on screen scrolled off the top.
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    first_shown_ = next_shown_ = first_held;
+  } else if (first_held > first_shown_) {
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
+                        static_cast<int>(first_held - first_shown_));
+    cursor.removeSelectedText();
+    first_shown_ = first_held;
+  }
+  cursor.movePosition(QTextCursor::End);
+  for (auto it = lines.begin() + static_cast<std::ptrdiff_t>(next_shown_ - first_held);
+       it != lines.end(); ++it)
+    append(cursor, *it);
+  cursor.endEditBlock();
+
+  verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void ConsoleOutput::append(QTextCursor& cursor, const testconsole::ConsoleLine& line) {
+  if (next_shown_ > first_shown_) cursor.insertBlock();
+  for (const testconsole::ColourRun& run : line.runs) {
+    QTextCharFormat format;
+    format.setForeground(QColor(static_cast<QRgb>(run.colour)));
+    cursor.insertText(
+        QString::fromUtf8(line.text.data() + run.begin, static_cast<qsizetype>(run.length)),
+        format);
+  }
+  next_shown_ = line.seq + 1;
+}
+
+}  // namespace tamo::gui

@@ -1,0 +1,154 @@
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "app/workbench.h"
+#include "gui_fixture.h"
+#include "model/numbers.h"
+
+namespace tamo::gui::testing {
+namespace {
+
+// Two rooms joined east-west; the second one's description is coloured.
+class ConsoleViewTest : public WindowTest {
+ protected:
+  ConsoleViewTest() {
+    Work& w = program.bench().work();
+    droom* kapu = w.rooms.add("kapu");
+    kapu->short_ = "A kapu elott";
+    kapu->long_ = "Egy magas fal elott allsz.";
+    add_mixed(kapu->exits, "kelet", "udvar");
+    droom* udvar = w.rooms.add("udvar");
+    udvar->short_ = "Az udvaron";
+    udvar->long_ = "Egy %^BOLD%^%^RED%^veres%^RESET%^ zaszlo leng.";
+    add_mixed(udvar->exits, "nyugat", "kapu");
+    w.current_room = kapu;
+    trigger("Teszt1");
+    outmud = find<QPlainTextEdit>(window.page("mud"), "outmud");
+    inmud = find<QLineEdit>(window.page("mud"), "inmud");
+  }
+
+  void enter(const char* command) {
+    QTest::keyClicks(inmud, command);
+    QTest::keyClick(inmud, Qt::Key_Return);
+  }
+
+  // The colour of the character run on screen that holds `text`.
+  QColor colour_of(const QString& text) {
+    for (QTextBlock b = outmud->document()->begin(); b.isValid(); b = b.next())
+      for (auto it = b.begin(); !it.atEnd(); ++it)
+        if (it.fragment().text().contains(text))
+          return it.fragment().charFormat().foreground().color();
+    ADD_FAILURE() << "not on screen: " << text.toStdString();
+    return {};
+  }
+
+  QString console_text() {
+    QStringList lines;
+    for (const auto& line : program.bench().console().output().lines())
+      lines << QString::fromStdString(line.text);
+    return lines.join('\n');
+  }
+
+  QPlainTextEdit* outmud = nullptr;
+  QLineEdit* inmud = nullptr;
+};
+
+TEST_F(ConsoleViewTest, ACommandTypedAndEnteredShowsInTheGamesColours) {
+  EXPECT_EQ(window.panels()->currentWidget()->objectName(), "mud");
+  EXPECT_EQ(window.focusWidget(), inmud);
+  EXPECT_TRUE(outmud->toPlainText().startsWith("kapu\nA kapu elott\n"));
+
+  enter("  k ");
+  EXPECT_EQ(inmud->text(), "");
+  EXPECT_EQ(program.bench().work().current_room->filename, "udvar");
+  EXPECT_EQ(colour_of("veres"), QColor("#FF0000"));
+  EXPECT_EQ(colour_of(" zaszlo leng."), QColor("#C0C0C0"));
+  EXPECT_EQ(colour_of("Egy kijaratot latsz: nyugat."), QColor("#008000"));
+  EXPECT_EQ(colour_of("Az udvaron"), QColor("#0000FF"));
+  EXPECT_EQ(outmud->toPlainText(), console_text());
+}
+
+// A count that is no number stops the room view after the move: the lines printed so far
+// are drawn, the input is empty and the toolkit's message is seen.
+TEST_F(ConsoleViewTest, ACommandStoppedByABadCountStillShowsWhatItPrinted) {
+  Work& w = program.bench().work();
+  w.items.add("kard")->short_ = "egy kard";
+  add_mixed(room_exists(w, "udvar")->contents, "kard", "sok");
+  SeenBox seen = answer_message_box([this] { enter("k"); });
+  EXPECT_EQ(seen.text.toStdString(), ConversionError("sok").what());
+  EXPECT_EQ(inmud->text(), "");
+  EXPECT_EQ(program.bench().room_editor().filename.text(), "udvar");
+  EXPECT_TRUE(outmud->toPlainText().endsWith("Egy kijaratot latsz: nyugat."));
+  EXPECT_EQ(outmud->toPlainText(), console_text());
+}
+
+TEST_F(ConsoleViewTest, LooksLikeAGameTerminal) {
+  for (QWidget* w : {static_cast<QWidget*>(outmud), static_cast<QWidget*>(inmud)}) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    EXPECT_EQ(w->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(w->palette().color(QPalette::Text), QColor(Qt::white));
+    QFontInfo font(w->font());
+    EXPECT_TRUE(font.fixedPitch());
+    EXPECT_EQ(font.pixelSize(), 13);
+    EXPECT_TRUE(font.family() == "Courier New" || font.family() == "Liberation Mono")
+        << font.family().toStdString();
+  }
+  EXPECT_EQ(outmud->frameShape(), QFrame::NoFrame);
+  EXPECT_TRUE(outmud->isReadOnly());
+  EXPECT_EQ(outmud->textInteractionFlags(), Qt::NoTextInteraction) << "nothing to select";
+  EXPECT_EQ(outmud->focusPolicy(), Qt::NoFocus);
+  EXPECT_LT(outmud->geometry().bottom(), inmud->geometry().top()) << "the input is under it";
+  EXPECT_EQ(inmud->placeholderText().toStdString(), app::kInmudHint);
+  EXPECT_EQ(inmud->toolTip().toStdString(), app::kInmudHint);
+}
+
+TEST_F(ConsoleViewTest, TypingStopsAtFiftyCharacters) {
+  QTest::keyClicks(inmud, QString(60, 'x'));
+  EXPECT_EQ(inmud->text(), QString(50, 'x'));
+  EXPECT_EQ(program.bench().mud().inmud.text(), std::string(50, 'x'));
+}
+
+// Only what changed is drawn: lines still on screen keep their blocks, the lines trimmed off
+// the top leave, and a cleared console starts an empty page.
+TEST_F(ConsoleViewTest, RedrawsOnlyTheLinesThatChanged) {
+  const int kept_mark = 7;
+  for (QTextBlock b = outmud->document()->begin(); b.isValid(); b = b.next())
+    b.setUserState(kept_mark);
+  int before = outmud->document()->blockCount();
+  enter("nez");
+  EXPECT_EQ(outmud->toPlainText(), console_text());
+  ASSERT_GT(outmud->document()->blockCount(), before);
+  EXPECT_EQ(outmud->document()->findBlockByNumber(before - 1).userState(), kept_mark);
+  EXPECT_EQ(outmud->document()->findBlockByNumber(before).userState(), -1);
+
+  for (int i = 0; i < 5; ++i) enter("kik");
+  EXPECT_EQ(outmud->toPlainText(), console_text()) << "the oldest lines left the top";
+
+  screen.run([this] {
+    program.bench().room_editor().filename.set_text("udvar");
+    program.bench().Button3Click();
+  });
+  EXPECT_TRUE(outmud->toPlainText().startsWith("udvar\nAz udvaron\n")) << "cleared first";
+  EXPECT_EQ(outmud->toPlainText(), console_text());
+}
+
+TEST_F(ConsoleViewTest, TheNewestLinesStayInView) {
+  // More than a screenful even after the console keeps only its last lines: long lines wrap.
+  std::string tall;
+  for (int i = 0; i < 30; ++i) tall += std::to_string(i) + std::string(200, '.') + "\r\n";
+  room_exists(program.bench().work(), "udvar")->long_ = tall + "%^GREEN%^vege";
+  enter("k");
+  QScrollBar* bar = outmud->verticalScrollBar();
+  EXPECT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(outmud->toPlainText(), console_text());
+}
+
+}  // namespace
+}  // namespace tamo::gui::testing
