@@ -102,7 +102,10 @@ void room_panel_view(RoomEditor& r, Screen& s, QWidget* page) {
   name_row->addWidget(name_combo(s.combo(r.filename)));
   name_row->addStretch(1);
   fields->addRow(s.label_for(r.short_), s.edit(r.short_));
-  fields->addRow(s.label_for(r.long_), s.memo(r.long_));
+  QPlainTextEdit* long_text = s.memo(r.long_);
+  // Tab leaves the box, as in every other field, rather than typing into the description.
+  long_text->setTabChangesFocus(true);
+  fields->addRow(s.label_for(r.long_), long_text);
   fields->addRow(s.label_for(r.smelldefault), s.edit(r.smelldefault));
   fields->addRow(s.label_for(r.listendefault), s.edit(r.listendefault));
 

@@ -87,20 +87,44 @@ TEST_F(RoomViewsTest, TypingIntoThePanelReachesTheCore) {
   EXPECT_EQ(editor.short_.text(), "Egy terem");
 }
 
-TEST_F(RoomViewsTest, EachDialogOpensFromThePanelAndItsButtonClosesIt) {
+TEST_F(RoomViewsTest, EachDialogOpensFromThePanelShowsItsControlsAndItsButtonClosesIt) {
   struct Case {
     const char* open;
     const char* form;
     const char* caption;
     const char* close;
+    std::vector<const char*> shown;
   };
   for (const Case& c : std::vector<Case>{
-           {"RoomProperties", "Form2", "Szoba jellemzők", "OkProperties"},
-           {"Button7", "Form3", "Szoba törlése", "nemtorles"},
-           {"RoomItems", "Form4", "Tárgyak", "OKitems"},
-           {"Button5", "Form5", "Kijáratszerkesztő", "Button5"},
-           {"Button4", "Form7", "A szoba tartalma", "kesz"},
-           {"Button8", "Form18", "Őrök", "Button3"},
+           {"RoomProperties",
+            "Form2",
+            "Szoba jellemzők",
+            "OkProperties",
+            {"indoors", "light", "nemszabad", "noattack", "nomagic", "nosteal", "noteleport",
+             "norest", "nosleep", "notalk", "nocommunicate"}},
+           {"Button7", "Form3", "Szoba törlése", "nemtorles", {"Label1", "oktorles"}},
+           {"RoomItems",
+            "Form4",
+            "Tárgyak",
+            "OKitems",
+            {"itemname", "looked", "smelled", "listened", "searched", "itemready", "Button1"}},
+           {"Button5",
+            "Form5",
+            "Kijáratszerkesztő",
+            "Button5",
+            {"posexits", "exitname", "exitdir", "exitdesc", "doorname", "doorkey", "Button2",
+             "Button1", "Button4", "doorkeysave", "doordelete", "keydelete", "Button3", "Label1"}},
+           {"Button4",
+            "Form7",
+            "A szoba tartalma",
+            "kesz",
+            {"posmons", "positem", "Button2", "Button3", "contents", "Button4"}},
+           {"Button8",
+            "Form18",
+            "Őrök",
+            "Button3",
+            {"guardname", "posguardexits", "Button1", "Button2", "guardexits", "guardspeech",
+             "guarddelete", "Button4"}},
        }) {
     SCOPED_TRACE(c.form);
     QWidget* dialog = window.page(c.form);
@@ -110,6 +134,10 @@ TEST_F(RoomViewsTest, EachDialogOpensFromThePanelAndItsButtonClosesIt) {
     EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
     EXPECT_FALSE(window.isEnabled());
     EXPECT_TRUE(dialog->isEnabled());
+    for (const char* name : c.shown) {
+      auto* w = find<QWidget>(dialog, name);
+      EXPECT_TRUE(w && w->isVisible()) << name;
+    }
     press(dialog, c.close);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(window.isEnabled());
