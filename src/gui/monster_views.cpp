@@ -61,7 +61,10 @@ void creature_view(MonsterEditor& m, Screen& s, QWidget* page) {
   wide(m.monsname, s.edit(m.monsname));
   wide(m.monsshort, s.edit(m.monsshort));
   grid->addWidget(s.label_for(m.monslong), row, 0, Qt::AlignTop);
-  grid->addWidget(s.memo(m.monslong), row, 1, 1, 3);
+  QPlainTextEdit* long_text = s.memo(m.monslong);
+  // Tab walks on through the form, as from every other field.
+  long_text->setTabChangesFocus(true);
+  grid->addWidget(long_text, row, 1, 1, 3);
   grid->setRowStretch(row++, 1);
   pair(m.race, s.combo(m.race), m.gender, s.combo(m.gender));
   // One label for the three class boxes.

@@ -76,6 +76,24 @@ TEST_F(MonsterViewsTest, TheClassBoxesShareOneLabelAndTheListButtonsOneFrame) {
   EXPECT_FALSE(further->isAncestorOf(button(panel(), "Button13")));
 }
 
+TEST_F(MonsterViewsTest, TabWalksThroughThePanelInReadingOrder) {
+  const QStringList order = {"monsfilename", "level",    "Button13",   "monsname",  "monsshort",
+                             "monslong",     "race",     "gender",     "class1",    "class2",
+                             "class3",       "money",    "aggressive", "alignment", "speed",
+                             "spemspeed",    "Button10", "Button9",    "Button12",  "bt",
+                             "Button2",      "monsready"};
+  QStringList walked;
+  QWidget* first = find<QWidget>(panel(), "monsfilename");
+  QWidget* w = first;
+  do {
+    if (order.contains(w->objectName()) && !walked.contains(w->objectName()))
+      walked << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != first);
+  EXPECT_EQ(walked, order);
+  EXPECT_TRUE(find<QPlainTextEdit>(panel(), "monslong")->tabChangesFocus());
+}
+
 TEST_F(MonsterViewsTest, HintsAreTooltipsWordForWord) {
   EXPECT_EQ(button(panel(), "Button10")->toolTip(),
             "Azt kell megadni, hog mit mondjon. Pl.: 'Kotrodj innen!'. Ekkor ezt fogod majd "
