@@ -31,6 +31,9 @@ class MonsterViewsTest : public WindowTest {
 
 TEST_F(MonsterViewsTest, EveryLabelledFieldHasItsLabelAsBuddy) {
   EXPECT_EQ(window.panels()->currentWidget(), panel());
+  auto* filename = find<QComboBox>(panel(), "monsfilename");
+  EXPECT_TRUE(window.focusWidget() == filename || filename->isAncestorOf(window.focusWidget()))
+      << "the menu shows the panel with the file name focused";
   const std::pair<const char*, const char*> fields[] = {
       {"monsfilename", "Fájlnév"},
       {"level", "Szint"},
