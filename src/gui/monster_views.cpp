@@ -1,9 +1,191 @@
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
 #include "gui/all_views.h"
 
 namespace tamo::gui {
 
-Views monster_views(app::Workbench&) {
-  return {};
+namespace {
+
+using editors::MonsterEditor;
+
+// Widgets side by side, for one cell of a grid or one line of a column.
+QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* w : widgets) row->addWidget(w);
+  return row;
+}
+
+// A dialog's "Kész", on the right.
+QHBoxLayout* done_row(QPushButton* done) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(done);
+  return row;
+}
+
+void creature_view(MonsterEditor& m, Screen& s, QWidget* page) {
+  auto* grid = new QGridLayout(page);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(3, 1);
+  int row = 0;
+  auto pair = [&](controls::Control& left, QWidget* left_widget, controls::Control& right,
+                  QWidget* right_widget) {
+    grid->addWidget(s.label_for(left), row, 0);
+    grid->addWidget(left_widget, row, 1);
+    grid->addWidget(s.label_for(right), row, 2);
+    grid->addWidget(right_widget, row, 3);
+    ++row;
+  };
+  auto wide = [&](controls::Control& control, QWidget* widget) {
+    grid->addWidget(s.label_for(control), row, 0);
+    grid->addWidget(widget, row, 1, 1, 3);
+    ++row;
+  };
+
+  grid->addWidget(s.label_for(m.monsfilename), row, 0);
+  grid->addWidget(s.combo(m.monsfilename), row, 1);
+  grid->addWidget(s.label_for(m.level), row, 2);
+  grid->addLayout(row_of({s.edit(m.level), s.button(m.Button13)}), row, 3);
+  ++row;
+  wide(m.monsname, s.edit(m.monsname));
+  wide(m.monsshort, s.edit(m.monsshort));
+  grid->addWidget(s.label_for(m.monslong), row, 0, Qt::AlignTop);
+  QPlainTextEdit* long_text = s.memo(m.monslong);
+  // Tab walks on through the form, as from every other field.
+  long_text->setTabChangesFocus(true);
+  grid->addWidget(long_text, row, 1, 1, 3);
+  grid->setRowStretch(row++, 1);
+  pair(m.race, s.combo(m.race), m.gender, s.combo(m.gender));
+  // One label for the three class boxes.
+  grid->addWidget(s.label_for(m.class1), row, 0);
+  grid->addLayout(row_of({s.combo(m.class1), s.combo(m.class2), s.combo(m.class3)}), row++, 1, 1,
+                  3);
+  pair(m.money, s.edit(m.money), m.aggressive, s.edit(m.aggressive));
+  pair(m.alignment, s.edit(m.alignment), m.speed, s.edit(m.speed));
+  grid->addWidget(s.label_for(m.spemspeed), row, 2);
+  grid->addWidget(s.edit(m.spemspeed), row++, 3);
+
+  QGroupBox* further = s.group(m.further_traits);
+  auto* lists = new QHBoxLayout(further);
+  for (controls::Button* b : {&m.Button10, &m.Button9, &m.Button12}) lists->addWidget(s.button(*b));
+  grid->addWidget(further, row++, 0, 1, 4);
+
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(s.button(m.bt));
+  commands->addWidget(s.button(m.Button2));
+  commands->addStretch();
+  commands->addWidget(s.button(m.monsready));
+  grid->addLayout(commands, row, 0, 1, 4);
+}
+
+void delete_view(editors::MonsDeleteDialog& d, Screen& s, QWidget* page) {
+  auto* column = new QVBoxLayout(page);
+  QLabel* question = s.label(d.question);
+  question->setAlignment(Qt::AlignCenter);
+  column->addWidget(question);
+  QPushButton* yes = s.button(d.torles);
+  QPushButton* no = s.button(d.nemtorles);
+  // "Nem" is the safe answer to Enter and Escape alike; Enter on a focused "Igen" still
+  // deletes, as it would on any focused button.
+  yes->setAutoDefault(true);
+  no->setAutoDefault(true);
+  no->setDefault(true);
+  auto* cancel = new QShortcut(QKeySequence::Cancel, page);
+  cancel->setContext(Qt::WindowShortcut);
+  QObject::connect(cancel, &QShortcut::activated, no, &QPushButton::click);
+  auto* answers = new QHBoxLayout;
+  answers->addStretch();
+  answers->addWidget(yes);
+  answers->addWidget(no);
+  answers->addStretch();
+  column->addLayout(answers);
+  page->resize(320, 110);
+}
+
+// A sentence dialog's half: the caption and list above, the edit and its buttons below.
+struct SentenceHalf {
+  controls::ListBox& box;
+  controls::Edit& edit;
+  controls::Button& add;
+  controls::Button& take_back;
+};
+
+// Form9 and Form10: any-time sentences above, combat sentences below.
+void sentence_view(Screen& s, QWidget* page, std::initializer_list<SentenceHalf> halves,
+                   controls::Button& done) {
+  auto* column = new QVBoxLayout(page);
+  for (const SentenceHalf& h : halves) {
+    column->addWidget(s.label_for(h.box));
+    column->addWidget(s.list(h.box), 1);
+    column->addLayout(row_of({s.edit(h.edit), s.button(h.add), s.button(h.take_back)}));
+    column->addSpacing(8);
+  }
+  column->addLayout(done_row(s.button(done)));
+  page->resize(560, 460);
+}
+
+// Form8 and Form15: the choice on the left, "> >" and "< <" between, the list on the right.
+void transfer_view(Screen& s, QWidget* page, QWidget* choice, controls::Button& add,
+                   controls::Button& remove, controls::ListBox& box, controls::Button& done) {
+  auto* column = new QVBoxLayout(page);
+  auto* sides = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(choice);
+  left->addStretch();
+  sides->addLayout(left, 1);
+  auto* middle = new QVBoxLayout;
+  middle->addWidget(s.button(add));
+  middle->addWidget(s.button(remove));
+  middle->addStretch();
+  sides->addLayout(middle);
+  sides->addWidget(s.list(box), 1);
+  column->addLayout(sides, 1);
+  column->addLayout(done_row(s.button(done)));
+  page->resize(440, 240);
+}
+
+}  // namespace
+
+Views monster_views(app::Workbench& bench) {
+  MonsterEditor& m = bench.monster_editor();
+  return {
+      {"monster", [&m](Screen& s, QWidget* page) { creature_view(m, s, page); }},
+      {"Form6", [&m](Screen& s, QWidget* page) { delete_view(m.delete_dialog, s, page); }},
+      {"Form8",
+       [&d = m.ids_dialog](Screen& s, QWidget* page) {
+         transfer_view(s, page, s.edit(d.ids), d.Button1, d.Button2, d.newids, d.Button3);
+       }},
+      {"Form9",
+       [&d = m.speech_dialog](Screen& s, QWidget* page) {
+         sentence_view(s, page,
+                       {{d.speech, d.posspeech, d.Button1, d.Button2},
+                        {d.combatspeech, d.poscombatspeech, d.Button4, d.Button5}},
+                       d.Button3);
+       }},
+      {"Form10",
+       [&d = m.emote_dialog](Screen& s, QWidget* page) {
+         sentence_view(
+             s, page,
+             {{d.emote, d.posemote, d.b1, d.b2}, {d.combatemote, d.poscombatemote, d.b3, d.b4}},
+             d.Button3);
+       }},
+      {"Form15",
+       [&d = m.equipment_dialog](Screen& s, QWidget* page) {
+         transfer_view(s, page, s.combo(d.posequipment), d.Button1, d.Button2, d.equipment,
+                       d.Button3);
+       }},
+  };
 }
 
 }  // namespace tamo::gui
