@@ -5,16 +5,32 @@
 
 namespace tamo {
 
+std::size_t MixedList::find(std::string_view key) const {
+  if (entries_.size() < kIndexFrom) {
+    auto it = std::find_if(entries_.begin(), entries_.end(),
+                           [key](const dmixed& e) { return e.key == key; });
+    return it == entries_.end() ? npos : static_cast<std::size_t>(it - entries_.begin());
+  }
+  // A copied list shares its source's index until either of them changes.
+  if (!index_ || index_.use_count() > 1 || index_->size() != entries_.size()) {
+    index_ = std::make_shared<KeyIndex>();
+    index_->reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) index_->emplace(entries_[i].key, i);
+  }
+  auto it = index_->find(key);
+  return it == index_->end() ? npos : it->second;
+}
+
 void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
   if (key == kMixedEnd) return;
-  auto& entries = list.entries_;
-  auto it =
-      std::find_if(entries.begin(), entries.end(), [key](const dmixed& e) { return e.key == key; });
-  if (it != entries.end()) {
-    it->value = value;
-  } else {
-    entries.push_back({std::string(key), std::string(value)});
+  std::size_t at = list.find(key);
+  if (at != MixedList::npos) {
+    list.entries_[at].value = value;
+    return;
   }
+  list.entries_.push_back({std::string(key), std::string(value)});
+  if (list.index_ && list.index_.use_count() == 1)
+    list.index_->emplace(list.entries_.back().key, list.entries_.size() - 1);
 }
 
 void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
@@ -23,27 +39,28 @@ void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
 }
 
 std::string query_mixed(const MixedList& list, std::string_view key) {
-  auto it = std::find_if(list.begin(), list.end(), [key](const dmixed& e) { return e.key == key; });
-  return it == list.end() ? std::string() : it->value;
+  std::size_t at = list.find(key);
+  return at == MixedList::npos ? std::string() : list[at].value;
 }
 
 void delete_mixed(MixedList& list, std::string_view key) {
-  auto& entries = list.entries_;
-  auto it =
-      std::find_if(entries.begin(), entries.end(), [key](const dmixed& e) { return e.key == key; });
+  std::size_t at = list.find(key);
   // An entry with an empty value counts as absent and stays.
-  if (it == entries.end() || it->value.empty()) return;
-  entries.erase(it);
+  if (at == MixedList::npos || list.entries_[at].value.empty()) return;
+  list.entries_.erase(list.entries_.begin() + static_cast<std::ptrdiff_t>(at));
+  list.index_.reset();
 }
 
 void clear_mixed(MixedList& list) {
   list.entries_.clear();
+  list.index_.reset();
 }
 
 void copy_mixed(const MixedList& source, MixedList& destination) {
   if (&source == &destination) return;
-  clear_mixed(destination);
-  for (const dmixed& e : source) add_mixed(destination, e.key, e.value);
+  // The source's keys are unique, so adding them one by one would give the same list.
+  destination.entries_ = source.entries_;
+  destination.index_.reset();
 }
 
 bool strtob(std::string_view s) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -46,11 +47,12 @@ class MixedList {
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
+  using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
   // Long lists (files may hold any number of entries) are searched through a key index,
-  // built on demand and dropped whenever entries move.
+  // built on demand and dropped whenever entries move; short lists carry none.
   static constexpr std::size_t kIndexFrom = 32;
   std::vector<dmixed> entries_;
-  mutable std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> index_;
+  mutable std::shared_ptr<KeyIndex> index_;
 };
 
 // The marker that ends a list in the work file; never accepted as a key.
