@@ -37,6 +37,7 @@ class MixedList {
 
  private:
   friend void add_mixed(MixedList&, std::string_view, std::string_view);
+  friend void add_mixed_all(MixedList&, std::vector<dmixed>);
   friend void delete_mixed(MixedList&, std::string_view);
   friend void clear_mixed(MixedList&);
   friend void copy_mixed(const MixedList&, MixedList&);
@@ -56,6 +57,8 @@ class MixedList {
 inline constexpr std::string_view kMixedEnd = "MIXEDEND";
 
 void add_mixed(MixedList& list, std::string_view key, std::string_view value);
+// add_mixed for each entry in order, in time linear in their number (long lists from files).
+void add_mixed_all(MixedList& list, std::vector<dmixed> entries);
 // Value of the first entry with that key, or the empty string.
 std::string query_mixed(const MixedList& list, std::string_view key);
 // Removes the entry unless query_mixed yields the empty string for it.

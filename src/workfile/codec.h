@@ -13,4 +13,9 @@ std::string utf8_to_cp1250(std::string_view text);
 // The text as it will be saved: characters Windows-1250 cannot hold become "?".
 std::string cp1250_safe(std::string_view text);
 
+// Appending forms of the two conversions, so that long texts and whole files are built
+// without temporaries.
+void append_cp1250_as_utf8(std::string& out, std::string_view bytes);
+void append_utf8_as_cp1250(std::string& out, std::string_view text);
+
 }  // namespace tamo::workfile

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/work.h"
@@ -42,5 +43,7 @@ struct LoadResult {
 };
 // Reads the file into the work, which the caller has emptied.
 LoadResult loadfile(Work& work, const std::filesystem::path& path);
+// The same for a file's bytes already in memory.
+LoadResult load_bytes(Work& work, std::string_view bytes);
 
 }  // namespace tamo::workfile

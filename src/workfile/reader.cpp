@@ -1,0 +1,188 @@
+#include "workfile/reader.h"
+
+#include <unordered_map>
+
+#include "model/input_rules.h"
+#include "workfile/codec.h"
+#include "workfile/file_names.h"
+#include "workfile/format.h"
+
+namespace tamo::workfile {
+
+namespace {
+
+constexpr std::string_view kBadProjectMessage =
+    "A fájlnév nem volt megfelelő, atírva tamotmp.tamo - re.\r\n"
+    "Javaslom, ird át a munka nevét, aztán mentsél!";
+constexpr std::string_view kFallbackProject = "tamotmp";
+
+template <class R>
+using KeyIndex = std::unordered_map<std::string_view, const format::Field<R>*>;
+
+// Every key of a block finds its field at once, whatever order the file holds them in.
+template <class R>
+const KeyIndex<R>& key_index(const format::Block<R>& block) {
+  static const KeyIndex<R> index = [&block] {
+    KeyIndex<R> built;
+    for (const format::Field<R>& field : block.fields) built.emplace(field.key, &field);
+    return built;
+  }();
+  return index;
+}
+
+// Walks the lines forward once. Every reading step returns false when the line it needs
+// is past the end of the file; the caller then stops where it is.
+class Reader {
+ public:
+  Reader(Work& work, LineReader& lines) : work_(work), lines_(lines) { line_ = lines_.next(); }
+
+  LoadResult read() {
+    bool whole = read_creator() && read_description() &&
+                 read_records(format::room_block(), work_.rooms, droom{}) &&
+                 read_records(format::monster_block(), work_.monsters, dmons{}) &&
+                 read_records(format::item_block(), work_.items, fresh_item());
+    work_.current_room = work_.rooms.head();
+    if (!whole) {
+      result_.complete = false;
+      result_.messages.push_back("A munkafájl túl korán véget ért: a(z) " +
+                                 std::to_string(index_ + 1) + ". sor hiányzik.");
+    }
+    return std::move(result_);
+  }
+
+ private:
+  static ditem fresh_item() {
+    ditem item;
+    item.invisitem = "0";
+    return item;
+  }
+
+  bool at(std::string_view expected) const { return line_ && *line_ == expected; }
+  bool pass() {
+    if (!line_) return false;
+    line_ = lines_.next();
+    ++index_;
+    return true;
+  }
+  bool take(std::string& out) {
+    if (!line_) return false;
+    out.clear();
+    append_cp1250_as_utf8(out, *line_);
+    return pass();
+  }
+
+  // Creator values by position: lines 0, 2 and 4 are not looked at.
+  bool read_creator() {
+    if (!pass() || !take(work_.project)) return false;
+    if (!validfilename(work_.project)) {
+      work_.project = kFallbackProject;
+      result_.messages.emplace_back(kBadProjectMessage);
+    }
+    return pass() && take(work_.name) && pass() && take(work_.mail);
+  }
+
+  bool read_description() {
+    if (!at(format::kCreatorDesc)) return true;
+    return pass() && read_multiline(work_.desc, format::kCreatorDescEnd);
+  }
+
+  // The lines up to the end line, joined by CR LF; leading empty lines vanish.
+  bool read_multiline(std::string& text, std::string_view end) {
+    text.clear();
+    for (;;) {
+      if (!line_) return false;
+      if (*line_ == end) return pass();
+      if (!text.empty()) text += "\r\n";
+      append_cp1250_as_utf8(text, *line_);
+      pass();
+    }
+  }
+
+  bool read_list(MixedList& list) {
+    std::vector<dmixed> entries;
+    bool whole = true;
+    while (whole && !at(kMixedEnd)) {
+      dmixed entry;
+      whole = take(entry.key) && take(entry.value);
+      if (whole) entries.push_back(std::move(entry));
+    }
+    add_mixed_all(list, std::move(entries));
+    return whole && pass();
+  }
+
+  template <class R>
+  bool read_field(const format::Field<R>& field, R& record) {
+    switch (field.kind) {
+      case format::Kind::kText:
+        return take(record.*field.text);
+      case format::Kind::kLong:
+        return read_multiline(record.*field.text, field.long_end);
+      case format::Kind::kList:
+        return read_list(record.*field.list);
+    }
+    return false;
+  }
+
+  // A line that is no key of the block (a misspelt key, the lone end line of an empty long
+  // text) is skipped, so the rest of the block is still read.
+  template <class R>
+  bool read_block(const format::Block<R>& block, R& record) {
+    const KeyIndex<R>& index = key_index(block);
+    pass();
+    for (;;) {
+      if (!line_) return false;
+      if (*line_ == block.end) return pass();
+      auto found = index.find(*line_);
+      pass();
+      if (found != index.end() && !read_field(*found->second, record)) return false;
+    }
+  }
+
+  // A record joins its list even when its block breaks off, with the fields read so far.
+  template <class R>
+  bool read_records(const format::Block<R>& block, RecordList<R>& list, const R& fresh) {
+    while (at(block.begin)) {
+      R record = fresh;
+      bool whole = read_block(block, record);
+      std::string name = record.filename;
+      *list.add(std::move(name)) = std::move(record);
+      if (!whole) return false;
+    }
+    return true;
+  }
+
+  Work& work_;
+  LineReader& lines_;
+  std::optional<std::string_view> line_;  // line i, none past the end
+  std::size_t index_ = 0;
+  LoadResult result_;
+};
+
+}  // namespace
+
+LoadResult read_work(Work& work, LineReader& lines) {
+  return Reader(work, lines).read();
+}
+
+LoadResult load_bytes(Work& work, std::string_view bytes) {
+  LineReader lines(bytes);
+  return read_work(work, lines);
+}
+
+LoadResult loadfile(Work& work, const std::filesystem::path& path) {
+  std::string name = shown_path(path);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return {{"Nem sikerült megnyitni a(z) " + name + " fájlt."}, false};
+  LineReader lines(file);
+  LoadResult result = read_work(work, lines);
+  std::fclose(file);
+  if (lines.failed()) {
+    // The early end that a failed read causes is not the file's fault.
+    if (!result.complete) result.messages.pop_back();
+    result.messages.push_back("Nem sikerült beolvasni a(z) " + name + " fájlt.");
+    result.complete = false;
+  }
+  return result;
+}
+
+}  // namespace tamo::workfile

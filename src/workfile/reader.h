@@ -1,0 +1,12 @@
+#pragma once
+
+#include "model/work.h"
+#include "workfile/line_reader.h"
+#include "workfile/workfile.h"
+
+namespace tamo::workfile {
+
+// Reads a work from the lines into the work, which the caller has emptied.
+LoadResult read_work(Work& work, LineReader& lines);
+
+}  // namespace tamo::workfile

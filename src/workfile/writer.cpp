@@ -1,0 +1,106 @@
+#include "workfile/writer.h"
+
+#include "workfile/codec.h"
+#include "workfile/format.h"
+#include "workfile/workfile.h"
+
+namespace tamo::workfile {
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+void stf(LineSink& sink, std::string_view key, std::string_view value) {
+  if (value.empty()) return;
+  sink.tf(key);
+  sink.tf(value);
+}
+
+void mixedtf(LineSink& sink, std::string_view key, const MixedList& list) {
+  bool opened = false;
+  for (const dmixed& entry : list) {
+    if (entry.value.empty()) continue;
+    if (!opened) sink.tf(key);
+    opened = true;
+    sink.tf(entry.key);
+    sink.tf(entry.value);
+  }
+  if (opened) sink.tf(kMixedEnd);
+}
+
+// A multi-line text puts each of its lines on a line of its own.
+void text_lines(LineSink& sink, std::string_view text) {
+  for (;;) {
+    std::size_t brk = text.find(kLineBreak);
+    sink.tf(text.substr(0, brk));
+    if (brk == std::string_view::npos) return;
+    text.remove_prefix(brk + kLineBreak.size());
+  }
+}
+
+template <class R>
+void emit_block(LineSink& sink, const format::Block<R>& block, const R& record) {
+  sink.tf(block.begin);
+  for (const format::Field<R>& field : block.fields) {
+    switch (field.kind) {
+      case format::Kind::kText:
+        stf(sink, field.key, record.*field.text);
+        break;
+      case format::Kind::kLong:
+        if (!(record.*field.text).empty()) {
+          sink.tf(field.key);
+          text_lines(sink, record.*field.text);
+        }
+        sink.tf(field.long_end);
+        break;
+      case format::Kind::kList:
+        mixedtf(sink, field.key, record.*field.list);
+        break;
+    }
+  }
+  sink.tf(block.end);
+}
+
+class CollectedLines : public LineSink {
+ public:
+  void tf(std::string_view line) override { lines.emplace_back(line); }
+  std::vector<std::string> lines;
+};
+
+}  // namespace
+
+void emit_work(const Work& work, LineSink& sink) {
+  sink.tf(format::kCreatorProject);
+  sink.tf(work.project);
+  sink.tf(format::kCreatorName);
+  sink.tf(work.name);
+  sink.tf(format::kCreatorMail);
+  sink.tf(work.mail);
+  if (!work.desc.empty()) {
+    sink.tf(format::kCreatorDesc);
+    text_lines(sink, work.desc);
+    sink.tf(format::kCreatorDescEnd);
+  }
+  for (const droom& room : work.rooms) emit_block(sink, format::room_block(), room);
+  for (const dmons& mons : work.monsters) emit_block(sink, format::monster_block(), mons);
+  for (const ditem& item : work.items) emit_block(sink, format::item_block(), item);
+}
+
+void append_encoded_line(std::string& out, std::string_view line) {
+  append_utf8_as_cp1250(out, line);
+  out.append(kLineBreak);
+}
+
+std::vector<std::string> work_lines(const Work& work) {
+  CollectedLines collected;
+  emit_work(work, collected);
+  return std::move(collected.lines);
+}
+
+std::string encode_lines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) append_encoded_line(out, line);
+  return out;
+}
+
+}  // namespace tamo::workfile

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/work.h"
+
+namespace tamo::workfile {
+
+// Where the writer's lines go: a list of lines, or bytes on their way to a file.
+class LineSink {
+ public:
+  virtual ~LineSink() = default;
+  virtual void tf(std::string_view line) = 0;
+};
+
+// Emits the whole work in file order.
+void emit_work(const Work& work, LineSink& sink);
+
+// Appends the line as the file holds it: Windows-1250, then CR LF.
+void append_encoded_line(std::string& out, std::string_view line);
+
+}  // namespace tamo::workfile

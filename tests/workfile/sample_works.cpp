@@ -1,0 +1,119 @@
+#include "sample_works.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+
+namespace tamo::workfile::testing {
+
+Work pelda_work() {
+  Work work;
+  work.project = "pelda";
+  work.name = "valaki";
+  work.mail = "valaki@example.com";
+  droom* room = work.rooms.add("kapu1");
+  room->short_ = "A kapu elott";
+  room->long_ = "Egy magas fal elott allsz.\r\nDelre egy kapu vezet.";
+  add_mixed(room->items, "kapu", "Nagy vaskapu.");
+  work.current_room = room;
+  ditem* item = work.items.add("kard1");
+  item->name = "kard";
+  item->short_ = "egy rovid kard";
+  item->long_ = "Egy egyszeru rovid kard.";
+  item->minlevel = "1";
+  item->rarity = "10";
+  item->weight = "150";
+  item->value = "20";
+  item->itemtype = "vago";
+  item->is_weapon = "1";
+  item->invisitem = "0";
+  item->wc1 = "1";
+  item->wc2 = "6";
+  item->two_handed = "0";
+  return work;
+}
+
+std::string pelda_bytes() {
+  return "CREATORPROJECT\r\npelda\r\nCREATORNAME\r\nvalaki\r\nCREATORMAIL\r\nvalaki@example.com\r\n"
+         "ROOMBEGIN\r\nROOMFILENAME\r\nkapu1\r\nROOMSHORT\r\nA kapu elott\r\n"
+         "ROOMLONG\r\nEgy magas fal elott allsz.\r\nDelre egy kapu vezet.\r\nROOMLONGEND\r\n"
+         "ROOMITEMS\r\nkapu\r\nNagy vaskapu.\r\nMIXEDEND\r\nROOMEND\r\n"
+         "ITEMBEGIN\r\nITEMFILENAME\r\nkard1\r\nITEMNAME\r\nkard\r\nITEMSHORT\r\negy rovid kard\r\n"
+         "ITEMLONG\r\nEgy egyszeru rovid kard.\r\nITEMLONGEND\r\n"
+         "ITEMMINLEVEL\r\n1\r\nITEMRARITY\r\n10\r\nITEMWEIGHT\r\n150\r\nITEMVALUE\r\n20\r\n"
+         "ITEMITEMTYPE\r\nvago\r\nITEMIS_WEAPON\r\n1\r\nITEMINVISITEM\r\n0\r\n"
+         "ITEMWC1\r\n1\r\nITEMWC2\r\n6\r\nITEMTWO_HANDED\r\n0\r\nITEMEND\r\n";
+}
+
+namespace {
+
+// Distinct values, so that a field read into its neighbour shows.
+void fill(std::string& field, const std::string& tag, int n) {
+  field = tag + "-" + std::to_string(n) + " ő";
+}
+void fill(MixedList& list, const std::string& tag, int n) {
+  add_mixed(list, tag + "a", "első " + std::to_string(n));
+  add_mixed(list, tag + "b", "MIXEDEND");
+  add_mixed(list, "", tag + " üres kulcs");
+}
+
+}  // namespace
+
+Work full_work() {
+  Work work;
+  work.project = "nagy_munka-2";
+  work.name = "Kovács Éva";
+  work.mail = "eva@example.com";
+  work.desc = "Első sor: árvíztűrő tükörfúrógép.\r\n\r\nHarmadik sor €.\r\n";
+  for (int n = 0; n < 3; ++n) {
+    droom* r = work.rooms.add("szoba" + std::to_string(n));
+    fill(r->short_, "short", n);
+    r->long_ = "Hosszú leírás " + std::to_string(n) + ".\r\nMásodik sor.";
+    fill(r->listendefault, "listen", n);
+    fill(r->smelldefault, "smell", n);
+    int k = 0;
+    for (MixedList* l : {&r->items, &r->smell, &r->listen, &r->search, &r->properties, &r->contents,
+                         &r->exits, &r->doors, &r->keys, &r->guard})
+      fill(*l, "l" + std::to_string(k++), n);
+    dmons* m = work.monsters.add("lény" + std::to_string(n));
+    for (std::string* f :
+         {&m->name, &m->short_, &m->race, &m->gender, &m->class1, &m->class2, &m->class3, &m->level,
+          &m->alignment, &m->aggressive, &m->money, &m->speed, &m->spemspeed})
+      fill(*f, "m" + std::to_string(k++), n);
+    m->long_ = "Egy ork.";
+    for (MixedList* l : {&m->ids, &m->speech, &m->emote, &m->equipment})
+      fill(*l, "ml" + std::to_string(k++), n);
+    ditem* i = work.items.add("tárgy" + std::to_string(n));
+    for (std::string* f : {&i->name, &i->short_, &i->minlevel, &i->rarity, &i->weight, &i->value,
+                           &i->itemtype, &i->is_weapon, &i->invisitem, &i->wc1, &i->wc2,
+                           &i->two_handed, &i->my_mess, &i->your_mess, &i->strength})
+      fill(*f, "i" + std::to_string(k++), n);
+    for (std::string* f : bonus_fields(*i)) fill(*f, "b" + std::to_string(k++), n);
+    i->long_ = "Kard.\r\n\r\n";
+    fill(i->ids, "ids", n);
+    fill(i->antis, "antis", n);
+  }
+  work.current_room = work.rooms.head();
+  return work;
+}
+
+void expect_same_work(const Work& expected, const Work& actual) {
+  EXPECT_EQ(expected.project, actual.project);
+  EXPECT_EQ(expected.name, actual.name);
+  EXPECT_EQ(expected.mail, actual.mail);
+  EXPECT_EQ(expected.desc, actual.desc);
+  auto same_list = [](const auto& a, const auto& b) {
+    ASSERT_EQ(a.size(), b.size());
+    auto it = b.begin();
+    for (const auto& record : a) EXPECT_TRUE(record == *it++) << record.filename;
+  };
+  same_list(expected.rooms, actual.rooms);
+  same_list(expected.monsters, actual.monsters);
+  same_list(expected.items, actual.items);
+  ASSERT_EQ(expected.current_room == nullptr, actual.current_room == nullptr);
+  if (expected.current_room) {
+    EXPECT_EQ(expected.current_room->filename, actual.current_room->filename);
+  }
+}
+
+}  // namespace tamo::workfile::testing

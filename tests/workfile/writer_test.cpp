@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "sample_works.h"
+#include "workfile/workfile.h"
+
+namespace tamo::workfile {
+namespace {
+
+using testing::pelda_bytes;
+using testing::pelda_work;
+using Lines = std::vector<std::string>;
+
+Work creator_only() {
+  Work work;
+  work.project = "pelda";
+  work.name = "valaki";
+  work.mail = "v@example.com";
+  return work;
+}
+
+Lines lines_after_creator(const Work& work) {
+  Lines lines = work_lines(work);
+  return Lines(lines.begin() + 6, lines.end());
+}
+
+TEST(Writer, WorkedExampleIsProducedByteForByte) {
+  Lines lines = work_lines(pelda_work());
+  EXPECT_EQ(51u, lines.size());
+  EXPECT_EQ(pelda_bytes(), encode_lines(lines));
+}
+
+TEST(Writer, CreatorDataOnlyIsSixLines) {
+  EXPECT_EQ(
+      (Lines{"CREATORPROJECT", "pelda", "CREATORNAME", "valaki", "CREATORMAIL", "v@example.com"}),
+      work_lines(creator_only()));
+  Work empty;
+  EXPECT_EQ((Lines{"CREATORPROJECT", "", "CREATORNAME", "", "CREATORMAIL", ""}), work_lines(empty));
+}
+
+TEST(Writer, DescriptionBlockFollowsTheCreatorLines) {
+  Work work = creator_only();
+  work.desc = "Első sor\r\n\r\nharmadik";
+  work.items.add("i");
+  EXPECT_EQ((Lines{"CREATORDESC", "Első sor", "", "harmadik", "CREATORDESCEND", "ITEMBEGIN",
+                   "ITEMFILENAME", "i", "ITEMLONGEND", "ITEMEND"}),
+            lines_after_creator(work));
+}
+
+TEST(Writer, EmptyLongWritesOnlyItsEndLineAndEmptyTextsNothing) {
+  Work work = creator_only();
+  work.rooms.add("");
+  work.monsters.add("m")->short_ = " ";
+  EXPECT_EQ((Lines{"ROOMBEGIN", "ROOMLONGEND", "ROOMEND", "MONSBEGIN", "MONSFILENAME", "m",
+                   "MONSSHORT", " ", "MONSLONGEND", "MONSEND"}),
+            lines_after_creator(work));
+}
+
+TEST(Writer, ListEntriesWithEmptyValuesAreLeftOut) {
+  Work work = creator_only();
+  droom* room = work.rooms.add("r");
+  add_mixed(room->properties, "indoors", "");
+  add_mixed(room->properties, "light", "");
+  add_mixed(room->exits, "kelet", "");
+  add_mixed(room->exits, "nyugat", "r2");
+  EXPECT_EQ((Lines{"ROOMBEGIN", "ROOMFILENAME", "r", "ROOMLONGEND", "ROOMEXITS", "nyugat", "r2",
+                   "MIXEDEND", "ROOMEND"}),
+            lines_after_creator(work));
+}
+
+TEST(Writer, FileOrderDiffersFromRecordOrderWhereStoredFilesNeedIt) {
+  Work work = creator_only();
+  droom* room = work.rooms.add("r");
+  room->listendefault = "csend";
+  room->smelldefault = "füst";
+  add_mixed(room->exits, "kelet", "r2");
+  add_mixed(room->guard, "kelet", "or1");
+  dmons* mons = work.monsters.add("m");
+  mons->short_ = "egy ork";
+  mons->name = "ork";
+  mons->money = "5";
+  mons->level = "3";
+  ditem* item = work.items.add("i");
+  add_mixed(item->antis, "harcos", "1");
+  add_mixed(item->ids, "kard", "1");
+  item->kari = "2";
+  item->hp = "1";
+  EXPECT_EQ((Lines{"ROOMBEGIN",
+                   "ROOMFILENAME",
+                   "r",
+                   "ROOMLONGEND",
+                   "ROOMSMELLDEFAULT",
+                   "füst",
+                   "ROOMLISTENDEFAULT",
+                   "csend",
+                   "ROOMGUARD",
+                   "kelet",
+                   "or1",
+                   "MIXEDEND",
+                   "ROOMEXITS",
+                   "kelet",
+                   "r2",
+                   "MIXEDEND",
+                   "ROOMEND",
+                   "MONSBEGIN",
+                   "MONSFILENAME",
+                   "m",
+                   "MONSNAME",
+                   "ork",
+                   "MONSSHORT",
+                   "egy ork",
+                   "MONSLONGEND",
+                   "MONSLEVEL",
+                   "3",
+                   "MONSMONEY",
+                   "5",
+                   "MONSEND",
+                   "ITEMBEGIN",
+                   "ITEMFILENAME",
+                   "i",
+                   "ITEMLONGEND",
+                   "ITEMHP",
+                   "1",
+                   "ITEMKARI",
+                   "2",
+                   "ITEMIDS",
+                   "kard",
+                   "1",
+                   "MIXEDEND",
+                   "ITEMANTIS",
+                   "harcos",
+                   "1",
+                   "MIXEDEND",
+                   "ITEMEND"}),
+            lines_after_creator(work));
+}
+
+TEST(Writer, EncodingIsWindows1250WithCrLfAfterEveryLineAndNoByteOrderMark) {
+  EXPECT_EQ("\xC1rv\xEDz\r\n\r\n?\r\n", encode_lines({"Árvíz", "", "日"}));
+  EXPECT_EQ("", encode_lines({}));
+}
+
+}  // namespace
+}  // namespace tamo::workfile
