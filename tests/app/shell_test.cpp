@@ -211,6 +211,7 @@ TEST_F(Shell, NewWorkHidesOpenCreatorDataAndAboutBox) {
   app.work().project = "pelda";
   app.work().desc = "leiras";
   app.description().maindesc.set_text("leiras");
+  platform.answer = UnsavedAnswer::discard;  // the changed work is let go
   app.j1Click();
   EXPECT_FALSE(app.creator_data().form.visible());
   EXPECT_FALSE(app.about().form.visible());
