@@ -55,7 +55,9 @@ TEST_F(BinderTest, TypedTextWindows1250CannotHoldArrivesAsQuestionMarks) {
   if (workfile::cp1250_safe("ŵ") == "ŵ") GTEST_SKIP() << "the Windows-1250 codec has not landed";
   controls::Edit name("name", "Név");
   QLineEdit* line = place(screen.edit(name));
-  QTest::keyClicks(line, QString::fromUtf8("ő€ŵ"));
+  // QTest::keyClicks knows no key for these characters; a key press carries them as text.
+  for (QChar ch : QString::fromUtf8("ő€ŵ"))
+    QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, QString(ch), Qt::NoModifier);
   EXPECT_EQ(name.text(), "ő€?");
   EXPECT_EQ(line->text(), QString::fromUtf8("ő€?"));
 }
