@@ -149,6 +149,7 @@ void Application::load(const std::filesystem::path& path) {
   closeallotherforms();
   initeverything();
   workfile::LoadResult result = workfile::loadfile(work_, path);
+  load_complete_ = result.complete;
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
     run_if_set(e->fill_filename_choices);
   // What was read counts as the starting point, even when the file broke off: the file
@@ -165,6 +166,7 @@ bool Application::save() {
   if (!is_creator_refusal(result)) closeallotherforms();
   if (result.message) debug(*result.message);
   if (!result.saved) return false;
+  saved_path_ = result.path;
   form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
   remember_saved_state();
   return true;

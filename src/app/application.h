@@ -69,6 +69,11 @@ class Application : public editors::EditorHost {
   // Empties the work and resets the editors and panels.
   void initeverything();
 
+  // Whether the last load read its file whole.
+  bool load_complete() const { return load_complete_; }
+  // The file the last successful save wrote.
+  const std::filesystem::path& saved_path() const { return saved_path_; }
+
   // True once the program should end ("Ment és kilép").
   bool finished() const { return finished_; }
   // True when the work differs from what was last started, loaded or saved.
@@ -110,6 +115,8 @@ class Application : public editors::EditorHost {
   AboutBox about_;
   std::filesystem::path work_folder_;
   std::vector<std::string> saved_lines_;
+  bool load_complete_ = false;
+  std::filesystem::path saved_path_;
   bool finished_ = false;
 
   controls::Button j1_{"j1", "Ú&j"};

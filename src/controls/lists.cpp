@@ -38,6 +38,13 @@ void ListBox::clear() {
   changed();
 }
 
+void ListBox::assign(std::vector<std::string> items) {
+  if (sorted_) std::stable_sort(items.begin(), items.end());
+  items_ = std::move(items);
+  selected_ = -1;
+  changed();
+}
+
 int ListBox::index_of(std::string_view text) const {
   auto it = std::find(items_.begin(), items_.end(), text);
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());

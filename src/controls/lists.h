@@ -21,6 +21,9 @@ class ListBox : public Control {
   int add(std::string item);
   void remove(int index);
   void clear();
+  // Replaces all items at once (sorted once when sorted), selecting none: filling a long
+  // list one add at a time would take quadratic time.
+  void assign(std::vector<std::string> items);
   // First row equal to the text, or -1.
   int index_of(std::string_view text) const;
 

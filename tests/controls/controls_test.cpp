@@ -69,6 +69,20 @@ TEST(ListBox, SortedByByteOrderAndSelectionFollowsItsRow) {
   EXPECT_EQ(l.selected(), -1);
 }
 
+TEST(ListBox, AssignOrdersAsAddingOneByOneWould) {
+  const std::vector<std::string> names{"b", "B", "á", "a", "b"};
+  for (bool sorted : {true, false}) {
+    ListBox added("l", "", sorted);
+    for (const std::string& n : names) added.add(n);
+    ListBox assigned("l", "", sorted);
+    assigned.add("old");
+    assigned.select(0);
+    assigned.assign(names);
+    EXPECT_EQ(assigned.items(), added.items()) << sorted;
+    EXPECT_EQ(assigned.selected(), -1);
+  }
+}
+
 TEST(ComboBox, DropDownTextIsTheSelectedItemAndChangesRunTheHandler) {
   ComboBox c("race", "Faja", ComboBox::Style::drop_down_list, true);
   int runs = 0;

@@ -90,8 +90,9 @@ void ItemEditor::init_item() {
 }
 
 void ItemEditor::fill_filename_choices() {
-  itemfilename.clear();
-  for (const ditem& stored : host_.work().items) itemfilename.add(stored.filename);
+  std::vector<std::string> names;
+  for (const ditem& stored : host_.work().items) names.push_back(stored.filename);
+  itemfilename.assign(std::move(names));
 }
 
 void ItemEditor::itemfilenameChange() {

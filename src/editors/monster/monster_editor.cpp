@@ -95,8 +95,9 @@ void MonsterEditor::init_mons() {
 }
 
 void MonsterEditor::fill_filename_choices() {
-  monsfilename.clear();
-  for (const dmons& m : host_.work().monsters) monsfilename.add(m.filename);
+  std::vector<std::string> names;
+  for (const dmons& m : host_.work().monsters) names.push_back(m.filename);
+  monsfilename.assign(std::move(names));
 }
 
 void MonsterEditor::show_creature(const dmons& creature) {

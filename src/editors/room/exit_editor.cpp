@@ -7,13 +7,6 @@
 
 namespace tamo::editors {
 
-namespace {
-
-// The item type "kulcs" is the sixth choice of the item editor's type group.
-constexpr std::string_view kKeyItemType = "5";
-
-}  // namespace
-
 ExitEditor::ExitEditor(RoomContext context) : context_(context) {
   attach_dialog_protocol(context_.host, form);
   for (std::string_view name : kExitNames) posexits.add(std::string(name));
@@ -54,7 +47,7 @@ void ExitEditor::open() {
   doorname.set_text({});
   doorkey.clear();
   for (const ditem& item : context_.work().items)
-    if (item.is_weapon == kKeyItemType) doorkey.add(item.filename);
+    if (is_key_item(item)) doorkey.add(item.filename);
   enable_door_controls(false);
   open_dialog(context_.host, form);
   context_.host.focus().set(&posexits);

@@ -1,6 +1,8 @@
 #include "editors/room/room_editor.h"
 
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "model/input_rules.h"
 #include "model/storing.h"
@@ -47,9 +49,11 @@ void RoomEditor::init_room() {
 }
 
 void RoomEditor::fill_filename_choices() {
-  filename.clear();
+  std::vector<std::string> names;
+  std::unordered_set<std::string_view> seen;
   for (const droom& r : host_.work().rooms)
-    if (filename.index_of(r.filename) < 0) filename.add(r.filename);
+    if (seen.insert(r.filename).second) names.push_back(r.filename);
+  filename.assign(std::move(names));
 }
 
 void RoomEditor::filenameChange() {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/work.h"
+
+namespace tamo::cli {
+
+// What the editors would not catch: exits and guarded exits into nothing, contents and
+// equipment naming nothing, keys that are no key items, a guard not in its room, and file
+// names used more than once. One sentence each, in list order.
+std::vector<std::string> reference_warnings(const Work& work);
+
+}  // namespace tamo::cli

@@ -1,0 +1,78 @@
+#include "cli/run.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "cli/check.h"
+#include "cli/options.h"
+#include "cli/play.h"
+#include "cli/resave.h"
+#include "cli/session.h"
+#include "workfile/file_names.h"
+
+namespace tamo::cli {
+
+namespace {
+
+// A file the user named that is not there is an error of use, found before any work starts.
+std::optional<std::string> missing_file(const std::vector<std::string>& files) {
+  for (const std::string& f : files) {
+    std::error_code ec;
+    if (!std::filesystem::exists(workfile::utf8_path(f), ec))
+      return "tamo-cli: nincs ilyen fájl: " + f;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> missing_folder(const std::string& folder) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(workfile::utf8_path(folder), ec))
+    return "tamo-cli: nincs ilyen mappa: " + folder;
+  return std::nullopt;
+}
+
+int usage_error(std::ostream& err, const std::string& message) {
+  err << message << '\n';
+  return kExitUsage;
+}
+
+int run_check(const CheckCommand& c, std::ostream& out) {
+  std::vector<FileCheck> files;
+  for (const std::string& f : c.files) {
+    files.push_back(check_file(workfile::utf8_path(f), f));
+    if (!c.json) out << check_text(files.back()) << std::flush;
+  }
+  if (c.json) out << check_json(files);
+  return check_status(files);
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err, bool out_is_terminal) {
+  Command command = parse_command_line(args);
+  if (auto* e = std::get_if<UsageError>(&command)) return usage_error(err, e->message);
+  if (std::holds_alternative<HelpCommand>(command)) {
+    out << usage_text();
+    return 0;
+  }
+  if (auto* c = std::get_if<CheckCommand>(&command)) {
+    if (auto missing = missing_file(c->files)) return usage_error(err, *missing);
+    return run_check(*c, out);
+  }
+  if (auto* p = std::get_if<PlayCommand>(&command)) {
+    if (auto missing = missing_file({p->file})) return usage_error(err, *missing);
+    bool colour =
+        p->color == ColorMode::always || (p->color == ColorMode::automatic && out_is_terminal);
+    Session session;
+    return play(session, *p, in, out, err, colour);
+  }
+  const auto& r = std::get<ResaveCommand>(command);
+  if (auto missing = missing_file({r.file})) return usage_error(err, *missing);
+  if (auto missing = missing_folder(r.out_dir)) return usage_error(err, *missing);
+  Session session;
+  return resave(session, r, out, err);
+}
+
+}  // namespace tamo::cli

@@ -1,0 +1,46 @@
+#include "cli/session.h"
+
+namespace tamo::cli {
+
+Session::Session() : bench_(app::Platform{*this, *this, *this}) {
+  bench_.app().start();
+}
+
+bool Session::open(const std::filesystem::path& path) {
+  app().run_event([&] { app().open_work(path); });
+  return app().load_complete();
+}
+
+std::vector<std::string> Session::messages_from(std::size_t from) const {
+  if (from >= messages_.size()) return {};
+  return {messages_.begin() + static_cast<std::ptrdiff_t>(from), messages_.end()};
+}
+
+void Session::show_message(const std::string& text) {
+  messages_.push_back(text);
+}
+
+std::optional<std::filesystem::path> Session::choose(const app::OpenFileRequest&) {
+  return std::nullopt;
+}
+
+app::UnsavedAnswer Session::ask(const std::string&) {
+  return app::UnsavedAnswer::discard;
+}
+
+std::string one_line(std::string_view message) {
+  std::string out;
+  out.reserve(message.size());
+  for (std::size_t i = 0; i < message.size(); ++i) {
+    char c = message[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < message.size() && message[i + 1] == '\n') ++i;
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace tamo::cli
