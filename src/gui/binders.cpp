@@ -75,8 +75,14 @@ void Binder::sync() {
   write();
 }
 
+void Binder::set_spoken_name(const QString& name) {
+  spoken_name_ = name;
+  stale_ = true;
+}
+
 void Binder::write_common() {
-  widget_->setAccessibleName(plain_caption(control_.caption()));
+  const std::string& caption = control_.caption();
+  widget_->setAccessibleName(caption.empty() ? spoken_name_ : plain_caption(caption));
   widget_->setToolTip(qs(control_.hint()));
   widget_->setEnabled(control_.enabled());
   // A widget not yet placed in a layout would pop up as a window of its own.
@@ -108,6 +114,8 @@ MemoBinder::MemoBinder(Screen& screen, controls::Memo& memo)
     : Binder(memo, new QPlainTextEdit), memo_(memo) {
   QPlainTextEdit* box = text_box();
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Tab walks on through the form, as from every other field; a tab in the text is no use.
+  box->setTabChangesFocus(true);
   QObject::connect(box, &QPlainTextEdit::textChanged, box, [this, &screen, box] {
     std::string text = memo_to_core(box->toPlainText());
     if (text == memo_.text()) return;

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <initializer_list>
 
@@ -54,6 +53,7 @@ QGroupBox* weapon_group(ItemEditor& e, Screen& s) {
   row->addWidget(s.widget_of(e.wc1));
   row->addWidget(s.label(e.wcd));
   row->addWidget(s.widget_of(e.wc2));
+  s.set_accessible_name(e.wc2, "Sebzés, a kocka oldalainak száma");
   row->addSpacing(16);
   // Already inside a titled frame: no second frame around the two choices.
   QGroupBox* hands = s.radio(e.two_handed);
@@ -123,17 +123,11 @@ void delete_view(editors::ItemDeleteDialog& d, Screen& s, QWidget* page) {
   column->addWidget(s.label(d.Label1), 0, Qt::AlignCenter);
   auto* row = new QHBoxLayout;
   row->addStretch();
-  QPushButton* yes = s.button(d.Button1);
-  QPushButton* no = s.button(d.nemtorles);
-  row->addWidget(yes);
-  row->addWidget(no);
+  row->addWidget(s.button(d.Button1));
+  row->addWidget(s.button(d.nemtorles));
   row->addStretch();
   column->addLayout(row);
-  // Enter presses the button with the focus, which opening puts on "Nem".
-  yes->setAutoDefault(true);
-  no->setDefault(true);
-  auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), page);
-  QObject::connect(cancel, &QShortcut::activated, no, &QPushButton::click);
+  s.set_dialog_buttons(d.form, &d.nemtorles, &d.nemtorles);
 }
 
 // "Azonosítók": the new word, the move buttons, the item's words.
@@ -150,6 +144,9 @@ void ids_view(editors::ItemIdsDialog& d, Screen& s, QWidget* page) {
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(2, 1);
   grid->addLayout(right_row({s.button(d.Button3)}), 2, 0, 1, 3);
+  // Both sides are caption-less.
+  s.set_accessible_name(d.itemids, "Új azonosító");
+  s.set_accessible_name(d.itemnewids, "Azonosítók");
   page->resize(400, 240);
 }
 
@@ -179,6 +176,7 @@ void antis_view(editors::ItemAntisDialog& d, Screen& s, QWidget* page) {
   row->addWidget(s.button(d.Button3));
   row->addWidget(s.button(d.Button4));
   column->addLayout(row);
+  s.set_dialog_buttons(d.form, nullptr, &d.Button4);
 }
 
 // "Bónuszok": two columns of seven, in the record's order, the fields all of one width.
@@ -201,6 +199,7 @@ void bonuses_view(editors::ItemBonusesDialog& d, Screen& s, QWidget* page) {
   column->addLayout(halves);
   column->addStretch();
   column->addLayout(right_row({s.button(d.Button1), s.button(d.Button2)}));
+  s.set_dialog_buttons(d.form, nullptr, &d.Button2);
 }
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace tamo::gui {
 
@@ -29,6 +32,30 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   // The core decides; the next redraw hides the window.
   event->ignore();
   screen_.run([this] { form_.close(); });
+}
+
+// Keys a focused widget leaves unanswered arrive here (a line edit passes Enter on, a text
+// box keeps it).
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  Screen::DialogButtons buttons = screen_.dialog_buttons(form_);
+  QPushButton* pressed = nullptr;
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      pressed = buttons.cancel_button;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      pressed = qobject_cast<QPushButton*>(focusWidget());
+      if (!pressed) pressed = buttons.default_button;
+      break;
+    default:
+      break;
+  }
+  if (pressed && pressed->isVisible() && pressed->isEnabled()) {
+    pressed->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 MainWindow::MainWindow(Screen& screen, const Views& views)
@@ -82,17 +109,21 @@ void MainWindow::build_menu() {
   }
 }
 
-// The panel shown last is the one seen; dialogs shown since the last redraw come to the
-// front in the order they were shown.
+// The panel shown last is the one seen; a closed dialog gives the front back to the main
+// window, and dialogs shown since the last redraw come before it in the order they were shown.
 void MainWindow::arrange() {
   QWidget* front = blank_;
   std::uint64_t front_order = 0;
   std::vector<std::pair<std::uint64_t, QWidget*>> raised;
+  bool dialog_closed = false;
   for (const auto& entry : app_.forms().entries()) {
     const controls::Form& form = *entry.form;
+    bool panel = entry.kind == app::FormRegistry::Kind::panel;
+    if (!panel)
+      dialog_closed |= std::exchange(seen_open_[&form], form.visible()) && !form.visible();
     if (!form.visible()) continue;
     QWidget* page = pages_.at(form.name());
-    if (entry.kind == app::FormRegistry::Kind::panel) {
+    if (panel) {
       if (form.front_order() >= front_order) {
         front = page;
         front_order = form.front_order();
@@ -103,6 +134,10 @@ void MainWindow::arrange() {
     }
   }
   if (panels_->currentWidget() != front) panels_->setCurrentWidget(front);
+  if (dialog_closed && isVisible()) {
+    raise();
+    activateWindow();
+  }
   std::sort(raised.begin(), raised.end());
   for (const auto& [order, window] : raised) {
     window->raise();

@@ -14,13 +14,15 @@ class QStackedWidget;
 
 namespace tamo::gui {
 
-// A side dialog: its own top-level window; the close box closes the form in the core.
+// A side dialog: its own top-level window; the close box closes the form in the core. Enter
+// and Escape press its buttons as the screen's dialog buttons say.
 class DialogWindow : public QWidget {
  public:
   DialogWindow(Screen& screen, controls::Form& form);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   Screen& screen_;
@@ -51,6 +53,7 @@ class MainWindow : public QMainWindow {
   std::map<std::string, QWidget*> pages_;
   std::vector<std::unique_ptr<DialogWindow>> dialogs_;  // top-level, so owned here
   std::map<const controls::Form*, std::uint64_t> seen_front_;
+  std::map<const controls::Form*, bool> seen_open_;
 };
 
 }  // namespace tamo::gui

@@ -2,13 +2,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "gui/all_views.h"
@@ -61,10 +59,7 @@ void creature_view(MonsterEditor& m, Screen& s, QWidget* page) {
   wide(m.monsname, s.edit(m.monsname));
   wide(m.monsshort, s.edit(m.monsshort));
   grid->addWidget(s.label_for(m.monslong), row, 0, Qt::AlignTop);
-  QPlainTextEdit* long_text = s.memo(m.monslong);
-  // Tab walks on through the form, as from every other field.
-  long_text->setTabChangesFocus(true);
-  grid->addWidget(long_text, row, 1, 1, 3);
+  grid->addWidget(s.memo(m.monslong), row, 1, 1, 3);
   grid->setRowStretch(row++, 1);
   pair(m.race, s.combo(m.race), m.gender, s.combo(m.gender));
   // One label for the three class boxes.
@@ -94,22 +89,14 @@ void delete_view(editors::MonsDeleteDialog& d, Screen& s, QWidget* page) {
   QLabel* question = s.label(d.question);
   question->setAlignment(Qt::AlignCenter);
   column->addWidget(question);
-  QPushButton* yes = s.button(d.torles);
-  QPushButton* no = s.button(d.nemtorles);
-  // "Nem" is the safe answer to Enter and Escape alike; Enter on a focused "Igen" still
-  // deletes, as it would on any focused button.
-  yes->setAutoDefault(true);
-  no->setAutoDefault(true);
-  no->setDefault(true);
-  auto* cancel = new QShortcut(QKeySequence::Cancel, page);
-  cancel->setContext(Qt::WindowShortcut);
-  QObject::connect(cancel, &QShortcut::activated, no, &QPushButton::click);
   auto* answers = new QHBoxLayout;
   answers->addStretch();
-  answers->addWidget(yes);
-  answers->addWidget(no);
+  answers->addWidget(s.button(d.torles));
+  answers->addWidget(s.button(d.nemtorles));
   answers->addStretch();
   column->addLayout(answers);
+  // "Nem" is the safe answer to Enter and Escape alike.
+  s.set_dialog_buttons(d.form, &d.nemtorles, &d.nemtorles);
   page->resize(320, 110);
 }
 
@@ -119,6 +106,7 @@ struct SentenceHalf {
   controls::Edit& edit;
   controls::Button& add;
   controls::Button& take_back;
+  QString edit_name;  // the edit has no caption of its own
 };
 
 // Form9 and Form10: any-time sentences above, combat sentences below.
@@ -129,6 +117,7 @@ void sentence_view(Screen& s, QWidget* page, std::initializer_list<SentenceHalf>
     column->addWidget(s.label_for(h.box));
     column->addWidget(s.list(h.box), 1);
     column->addLayout(row_of({s.edit(h.edit), s.button(h.add), s.button(h.take_back)}));
+    s.set_accessible_name(h.edit, h.edit_name);
     column->addSpacing(8);
   }
   column->addLayout(done_row(s.button(done)));
@@ -165,25 +154,31 @@ Views monster_views(app::Workbench& bench) {
       {"Form8",
        [&d = m.ids_dialog](Screen& s, QWidget* page) {
          transfer_view(s, page, s.edit(d.ids), d.Button1, d.Button2, d.newids, d.Button3);
+         // Both sides are caption-less.
+         s.set_accessible_name(d.ids, "Új azonosító");
+         s.set_accessible_name(d.newids, "Azonosítók");
        }},
       {"Form9",
        [&d = m.speech_dialog](Screen& s, QWidget* page) {
-         sentence_view(s, page,
-                       {{d.speech, d.posspeech, d.Button1, d.Button2},
-                        {d.combatspeech, d.poscombatspeech, d.Button4, d.Button5}},
-                       d.Button3);
+         sentence_view(
+             s, page,
+             {{d.speech, d.posspeech, d.Button1, d.Button2, "Új mondat"},
+              {d.combatspeech, d.poscombatspeech, d.Button4, d.Button5, "Új harci mondat"}},
+             d.Button3);
        }},
       {"Form10",
        [&d = m.emote_dialog](Screen& s, QWidget* page) {
-         sentence_view(
-             s, page,
-             {{d.emote, d.posemote, d.b1, d.b2}, {d.combatemote, d.poscombatemote, d.b3, d.b4}},
-             d.Button3);
+         sentence_view(s, page,
+                       {{d.emote, d.posemote, d.b1, d.b2, "Új cselekvés"},
+                        {d.combatemote, d.poscombatemote, d.b3, d.b4, "Új harci cselekvés"}},
+                       d.Button3);
        }},
       {"Form15",
        [&d = m.equipment_dialog](Screen& s, QWidget* page) {
          transfer_view(s, page, s.combo(d.posequipment), d.Button1, d.Button2, d.equipment,
                        d.Button3);
+         s.set_accessible_name(d.posequipment, "Tárgy");
+         s.set_accessible_name(d.equipment, "Ami van nála");
        }},
   };
 }

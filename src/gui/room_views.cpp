@@ -1,12 +1,10 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,35 +20,6 @@ namespace tamo::gui {
 namespace {
 
 using editors::RoomEditor;
-
-// A side dialog is a plain window, not a QDialog, so its default and cancel button are
-// pressed here: Escape presses the cancel button, Enter the focused button or else it.
-class DefaultAndCancel : public QObject {
- public:
-  DefaultAndCancel(QWidget* window, QPushButton* button) : QObject(window), button_(button) {
-    button->setDefault(true);
-    window->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-    int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Escape) {
-      button_->click();
-      return true;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      auto* focused = qobject_cast<QPushButton*>(static_cast<QWidget*>(watched)->focusWidget());
-      (focused ? focused : button_)->click();
-      return true;
-    }
-    return false;
-  }
-
- private:
-  QPushButton* button_;
-};
 
 // The control's caption above its widget.
 QVBoxLayout* captioned(Screen& s, const controls::Control& control, QWidget* widget) {
@@ -102,10 +71,7 @@ void room_panel_view(RoomEditor& r, Screen& s, QWidget* page) {
   name_row->addWidget(name_combo(s.combo(r.filename)));
   name_row->addStretch(1);
   fields->addRow(s.label_for(r.short_), s.edit(r.short_));
-  QPlainTextEdit* long_text = s.memo(r.long_);
-  // Tab leaves the box, as in every other field, rather than typing into the description.
-  long_text->setTabChangesFocus(true);
-  fields->addRow(s.label_for(r.long_), long_text);
+  fields->addRow(s.label_for(r.long_), s.memo(r.long_));
   fields->addRow(s.label_for(r.smelldefault), s.edit(r.smelldefault));
   fields->addRow(s.label_for(r.listendefault), s.edit(r.listendefault));
 
@@ -154,10 +120,9 @@ void deletion_view(editors::RoomDeleteDialog& d, Screen& s, QWidget* page) {
   column->addLayout(buttons);
   buttons->addStretch(1);
   buttons->addWidget(s.button(d.oktorles));
-  QPushButton* no = s.button(d.nemtorles);
-  buttons->addWidget(no);
+  buttons->addWidget(s.button(d.nemtorles));
   buttons->addStretch(1);
-  new DefaultAndCancel(page, no);
+  s.set_dialog_buttons(d.form, &d.nemtorles, &d.nemtorles);
 }
 
 void things_view(editors::RoomThingsDialog& d, Screen& s, QWidget* page) {
@@ -177,6 +142,7 @@ void things_view(editors::RoomThingsDialog& d, Screen& s, QWidget* page) {
   buttons->addWidget(s.button(d.Button1));
   buttons->addStretch(1);
   buttons->addWidget(s.button(d.OKitems));
+  s.set_dialog_buttons(d.form, nullptr, &d.OKitems);
   page->resize(480, page->sizeHint().height());
 }
 
@@ -225,6 +191,7 @@ void exits_view(editors::ExitEditor& d, Screen& s, QWidget* page) {
   note->setWordWrap(true);
   column->addWidget(note);
   column->addLayout(button_row({s.button(d.Button3), s.button(d.Button5)}));
+  s.set_dialog_buttons(d.form, nullptr, &d.Button5);
   page->resize(640, 420);
 }
 
@@ -274,6 +241,7 @@ void guards_view(editors::GuardDialog& d, Screen& s, QWidget* page) {
   buttons->addStretch(1);
   buttons->addWidget(s.button(d.Button4));
   buttons->addWidget(s.button(d.Button3));
+  s.set_dialog_buttons(d.form, nullptr, &d.Button3);
   page->resize(480, 320);
 }
 

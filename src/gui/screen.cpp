@@ -1,5 +1,6 @@
 #include "gui/screen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,9 +14,15 @@
 
 namespace tamo::gui {
 
-Screen::Screen(app::Application& app) : app_(app) {}
+Screen::Screen(app::Application& app) : app_(app) {
+  if (qApp)
+    focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged,
+                                    [this](QWidget*, QWidget* now) { learn_focus(now); });
+}
 
-Screen::~Screen() = default;
+Screen::~Screen() {
+  QObject::disconnect(focus_watch_);
+}
 
 void Screen::run(const std::function<void()>& handler) {
   ++depth_;
@@ -35,11 +42,25 @@ void Screen::sync() {
   if (QWidget* w = widget_of(*focus.current()); w && w->isVisible()) w->setFocus();
 }
 
+void Screen::learn_focus(QWidget* now) {
+  controls::Focus& focus = app_.focus();
+  if (focus.revision() != seen_focus_) return;
+  // A combo box's line or a radio group's button stands for the bound widget around it.
+  for (QWidget* w = now; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+    auto it = focus_targets_.find(w);
+    if (it == focus_targets_.end()) continue;
+    if (!focus.on(*it->second)) focus.set(it->second);
+    seen_focus_ = focus.revision();
+    return;
+  }
+}
+
 template <class B, class... Args>
 auto* Screen::bind(Args&&... args) {
   auto binder = std::make_unique<B>(std::forward<Args>(args)...);
   B* raw = binder.get();
-  widgets_[&raw->control()] = raw->widget();
+  binder_by_control_[&raw->control()] = raw;
+  focus_targets_[raw->widget()] = &raw->control();
   if (auto it = waiting_labels_.find(&raw->control()); it != waiting_labels_.end()) {
     it->second->setBuddy(raw->widget());
     waiting_labels_.erase(it);
@@ -97,11 +118,37 @@ QLabel* Screen::label_for(const controls::Control& control) {
 
 void Screen::form(controls::Form& form, QWidget* widget, bool top_level) {
   bind<FormBinder>(form, widget, top_level);
+  focus_targets_.erase(widget);
+}
+
+void Screen::set_accessible_name(const controls::Control& control, const QString& name) {
+  if (Binder* b = binder_of(control)) b->set_spoken_name(name);
+}
+
+void Screen::set_dialog_buttons(const controls::Form& form, controls::Button* default_button,
+                                controls::Button* cancel_button) {
+  auto push_button = [this](controls::Button* b) {
+    return b ? qobject_cast<QPushButton*>(widget_of(*b)) : nullptr;
+  };
+  DialogButtons& buttons = dialog_buttons_[&form];
+  if (buttons.default_button) buttons.default_button->setDefault(false);
+  buttons = {push_button(default_button), push_button(cancel_button)};
+  if (buttons.default_button) buttons.default_button->setDefault(true);
+}
+
+Screen::DialogButtons Screen::dialog_buttons(const controls::Form& form) const {
+  auto it = dialog_buttons_.find(&form);
+  return it == dialog_buttons_.end() ? DialogButtons{} : it->second;
+}
+
+Binder* Screen::binder_of(const controls::Control& control) const {
+  auto it = binder_by_control_.find(&control);
+  return it == binder_by_control_.end() ? nullptr : it->second;
 }
 
 QWidget* Screen::widget_of(const controls::Control& control) const {
-  auto it = widgets_.find(&control);
-  return it == widgets_.end() ? nullptr : it->second;
+  Binder* b = binder_of(control);
+  return b ? b->widget() : nullptr;
 }
 
 }  // namespace tamo::gui

@@ -3,7 +3,8 @@
 // The Qt side of the headless controls. A Screen holds one binder per bound control; every
 // user event goes through Screen::run, which lets the core handle it and then redraws only
 // the controls whose revision moved (signals blocked while writing), plus visibility,
-// enabled state, front order and focus.
+// enabled state, front order and focus. The core's focus follows the user's clicks and tabs,
+// and is written back only when the core itself moved it.
 //
 // Writing a view is declarative: ask the screen for a widget per control and lay them out.
 // Each widget gets the component name as objectName, the label or caption as accessible
@@ -29,6 +30,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include <QMetaObject>
 #include <QString>
 
 #include "app/application.h"
@@ -66,6 +68,8 @@ class Binder {
   void sync();
   // The widget shows what the user did, which the core may have refused or changed.
   void user_changed() { stale_ = true; }
+  // What a screen reader announces while the control has no caption.
+  void set_spoken_name(const QString& name);
 
  protected:
   virtual void write() = 0;
@@ -74,6 +78,7 @@ class Binder {
  private:
   const controls::Control& control_;
   QWidget* widget_;
+  QString spoken_name_;
   std::uint64_t seen_revision_ = 0;
   bool stale_ = true;
 };
@@ -108,19 +113,40 @@ class Screen {
   QLabel* label_for(const controls::Control& control);
   // Binds a form's caption, enabled state and (for a top-level window) visibility.
   void form(controls::Form& form, QWidget* widget, bool top_level);
+  // Gives a control without a caption (bound already) the name a screen reader announces.
+  void set_accessible_name(const controls::Control& control, const QString& name);
+
+  // The keyboard answers of a side dialog, whose buttons are bound already: Enter presses
+  // the focused button or else the default one (drawn as default), Escape the cancel one.
+  // Either may be null.
+  void set_dialog_buttons(const controls::Form& form, controls::Button* default_button,
+                          controls::Button* cancel_button);
+  struct DialogButtons {
+    QPushButton* default_button = nullptr;
+    QPushButton* cancel_button = nullptr;
+  };
+  DialogButtons dialog_buttons(const controls::Form& form) const;
 
   QWidget* widget_of(const controls::Control& control) const;
 
  private:
   template <class B, class... Args>
   auto* bind(Args&&... args);
+  // The core learns where the user put the focus, unless a focus change of its own is still
+  // to be drawn.
+  void learn_focus(QWidget* now);
+  Binder* binder_of(const controls::Control& control) const;
 
   app::Application& app_;
   std::vector<std::unique_ptr<Binder>> binders_;
-  std::unordered_map<const controls::Control*, QWidget*> widgets_;
+  std::unordered_map<const controls::Control*, Binder*> binder_by_control_;
+  // Widgets that can take the focus for their control: forms are left out.
+  std::unordered_map<const QWidget*, const controls::Control*> focus_targets_;
+  std::unordered_map<const controls::Form*, DialogButtons> dialog_buttons_;
   std::unordered_map<const controls::Control*, QLabel*> waiting_labels_;
   std::vector<std::function<void()>> steps_;
   std::uint64_t seen_focus_ = 0;
+  QMetaObject::Connection focus_watch_;
   int depth_ = 0;
 };
 

@@ -26,6 +26,7 @@ void creator_data_view(app::CreatorDataDialog& d, Screen& s, QWidget* page) {
   buttons->addWidget(s.button(d.Button1));
   buttons->addWidget(s.button(d.Button2));
   rows->addRow(buttons);
+  s.set_dialog_buttons(d.form, nullptr, &d.Button2);
   page->resize(420, 180);
 }
 
@@ -55,6 +56,8 @@ void about_view(app::AboutBox& a, Screen& s, QWidget* page) {
     column->addWidget(line);
   }
   column->addWidget(s.button(a.ok), 0, Qt::AlignCenter);
+  // Closed like a message box, by Enter or Escape alike.
+  s.set_dialog_buttons(a.form, &a.ok, &a.ok);
 }
 
 }  // namespace

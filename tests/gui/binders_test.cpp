@@ -1,10 +1,13 @@
 #include <QAbstractItemModel>
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -27,6 +30,11 @@ class BinderTest : public WindowTest {
     column->addWidget(widget);
     screen.sync();
     return widget;
+  }
+  // Keyboard focus needs the page to be the active window.
+  void activate_page() {
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
   }
 
   QWidget page;
@@ -140,6 +148,65 @@ TEST_F(BinderTest, ListSelectionGoesBothWaysAndHiddenControlsHide) {
   EXPECT_EQ(list->currentRow(), -1);
   EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(selections, 1) << "program-made changes raise no user events";
+}
+
+TEST_F(BinderTest, TabLeavesAMemoWithoutTypingATab) {
+  controls::Memo text("long", "Hosszú leírás");
+  controls::Edit next("smelldefault", "Alapszag");
+  QPlainTextEdit* memo = place(screen.memo(text));
+  QLineEdit* line = place(screen.edit(next));
+  activate_page();
+  memo->setFocus();
+  QTest::keyClicks(memo, "ab");
+  QTest::keyClick(memo, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), line);
+  EXPECT_EQ(text.text(), "ab");
+  QTest::keyClick(line, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), memo);
+}
+
+TEST_F(BinderTest, TheCoreLearnsTheFocusTheUserGives) {
+  controls::Edit name("monsname", "Név");
+  controls::ComboBox race("race", "Faj", controls::ComboBox::Style::editable);
+  controls::RadioGroup kind("is_weapon", "Típus", {"páncél", "fegyver"});
+  QLineEdit* line = place(screen.edit(name));
+  QComboBox* combo = place(screen.combo(race));
+  QGroupBox* group = place(screen.radio(kind));
+  activate_page();
+  controls::Focus& focus = app.focus();
+  screen.run([&] { focus.set(&name); });
+  EXPECT_EQ(QApplication::focusWidget(), line);
+
+  QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+  EXPECT_TRUE(focus.on(race)) << "a click into the combo box's line";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(focus.on(kind)) << "a tab onto one of the group's buttons";
+  QWidget* radio_button = QApplication::focusWidget();
+  EXPECT_TRUE(group->isAncestorOf(radio_button));
+  std::uint64_t learnt = focus.revision();
+  screen.sync();
+  EXPECT_EQ(focus.revision(), learnt);
+  EXPECT_EQ(QApplication::focusWidget(), radio_button) << "learning draws nothing back";
+
+  // A focus the core set and has not yet drawn wins over the widget Qt moved to meanwhile.
+  screen.run([&] {
+    focus.set(&name);
+    combo->setFocus();
+  });
+  EXPECT_TRUE(focus.on(name));
+  EXPECT_EQ(QApplication::focusWidget(), line);
+}
+
+TEST_F(BinderTest, AViewNamesACaptionlessControlForScreenReaders) {
+  controls::Edit sentence("posspeech");
+  QLineEdit* line = place(screen.edit(sentence));
+  screen.set_accessible_name(sentence, "Új mondat");
+  screen.sync();
+  QTest::keyClicks(line, "Szia");
+  screen.run([&] { sentence.set_text("Viszlát"); });
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), "Új mondat");
+  screen.run([&] { sentence.set_caption("Mondat"); });
+  EXPECT_EQ(line->accessibleName(), "Mondat") << "a caption, once there, is the name";
 }
 
 }  // namespace

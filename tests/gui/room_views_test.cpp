@@ -152,6 +152,42 @@ TEST_F(RoomViewsTest, TheCloseBoxOfADialogEnablesTheMainWindow) {
   EXPECT_TRUE(window.isEnabled());
 }
 
+TEST_F(RoomViewsTest, EscapeAnswersVisszaWhileEnterInAFieldPressesNothing) {
+  const struct {
+    const char* open;
+    const char* form;
+    const char* field;
+  } cases[] = {{"RoomItems", "Form4", "looked"},
+               {"Button5", "Form5", "exitdesc"},
+               {"Button8", "Form18", "guardspeech"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.form);
+    QWidget* dialog = window.page(c.form);
+    press(panel(), c.open);
+    auto* field = find<QLineEdit>(dialog, c.field);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible()) << "no default button";
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(window.isEnabled());
+  }
+  press(panel(), "RoomProperties");
+  QTest::keyClick(window.page("Form2"), Qt::Key_Escape);
+  EXPECT_TRUE(window.page("Form2")->isVisible()) << "no cancel button";
+}
+
+TEST_F(RoomViewsTest, TheMainWindowComesBackToTheFrontWhenAnEditorDialogCloses) {
+  QWidget* dialog = window.page("Form5");
+  press(panel(), "Button5");
+  // Even when some other window has been in front meanwhile.
+  QWidget elsewhere;
+  elsewhere.show();
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+  press(dialog, "Button5");
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
 TEST_F(RoomViewsTest, DeletionAsksWithNemAsTheFocusedDefaultAndCancelButton) {
   commit_room("hall");
   QWidget* dialog = window.page("Form3");

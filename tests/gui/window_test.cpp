@@ -1,4 +1,8 @@
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -125,6 +129,52 @@ TEST_F(WindowTest, NewWorkHidesTheCreatorDataDialog) {
   trigger("j1");
   EXPECT_FALSE(window.page("Form16")->isVisible());
   EXPECT_FALSE(window.page("Form17")->isVisible());
+}
+
+TEST_F(WindowTest, EscapeAnswersVisszaAndEnterPressesTheFocusedButton) {
+  QWidget* dialog = window.page("Form16");
+  auto* project = find<QLineEdit>(dialog, "cproject");
+  trigger("Kszt1");
+  QTest::keyClicks(project, "var");
+  QTest::keyClick(project, Qt::Key_Return);
+  EXPECT_TRUE(dialog->isVisible()) << "no default button";
+  QTest::keyClick(project, Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(app.work().project, "");
+
+  trigger("Kszt1");
+  QTest::keyClicks(project, "var");
+  auto* ok = find<QPushButton>(dialog, "Button1");
+  ok->setFocus();
+  QTest::keyClick(ok, Qt::Key_Return);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(app.work().project, "var");
+}
+
+TEST_F(WindowTest, TheAboutBoxClosesByEnterOrEscape) {
+  QWidget* about = window.page("Form17");
+  EXPECT_TRUE(find<QPushButton>(about, "Button1")->isDefault());
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    trigger("Nvjegy1");
+    ASSERT_TRUE(about->isVisible());
+    QTest::keyClick(about, key);
+    EXPECT_FALSE(about->isVisible()) << key;
+  }
+}
+
+// What a screen reader announces: the widget's own name, or else its label's.
+TEST_F(WindowTest, EveryFieldAndListOfEveryFormHasASpokenName) {
+  for (const auto& entry : app.forms().entries()) {
+    QWidget* page = window.page(entry.form->name());
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                   qobject_cast<QListWidget*>(w) || qobject_cast<QAbstractButton*>(w);
+      // A combo box's own line is spoken as the box.
+      if (!field || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+      EXPECT_NE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), "")
+          << entry.form->name() << " " << w->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace
