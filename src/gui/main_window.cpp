@@ -140,6 +140,9 @@ void MainWindow::arrange() {
   }
   std::sort(raised.begin(), raised.end());
   for (const auto& [order, window] : raised) {
+    // A dialog first appears over the middle of the main window; later it stays where the
+    // user put it.
+    if (placed_.insert(window).second) window->move(geometry().center() - window->rect().center());
     window->raise();
     window->activateWindow();
   }

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow {
   std::vector<std::unique_ptr<DialogWindow>> dialogs_;  // top-level, so owned here
   std::map<const controls::Form*, std::uint64_t> seen_front_;
   std::map<const controls::Form*, bool> seen_open_;
+  std::set<const QWidget*> placed_;
 };
 
 }  // namespace tamo::gui

@@ -110,6 +110,20 @@ TEST_F(WindowTest, AnEditorDialogDisablesTheMainWindowUntilItsCloseBox) {
   EXPECT_TRUE(window.isEnabled());
 }
 
+TEST_F(WindowTest, ADialogFirstAppearsOverTheMiddleOfTheMainWindowThenStaysPut) {
+  window.show();
+  controls::Form& properties = app.form("Form2");
+  screen.run([&] { editors::open_dialog(app, properties); });
+  QWidget* dialog = window.page("Form2");
+  QPoint off = dialog->geometry().center() - window.geometry().center();
+  EXPECT_LE(off.manhattanLength(), 6) << "centres differ only by rounding";
+  screen.run([&] { properties.close(); });
+  dialog->move(dialog->pos() + QPoint(40, 30));
+  QPoint moved = dialog->pos();
+  screen.run([&] { editors::open_dialog(app, properties); });
+  EXPECT_EQ(dialog->pos(), moved);
+}
+
 TEST_F(WindowTest, DescriptionMemoKeepsCrLfInTheCore) {
   trigger("Lers1");
   auto* memo = find<QPlainTextEdit>(window.page("description"), "maindesc");
