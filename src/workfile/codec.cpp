@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tamo::workfile {
 
@@ -34,13 +35,16 @@ struct Utf8Unit {
   std::uint8_t size = 0;
 };
 
-// The UTF-8 form of every high byte, computed once.
-constexpr std::array<Utf8Unit, 128> make_utf8_units() {
-  std::array<Utf8Unit, 128> units{};
-  for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
-    char32_t cp = kHighHalf[i];
-    Utf8Unit& u = units[i];
-    if (cp < 0x800) {
+// The UTF-8 form of every byte, computed once.
+constexpr std::array<Utf8Unit, 256> make_utf8_units() {
+  std::array<Utf8Unit, 256> units{};
+  for (std::size_t b = 0; b < units.size(); ++b) {
+    char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHighHalf[b - 0x80];
+    Utf8Unit& u = units[b];
+    if (cp < 0x80) {
+      u.bytes = {static_cast<char>(cp), 0, 0};
+      u.size = 1;
+    } else if (cp < 0x800) {
       u.bytes = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0};
       u.size = 2;
     } else {
@@ -51,7 +55,7 @@ constexpr std::array<Utf8Unit, 128> make_utf8_units() {
   }
   return units;
 }
-constexpr std::array<Utf8Unit, 128> kUtf8Units = make_utf8_units();
+constexpr std::array<Utf8Unit, 256> kUtf8Units = make_utf8_units();
 
 // Byte of every code point below 0x10000 that Windows-1250 holds above 0x7F; 0 for none.
 struct ReverseTable {
@@ -91,15 +95,29 @@ Decoded decode_utf8(std::string_view text, std::size_t i) {
 
 }  // namespace
 
+// Sized once and written without a branch per byte: Hungarian text mixes its accented
+// letters densely into ASCII.
 void append_cp1250_as_utf8(std::string& out, std::string_view bytes) {
-  for (;;) {
-    std::size_t run = ascii_prefix(bytes);
-    out.append(bytes.data(), run);
-    if (run == bytes.size()) return;
-    const Utf8Unit& u = kUtf8Units[static_cast<unsigned char>(bytes[run]) - 0x80];
-    out.append(u.bytes.data(), u.size);
-    bytes.remove_prefix(run + 1);
+  std::size_t ascii = ascii_prefix(bytes);
+  if (ascii == bytes.size()) {
+    out.append(bytes);
+    return;
   }
+  std::string_view rest = bytes.substr(ascii);
+  std::size_t size = ascii;
+  for (char c : rest) size += kUtf8Units[static_cast<unsigned char>(c)].size;
+  std::size_t at = out.size();
+  // Every unit is copied whole, so the last one may write two bytes past the text.
+  out.resize(at + size + 2);
+  char* p = out.data() + at;
+  std::memcpy(p, bytes.data(), ascii);
+  p += ascii;
+  for (char c : rest) {
+    const Utf8Unit& u = kUtf8Units[static_cast<unsigned char>(c)];
+    std::memcpy(p, u.bytes.data(), u.bytes.size());
+    p += u.size;
+  }
+  out.resize(at + size);
 }
 
 void append_utf8_as_cp1250(std::string& out, std::string_view text) {

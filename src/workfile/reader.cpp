@@ -87,15 +87,15 @@ class Reader {
   }
 
   // The lines up to the end line, joined by CR LF; leading empty lines vanish.
+  // The text is gathered apart, so that it gets its memory once, at its size.
   bool read_multiline(std::string& text, std::string_view end) {
-    text.clear();
-    for (;;) {
-      if (!line_) return false;
-      if (*line_ == end) return pass();
-      if (!text.empty()) text += "\r\n";
-      append_cp1250_as_utf8(text, *line_);
-      pass();
+    joined_.clear();
+    for (; line_ && *line_ != end; pass()) {
+      if (!joined_.empty()) joined_ += "\r\n";
+      append_cp1250_as_utf8(joined_, *line_);
     }
+    text = joined_;
+    return pass();
   }
 
   bool read_list(MixedList& list) {
@@ -156,7 +156,9 @@ class Reader {
   std::optional<std::string_view> line_;  // line i, none past the end
   std::size_t index_ = 0;
   LoadResult result_;
-  std::vector<dmixed> entries_;  // of the list being read, kept to spare allocations
+  // Buffers of the multi-line text and of the list being read, kept to spare allocations.
+  std::string joined_;
+  std::vector<dmixed> entries_;
 };
 
 }  // namespace
