@@ -34,7 +34,7 @@ const format::Field<R>* find_field(const format::Block<R>& block, std::size_t& n
 // is past the end of the file; the caller then stops where it is.
 class Reader {
  public:
-  Reader(Work& work, LineReader& lines) : work_(work), lines_(lines) { line_ = lines_.next(); }
+  Reader(Work& work, LineReader& lines) : work_(work), lines_(lines) { more_ = lines_.next(line_); }
 
   LoadResult read() {
     bool whole = read_creator() && read_description() &&
@@ -57,17 +57,17 @@ class Reader {
     return item;
   }
 
-  bool at(std::string_view expected) const { return line_ && *line_ == expected; }
+  bool at(std::string_view expected) const { return more_ && line_ == expected; }
   bool pass() {
-    if (!line_) return false;
-    line_ = lines_.next();
+    if (!more_) return false;
+    more_ = lines_.next(line_);
     ++index_;
     return true;
   }
   bool take(std::string& out) {
-    if (!line_) return false;
+    if (!more_) return false;
     out.clear();
-    append_cp1250_as_utf8(out, *line_);
+    append_cp1250_as_utf8(out, line_);
     return pass();
   }
 
@@ -90,9 +90,9 @@ class Reader {
   // The text is gathered apart, so that it gets its memory once, at its size.
   bool read_multiline(std::string& text, std::string_view end) {
     joined_.clear();
-    for (; line_ && *line_ != end; pass()) {
+    for (; more_ && line_ != end; pass()) {
       if (!joined_.empty()) joined_ += "\r\n";
-      append_cp1250_as_utf8(joined_, *line_);
+      append_cp1250_as_utf8(joined_, line_);
     }
     text = joined_;
     return pass();
@@ -130,9 +130,9 @@ class Reader {
     std::size_t next = 0;
     pass();
     for (;;) {
-      if (!line_) return false;
-      if (*line_ == block.end) return pass();
-      const format::Field<R>* field = find_field(block, next, *line_);
+      if (!more_) return false;
+      if (line_ == block.end) return pass();
+      const format::Field<R>* field = find_field(block, next, line_);
       pass();
       if (field != nullptr && !read_field(*field, record)) return false;
     }
@@ -153,7 +153,8 @@ class Reader {
 
   Work& work_;
   LineReader& lines_;
-  std::optional<std::string_view> line_;  // line i, none past the end
+  std::string_view line_;  // line i, when more_: none past the end
+  bool more_ = false;
   std::size_t index_ = 0;
   LoadResult result_;
   // Buffers of the multi-line text and of the list being read, kept to spare allocations.
