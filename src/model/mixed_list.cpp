@@ -21,21 +21,25 @@ std::size_t MixedList::find(std::string_view key) const {
   return it == index_->end() ? npos : it->second;
 }
 
-void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
-  if (key == kMixedEnd) return;
-  std::size_t at = list.find(key);
-  if (at != MixedList::npos) {
-    list.entries_[at].value = value;
+void MixedList::put(MixedList& list, dmixed entry) {
+  if (entry.key == kMixedEnd) return;
+  std::size_t at = list.find(entry.key);
+  if (at != npos) {
+    list.entries_[at].value = std::move(entry.value);
     return;
   }
-  list.entries_.push_back({std::string(key), std::string(value)});
+  list.entries_.push_back(std::move(entry));
   if (list.index_ && list.index_.use_count() == 1)
     list.index_->emplace(list.entries_.back().key, list.entries_.size() - 1);
 }
 
-void add_mixed_all(MixedList& list, std::vector<dmixed> entries) {
+void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
+  MixedList::put(list, {std::string(key), std::string(value)});
+}
+
+void add_mixed_all(MixedList& list, std::span<dmixed> entries) {
   list.entries_.reserve(list.entries_.size() + entries.size());
-  for (dmixed& e : entries) add_mixed(list, e.key, e.value);
+  for (dmixed& e : entries) MixedList::put(list, std::move(e));
 }
 
 std::string query_mixed(const MixedList& list, std::string_view key) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,7 +39,7 @@ class MixedList {
 
  private:
   friend void add_mixed(MixedList&, std::string_view, std::string_view);
-  friend void add_mixed_all(MixedList&, std::vector<dmixed>);
+  friend void add_mixed_all(MixedList&, std::span<dmixed>);
   friend void delete_mixed(MixedList&, std::string_view);
   friend void clear_mixed(MixedList&);
   friend void copy_mixed(const MixedList&, MixedList&);
@@ -48,6 +49,8 @@ class MixedList {
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
   using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
+  // add_mixed, taking the entry's strings.
+  static void put(MixedList& list, dmixed entry);
   // Long lists (files may hold any number of entries) are searched through a key index,
   // built on demand and dropped whenever entries move; short lists carry none.
   static constexpr std::size_t kIndexFrom = 32;
@@ -60,7 +63,8 @@ inline constexpr std::string_view kMixedEnd = "MIXEDEND";
 
 void add_mixed(MixedList& list, std::string_view key, std::string_view value);
 // add_mixed for each entry in order, in time linear in their number (long lists from files).
-void add_mixed_all(MixedList& list, std::vector<dmixed> entries);
+// The entries' strings are taken over.
+void add_mixed_all(MixedList& list, std::span<dmixed> entries);
 // Value of the first entry with that key, or the empty string.
 std::string query_mixed(const MixedList& list, std::string_view key);
 // Removes the entry unless query_mixed yields the empty string for it.

@@ -79,11 +79,15 @@ class RecordList {
   Record* add(std::string filename) {
     auto record = std::make_unique<Record>();
     record->filename = std::move(filename);
-    Record* raw = record.get();
-    std::uint64_t seq = next_seq_++;
-    by_name_[raw->filename].push_back({seq, raw});
-    slots_.push_back({std::move(record), seq});
-    return raw;
+    return link(std::move(record));
+  }
+
+  // Links the records at the tail in their order, each under the file name it carries.
+  // Indexing a whole loaded work at once spares the index growing step by step.
+  void append(std::vector<std::unique_ptr<Record>> records) {
+    slots_.reserve(slots_.size() + records.size());
+    by_name_.reserve(by_name_.size() + records.size());
+    for (std::unique_ptr<Record>& record : records) link(std::move(record));
   }
 
   // The last record in list order with that file name, or none.
@@ -126,6 +130,14 @@ class RecordList {
   }
 
  private:
+  Record* link(std::unique_ptr<Record> record) {
+    Record* raw = record.get();
+    std::uint64_t seq = next_seq_++;
+    by_name_[raw->filename].push_back({seq, raw});
+    slots_.push_back({std::move(record), seq});
+    return raw;
+  }
+
   std::uint64_t unindex(Record& record) {
     auto& named = by_name_[record.filename];
     auto it = std::find_if(named.begin(), named.end(),

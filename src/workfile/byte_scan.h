@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -17,6 +18,29 @@ inline std::uint64_t load8(const char* p) {
   return x;
 }
 }  // namespace byte_scan_detail
+
+// The high bits of the first `length` (at most eight) bytes at p, in a word whose bytes
+// stand as in memory.
+inline std::uint64_t high_bytes(const char* p, std::size_t length) {
+  using namespace byte_scan_detail;
+  std::uint64_t x = 0;
+  std::memcpy(&x, p, length);
+  return x & kHighBits;
+}
+
+// Index in memory order of the first byte whose high bit is set in a nonzero word.
+inline std::size_t first_marked_byte(std::uint64_t marks) {
+  int bit = std::endian::native == std::endian::little ? std::countr_zero(marks)
+                                                       : std::countl_zero(marks);
+  return static_cast<std::size_t>(bit) / 8;
+}
+
+// Index in memory order of the byte of the word's lowest set bit, the one that
+// `marks &= marks - 1` clears.
+inline std::size_t lowest_marked_byte(std::uint64_t marks) {
+  std::size_t byte = static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+  return std::endian::native == std::endian::little ? byte : 7 - byte;
+}
 
 // Length of the leading run of bytes below 0x80.
 inline std::size_t ascii_prefix(std::string_view s) {

@@ -2,8 +2,10 @@
 
 #include "workfile/byte_scan.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tamo::workfile {
 
@@ -34,13 +36,16 @@ struct Utf8Unit {
   std::uint8_t size = 0;
 };
 
-// The UTF-8 form of every high byte, computed once.
-constexpr std::array<Utf8Unit, 128> make_utf8_units() {
-  std::array<Utf8Unit, 128> units{};
-  for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
-    char32_t cp = kHighHalf[i];
-    Utf8Unit& u = units[i];
-    if (cp < 0x800) {
+// The UTF-8 form of every byte, computed once.
+constexpr std::array<Utf8Unit, 256> make_utf8_units() {
+  std::array<Utf8Unit, 256> units{};
+  for (std::size_t b = 0; b < units.size(); ++b) {
+    char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHighHalf[b - 0x80];
+    Utf8Unit& u = units[b];
+    if (cp < 0x80) {
+      u.bytes = {static_cast<char>(cp), 0, 0};
+      u.size = 1;
+    } else if (cp < 0x800) {
       u.bytes = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0};
       u.size = 2;
     } else {
@@ -51,7 +56,7 @@ constexpr std::array<Utf8Unit, 128> make_utf8_units() {
   }
   return units;
 }
-constexpr std::array<Utf8Unit, 128> kUtf8Units = make_utf8_units();
+constexpr std::array<Utf8Unit, 256> kUtf8Units = make_utf8_units();
 
 // Byte of every code point below 0x10000 that Windows-1250 holds above 0x7F; 0 for none.
 struct ReverseTable {
@@ -91,15 +96,47 @@ Decoded decode_utf8(std::string_view text, std::size_t i) {
 
 }  // namespace
 
+// Sized first, then written eight bytes at a time: the ASCII between accented letters is
+// copied a word at a time and only the letters themselves are looked up.
 void append_cp1250_as_utf8(std::string& out, std::string_view bytes) {
-  for (;;) {
-    std::size_t run = ascii_prefix(bytes);
-    out.append(bytes.data(), run);
-    if (run == bytes.size()) return;
-    const Utf8Unit& u = kUtf8Units[static_cast<unsigned char>(bytes[run]) - 0x80];
-    out.append(u.bytes.data(), u.size);
-    bytes.remove_prefix(run + 1);
+  std::size_t ascii = ascii_prefix(bytes);
+  if (ascii == bytes.size()) {
+    out.append(bytes);
+    return;
   }
+  const char* s = bytes.data() + ascii;
+  const char* end = bytes.data() + bytes.size();
+  auto unit = [](const char* c) -> const Utf8Unit& {
+    return kUtf8Units[static_cast<unsigned char>(*c)];
+  };
+  std::size_t size = bytes.size();
+  for (const char* w = s; w < end; w += 8) {
+    std::size_t length = std::min<std::size_t>(8, static_cast<std::size_t>(end - w));
+    for (std::uint64_t high = high_bytes(w, length); high != 0; high &= high - 1)
+      size += unit(w + lowest_marked_byte(high)).size - 1;
+  }
+  std::size_t at = out.size();
+  // Units are copied whole, so the last one may write two bytes past the text.
+  out.resize(at + size + 2);
+  char* p = out.data() + at;
+  std::memcpy(p, bytes.data(), ascii);
+  p += ascii;
+  // Eight input bytes never give less than eight output bytes, so no word overruns.
+  while (end - s >= 8) {
+    std::uint64_t high = high_bytes(s, 8);
+    std::size_t run = high == 0 ? 8 : first_marked_byte(high);
+    std::memcpy(p, s, 8);
+    p += run;
+    s += run;
+    if (run == 8) continue;
+    std::memcpy(p, unit(s).bytes.data(), 3);
+    p += unit(s++).size;
+  }
+  for (; s < end; ++s) {
+    std::memcpy(p, unit(s).bytes.data(), 3);
+    p += unit(s).size;
+  }
+  out.resize(at + size);
 }
 
 void append_utf8_as_cp1250(std::string& out, std::string_view text) {

@@ -20,13 +20,13 @@ bool LineReader::refill() {
   return got > 0;
 }
 
-std::optional<std::string_view> LineReader::next() {
+bool LineReader::next(std::string_view& line) {
   spanning_.clear();
   bool spans = false;
   for (;;) {
     if (rest_.empty() && !refill()) {
-      if (spans) return spanning_;
-      return std::nullopt;
+      line = spanning_;
+      return spans;
     }
     if (skip_lf_) {
       skip_lf_ = false;
@@ -48,12 +48,12 @@ std::optional<std::string_view> LineReader::next() {
     if (brk == '\0') {
       ended_ = true;
       rest_ = {};
-      if (!spans && piece.empty()) return std::nullopt;
+      if (!spans && piece.empty()) return false;
     }
     skip_lf_ = brk == '\r';
-    if (!spans) return piece;
-    spanning_.append(piece);
-    return spanning_;
+    if (spans) spanning_.append(piece);
+    line = spans ? std::string_view(spanning_) : piece;
+    return true;
   }
 }
 

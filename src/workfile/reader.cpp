@@ -1,6 +1,7 @@
 #include "workfile/reader.h"
 
-#include <unordered_map>
+#include <memory>
+#include <vector>
 
 #include "model/input_rules.h"
 #include "workfile/codec.h"
@@ -16,25 +17,24 @@ constexpr std::string_view kBadProjectMessage =
     "Javaslom, ird át a munka nevét, aztán mentsél!";
 constexpr std::string_view kFallbackProject = "tamotmp";
 
+// The field of a key line, or none. Keys mostly follow in the writer's order, so the search
+// starts after the field read last; keys in any other order are still found.
 template <class R>
-using KeyIndex = std::unordered_map<std::string_view, const format::Field<R>*>;
-
-// Every key of a block finds its field at once, whatever order the file holds them in.
-template <class R>
-const KeyIndex<R>& key_index(const format::Block<R>& block) {
-  static const KeyIndex<R> index = [&block] {
-    KeyIndex<R> built;
-    for (const format::Field<R>& field : block.fields) built.emplace(field.key, &field);
-    return built;
-  }();
-  return index;
+const format::Field<R>* find_field(const format::Block<R>& block, std::size_t& next,
+                                   std::string_view key) {
+  std::size_t count = block.fields.size();
+  for (std::size_t tried = 0; tried < count; ++tried, ++next) {
+    if (next == count) next = 0;
+    if (block.fields[next].key == key) return &block.fields[next++];
+  }
+  return nullptr;
 }
 
 // Walks the lines forward once. Every reading step returns false when the line it needs
 // is past the end of the file; the caller then stops where it is.
 class Reader {
  public:
-  Reader(Work& work, LineReader& lines) : work_(work), lines_(lines) { line_ = lines_.next(); }
+  Reader(Work& work, LineReader& lines) : work_(work), lines_(lines) { more_ = lines_.next(line_); }
 
   LoadResult read() {
     bool whole = read_creator() && read_description() &&
@@ -57,17 +57,17 @@ class Reader {
     return item;
   }
 
-  bool at(std::string_view expected) const { return line_ && *line_ == expected; }
+  bool at(std::string_view expected) const { return more_ && line_ == expected; }
   bool pass() {
-    if (!line_) return false;
-    line_ = lines_.next();
+    if (!more_) return false;
+    more_ = lines_.next(line_);
     ++index_;
     return true;
   }
   bool take(std::string& out) {
-    if (!line_) return false;
+    if (!more_) return false;
     out.clear();
-    append_cp1250_as_utf8(out, *line_);
+    append_cp1250_as_utf8(out, line_);
     return pass();
   }
 
@@ -87,26 +87,26 @@ class Reader {
   }
 
   // The lines up to the end line, joined by CR LF; leading empty lines vanish.
+  // The text is gathered apart, so that it gets its memory once, at its size.
   bool read_multiline(std::string& text, std::string_view end) {
-    text.clear();
-    for (;;) {
-      if (!line_) return false;
-      if (*line_ == end) return pass();
-      if (!text.empty()) text += "\r\n";
-      append_cp1250_as_utf8(text, *line_);
-      pass();
+    joined_.clear();
+    for (; more_ && line_ != end; pass()) {
+      if (!joined_.empty()) joined_ += "\r\n";
+      append_cp1250_as_utf8(joined_, line_);
     }
+    text = joined_;
+    return pass();
   }
 
   bool read_list(MixedList& list) {
-    std::vector<dmixed> entries;
+    entries_.clear();
     bool whole = true;
     while (whole && !at(kMixedEnd)) {
-      dmixed entry;
+      dmixed& entry = entries_.emplace_back();
       whole = take(entry.key) && take(entry.value);
-      if (whole) entries.push_back(std::move(entry));
+      if (!whole) entries_.pop_back();
     }
-    add_mixed_all(list, std::move(entries));
+    add_mixed_all(list, entries_);
     return whole && pass();
   }
 
@@ -127,35 +127,39 @@ class Reader {
   // text) is skipped, so the rest of the block is still read.
   template <class R>
   bool read_block(const format::Block<R>& block, R& record) {
-    const KeyIndex<R>& index = key_index(block);
+    std::size_t next = 0;
     pass();
     for (;;) {
-      if (!line_) return false;
-      if (*line_ == block.end) return pass();
-      auto found = index.find(*line_);
+      if (!more_) return false;
+      if (line_ == block.end) return pass();
+      const format::Field<R>* field = find_field(block, next, line_);
       pass();
-      if (found != index.end() && !read_field(*found->second, record)) return false;
+      if (field != nullptr && !read_field(*field, record)) return false;
     }
   }
 
   // A record joins its list even when its block breaks off, with the fields read so far.
   template <class R>
   bool read_records(const format::Block<R>& block, RecordList<R>& list, const R& fresh) {
-    while (at(block.begin)) {
-      R record = fresh;
-      bool whole = read_block(block, record);
-      std::string name = record.filename;
-      *list.add(std::move(name)) = std::move(record);
-      if (!whole) return false;
+    std::vector<std::unique_ptr<R>> records;
+    bool whole = true;
+    while (whole && at(block.begin)) {
+      records.push_back(std::make_unique<R>(fresh));
+      whole = read_block(block, *records.back());
     }
-    return true;
+    list.append(std::move(records));
+    return whole;
   }
 
   Work& work_;
   LineReader& lines_;
-  std::optional<std::string_view> line_;  // line i, none past the end
+  std::string_view line_;  // line i, when more_: none past the end
+  bool more_ = false;
   std::size_t index_ = 0;
   LoadResult result_;
+  // Buffers of the multi-line text and of the list being read, kept to spare allocations.
+  std::string joined_;
+  std::vector<dmixed> entries_;
 };
 
 }  // namespace

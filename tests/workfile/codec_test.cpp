@@ -55,6 +55,29 @@ TEST(Codec, HungarianTextConverts) {
   EXPECT_EQ("Árvíztűrő", cp1250_to_utf8("\xC1rv\xEDzt\xFBr\xF5"));
 }
 
+// Texts are converted a word at a time; every length and every place of a letter, whether
+// it gives two or three bytes, must come out as the bytes converted one by one.
+TEST(Codec, TextsOfAnyLengthConvertAsTheirBytesOneByOne) {
+  const std::string pattern =
+      "ab\xE1\x80"
+      "c\xF5\xF5"
+      "defgh\x84"
+      "ijklmn\xFB"
+      "opq\x9A"
+      "r";
+  for (std::size_t length = 0; length <= 3 * pattern.size(); ++length) {
+    for (std::size_t shift = 0; shift < pattern.size(); ++shift) {
+      std::string bytes;
+      for (std::size_t i = 0; i < length; ++i) bytes += pattern[(i + shift) % pattern.size()];
+      std::string expected = "x";
+      for (char b : bytes) expected += cp1250_to_utf8(std::string(1, b));
+      std::string out = "x";
+      append_cp1250_as_utf8(out, bytes);
+      ASSERT_EQ(expected, out) << "length " << length << " shift " << shift;
+    }
+  }
+}
+
 TEST(Codec, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
   struct Case {
     std::string text;

@@ -13,7 +13,8 @@ using Lines = std::vector<std::string>;
 
 Lines split(LineReader& reader) {
   Lines lines;
-  while (auto line = reader.next()) lines.emplace_back(*line);
+  std::string_view line;
+  while (reader.next(line)) lines.emplace_back(line);
   return lines;
 }
 

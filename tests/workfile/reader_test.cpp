@@ -126,6 +126,20 @@ TEST(Reader, BlocksAreReadInTheirOrderOnly) {
   EXPECT_EQ(nullptr, room_exists(work, "r2"));
 }
 
+TEST(Reader, RepeatedFileNamesKeepFileOrderAndTheLastIsFound) {
+  Work work;
+  load_bytes(work, std::string(kCreator) +
+                       file({"ROOMBEGIN", "ROOMFILENAME", "a", "ROOMSHORT", "1", "ROOMEND",
+                             "ROOMBEGIN", "ROOMFILENAME", "b", "ROOMEND", "ROOMBEGIN",
+                             "ROOMFILENAME", "a", "ROOMSHORT", "2", "ROOMEND"}));
+  ASSERT_EQ(3u, work.rooms.size());
+  EXPECT_EQ("1", work.rooms[0].short_);
+  EXPECT_EQ("b", work.rooms[1].filename);
+  EXPECT_EQ(&work.rooms[2], room_exists(work, "a"));
+  EXPECT_EQ("2", room_exists(work, "a")->short_);
+  EXPECT_EQ(&work.rooms[1], room_exists(work, "b"));
+}
+
 TEST(Reader, StrayLinesInsideABlockAreSkipped) {
   Work work;
   LoadResult result =
