@@ -30,11 +30,20 @@ const format::Field<R>* find_field(const format::Block<R>& block, std::size_t& n
   return nullptr;
 }
 
-// Walks the lines forward once. Every reading step returns false when the line it needs
-// is past the end of the file; the caller then stops where it is.
+// A line's text, as the file's code page or already transcoded.
+void append_text(std::string& out, std::string_view line, const LineReader&) {
+  append_cp1250_as_utf8(out, line);
+}
+void append_text(std::string& out, std::string_view line, const LinePipe&) {
+  out.append(line);
+}
+
+// Walks the lines forward once, from a LineReader or a LinePipe. Every reading step returns false
+// when the line it needs is past the end of the file; the caller then stops where it is.
+template <class Lines>
 class Reader {
  public:
-  Reader(Work& work, LineReader& lines) : work_(work), lines_(lines) { more_ = lines_.next(line_); }
+  Reader(Work& work, Lines& lines) : work_(work), lines_(lines) { more_ = lines_.next(line_); }
 
   LoadResult read() {
     bool whole = read_creator() && read_description() &&
@@ -67,7 +76,7 @@ class Reader {
   bool take(std::string& out) {
     if (!more_) return false;
     out.clear();
-    append_cp1250_as_utf8(out, line_);
+    append_text(out, line_, lines_);
     return pass();
   }
 
@@ -92,7 +101,7 @@ class Reader {
     joined_.clear();
     for (; more_ && line_ != end; pass()) {
       if (!joined_.empty()) joined_ += "\r\n";
-      append_cp1250_as_utf8(joined_, line_);
+      append_text(joined_, line_, lines_);
     }
     text = joined_;
     return pass();
@@ -152,7 +161,7 @@ class Reader {
   }
 
   Work& work_;
-  LineReader& lines_;
+  Lines& lines_;
   std::string_view line_;  // line i, when more_: none past the end
   bool more_ = false;
   std::size_t index_ = 0;
@@ -168,6 +177,10 @@ LoadResult read_work(Work& work, LineReader& lines) {
   return Reader(work, lines).read();
 }
 
+LoadResult read_work(Work& work, LinePipe& lines) {
+  return Reader(work, lines).read();
+}
+
 LoadResult load_bytes(Work& work, std::string_view bytes) {
   LineReader lines(bytes);
   return read_work(work, lines);
@@ -177,10 +190,15 @@ LoadResult loadfile(Work& work, const std::filesystem::path& path) {
   std::string name = shown_path(path);
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return {{"Nem sikerült megnyitni a(z) " + name + " fájlt."}, false};
-  LineReader lines(file);
-  LoadResult result = read_work(work, lines);
+  LoadResult result;
+  bool failed = false;
+  {
+    LinePipe lines(file);
+    result = read_work(work, lines);
+    failed = lines.failed();
+  }
   std::fclose(file);
-  if (lines.failed()) {
+  if (failed) {
     // The early end that a failed read causes is not the file's fault.
     if (!result.complete) result.messages.pop_back();
     result.messages.push_back("Nem sikerült beolvasni a(z) " + name + " fájlt.");

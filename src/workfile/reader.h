@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/work.h"
+#include "workfile/line_pipe.h"
 #include "workfile/line_reader.h"
 #include "workfile/workfile.h"
 
@@ -8,5 +9,6 @@ namespace tamo::workfile {
 
 // Reads a work from the lines into the work, which the caller has emptied.
 LoadResult read_work(Work& work, LineReader& lines);
+LoadResult read_work(Work& work, LinePipe& lines);
 
 }  // namespace tamo::workfile
