@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "balance/verdict.h"
@@ -200,12 +201,26 @@ bool Application::may_discard_work() {
   return false;
 }
 
+namespace {
+// A 64-bit FNV-1a digest of the file's lines stands in for the lines themselves, which for a
+// large work would keep a second copy of the whole file in memory.
+std::uint64_t digest_of(const std::vector<std::string>& lines) {
+  std::uint64_t h = 14695981039346656037ULL;
+  auto mix = [&h](unsigned char c) { h = (h ^ c) * 1099511628211ULL; };
+  for (const std::string& line : lines) {
+    for (char c : line) mix(static_cast<unsigned char>(c));
+    mix('\n');
+  }
+  return h;
+}
+}  // namespace
+
 bool Application::work_changed() const {
-  return workfile::work_lines(work_) != saved_lines_;
+  return digest_of(workfile::work_lines(work_)) != saved_digest_;
 }
 
 void Application::remember_saved_state() {
-  saved_lines_ = workfile::work_lines(work_);
+  saved_digest_ = digest_of(workfile::work_lines(work_));
 }
 
 void Application::show_panel(std::string_view name, const controls::Control* focus_target) {

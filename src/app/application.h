@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -114,7 +115,7 @@ class Application : public editors::EditorHost {
   DescriptionPanel description_{work_};
   AboutBox about_;
   std::filesystem::path work_folder_;
-  std::vector<std::string> saved_lines_;
+  std::uint64_t saved_digest_ = 0;  // of the writer's lines at the last start, save or load
   bool load_complete_ = false;
   std::filesystem::path saved_path_;
   bool finished_ = false;
