@@ -64,6 +64,8 @@ void run_if_set(const controls::Handler& handler) {
 Application::Application(Platform platform) : platform_(platform) {
   register_forms();
   build_menus();
+  announce(description_.descready, [] { return std::string(kLineDescriptionStored); });
+  announce(creator_data_.Button1, [] { return std::string(kLineCreatorDataStored); });
 }
 
 // The shell's own forms take their places at once; the editors install theirs later.
@@ -74,28 +76,43 @@ void Application::register_forms() {
     forms_.install(*own);
 }
 
+// Each caption marks a letter of its own within its menu; the shortcuts are the ones every
+// desktop program answers to.
 void Application::build_menus() {
-  auto entry = [](const char* name, const char* caption, controls::Handler handler) {
-    return MenuItem{name, caption, {}, std::move(handler)};
+  auto entry = [](const char* name, const char* caption, const char* shortcut,
+                  controls::Handler handler) {
+    return MenuItem{name, caption, shortcut, std::move(handler)};
   };
   MenuBar& m = menu_bar_;
-  m.add_menu("Munka1", "Munka");
-  m.add_item("Munka1", entry("j1", "Ú&j", [this] { j1Click(); }));
-  m.add_item("Munka1", entry("Betlts1", "Betöltés", [this] { Betlts1Click(); }));
-  m.add_item("Munka1", entry("Ments1", "Mentés", [this] { Ments1Click(); }));
+  m.add_menu("Munka1", "&Munka");
+  m.add_item("Munka1", entry("j1", "Ú&j", "Ctrl+N", [this] { j1Click(); }));
+  m.add_item("Munka1", entry("Betlts1", "&Betöltés", "Ctrl+O", [this] { Betlts1Click(); }));
+  m.add_item("Munka1", entry("Ments1", "&Mentés", "Ctrl+S", [this] { Ments1Click(); }));
   m.add_separator("Munka1", "N2");
-  m.add_item("Munka1", entry("Kilps1", "Ment és kilép", [this] { Kilps1Click(); }));
-  m.add_menu("Szerkeszts1", "Szerkesztés");
-  m.add_item("Szerkeszts1", entry("Szoba1", "Szoba", [this] { Szoba1Click(); }));
-  m.add_item("Szerkeszts1", entry("llny1", "Élőlény", [this] { llny1Click(); }));
-  m.add_item("Szerkeszts1", entry("Trgy1", "Tárgy", [this] { Trgy1Click(); }));
-  m.add_item("Szerkeszts1", entry("Lers1", "Leírás", [this] { Lers1Click(); }));
+  m.add_item("Munka1", entry("Kilps1", "Ment és ki&lép", "", [this] { Kilps1Click(); }));
+  m.add_item("Munka1", entry("quit", "&Kilépés", "Ctrl+Q", [this] { quit(); }));
+  m.add_menu("Szerkeszts1", "&Szerkesztés");
+  m.add_item("Szerkeszts1", entry("Szoba1", "&Szoba", "", [this] { Szoba1Click(); }));
+  m.add_item("Szerkeszts1", entry("llny1", "&Élőlény", "", [this] { llny1Click(); }));
+  m.add_item("Szerkeszts1", entry("Trgy1", "&Tárgy", "", [this] { Trgy1Click(); }));
+  m.add_item("Szerkeszts1", entry("Lers1", "&Leírás", "", [this] { Lers1Click(); }));
   m.add_separator("Szerkeszts1", "N1");
-  m.add_item("Szerkeszts1", entry("Teszt1", "Teszt", [this] { Teszt1Click(); }));
-  m.add_menu("Belltsok1", "Beállítások");
-  m.add_item("Belltsok1", entry("Kszt1", "Munka", [this] { Kszt1Click(); }));
-  m.add_menu("Sg1", "Súgó");
-  m.add_item("Sg1", entry("Nvjegy1", "Névjegy", [this] { Nvjegy1Click(); }));
+  m.add_item("Szerkeszts1", entry("Teszt1", "T&eszt", "", [this] { Teszt1Click(); }));
+  m.add_menu("Belltsok1", "&Beállítások");
+  m.add_item("Belltsok1", entry("Kszt1", "&Munka", "", [this] { Kszt1Click(); }));
+  m.add_menu("Sg1", "Sú&gó");
+  m.add_item("Sg1", entry("Nvjegy1", "&Névjegy", "F1", [this] { Nvjegy1Click(); }));
+}
+
+void Application::announce(controls::Button& button,
+                           std::function<std::optional<std::string>()> line) {
+  button.on_click = [this, handler = std::move(button.on_click), line = std::move(line)] {
+    std::uint64_t shown = messages_shown_;
+    if (handler) handler();
+    // A refusal said why in its box; the line no longer tells of an earlier success.
+    if (messages_shown_ != shown) return tell({});
+    if (std::optional<std::string> text = line()) tell(std::move(*text));
+  };
 }
 
 void Application::start() {
@@ -116,6 +133,7 @@ void Application::run_event(const std::function<void()>& handler) {
 }
 
 void Application::debug(const std::string& text) {
+  ++messages_shown_;
   platform_.messages.show_message(text);
 }
 
@@ -144,7 +162,9 @@ void Application::j1Click() {
   closeallotherforms();
   initeverything();
   form1_.set_caption(std::string(kAppCaption));
+  work_path_.clear();
   remember_saved_state();
+  tell(std::string(kLineNewWork));
 }
 
 void Application::Betlts1Click() {
@@ -169,6 +189,14 @@ void Application::load(const std::filesystem::path& path) {
   // The file on disk still holds what the work lacks, so the work is not what was saved.
   lacks_from_file_ = !result.complete && result.opened;
   for (const std::string& message : result.messages) debug(message);
+  // A work read in part still comes from its file; one that could not be opened does not.
+  work_path_.clear();
+  if (result.opened) {
+    std::error_code ec;
+    work_path_ = std::filesystem::absolute(path, ec);
+    if (ec) work_path_ = path;
+    tell(loaded_line(work_path_, work_, result.complete));
+  }
   if (result.opened && !result.ended_early)
     form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
 }
@@ -181,6 +209,10 @@ bool Application::save() {
   if (result.message) debug(*result.message);
   if (!result.saved) return false;
   saved_path_ = result.path;
+  std::error_code ec;
+  work_path_ = std::filesystem::absolute(result.path, ec);
+  if (ec) work_path_ = result.path;
+  tell(saved_line(work_path_));
   form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
   remember_saved_state();
   return true;
@@ -193,6 +225,12 @@ void Application::Ments1Click() {
 void Application::Kilps1Click() {
   workfile::apply_exit_defaults(work_);
   if (workfile::has_records(work_) && !save()) return;
+  closeallotherforms();
+  finished_ = true;
+}
+
+void Application::quit() {
+  if (!may_discard_work()) return;
   closeallotherforms();
   finished_ = true;
 }

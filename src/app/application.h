@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "app/hooks.h"
 #include "app/menu.h"
 #include "app/platform.h"
+#include "app/status_line.h"
+#include "controls/control.h"
 #include "controls/form.h"
 #include "editors/common/host.h"
 #include "model/work.h"
@@ -61,6 +64,8 @@ class Application : public editors::EditorHost {
   void Teszt1Click();
   void Kszt1Click();
   void Nvjegy1Click();
+  // "Kilépés": ends the program after the same unsaved-work question as the close box.
+  void quit();
 
   // The main window's close box: false when the user chose to stay.
   bool FormCloseQuery();
@@ -73,6 +78,15 @@ class Application : public editors::EditorHost {
   bool load_complete() const { return load_complete_; }
   // The file the last successful save wrote.
   const std::filesystem::path& saved_path() const { return saved_path_; }
+  // The file the work was last loaded from or saved to, in full; empty for a new work.
+  const std::filesystem::path& work_path() const { return work_path_; }
+
+  // What the last user event achieved, in one line.
+  const StatusLine& status() const { return status_; }
+  void tell(std::string line) { status_.tell(std::move(line)); }
+  // After `button` ran its handler without showing a message, tells what `line` says it
+  // achieved (nothing when it returns nothing).
+  void announce(controls::Button& button, std::function<std::optional<std::string>()> line);
 
   // True once the program should end ("Ment és kilép").
   bool finished() const { return finished_; }
@@ -121,6 +135,9 @@ class Application : public editors::EditorHost {
   bool load_complete_ = false;
   bool lacks_from_file_ = false;  // loaded not whole, and not saved since
   std::filesystem::path saved_path_;
+  std::filesystem::path work_path_;
+  StatusLine status_;
+  std::uint64_t messages_shown_ = 0;
   bool finished_ = false;
 
   MenuBar menu_bar_;

@@ -21,6 +21,32 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   hooks.clear_console = [this] { console_.output().clear(); };
 
   room_.Button3.on_click = [this] { Button3Click(); };
+  announce_stores();
+}
+
+// A store that went through says so on the status line; a refusal has said why already.
+void Workbench::announce_stores() {
+  using Line = std::optional<std::string>;
+  app_.announce(room_.Button1, [this]() -> Line {
+    const std::string& name = room_.filename.text();
+    if (!room_exists(work(), name)) return std::nullopt;
+    return stored_line(name, "szoba");
+  });
+  app_.announce(monster_.monsready, [this]() -> Line {
+    const std::string& name = monster_.monsfilename.text();
+    if (!mons_exists(work(), name)) return std::nullopt;
+    return stored_line(name, "élőlény");
+  });
+  app_.announce(item_.b14, [this]() -> Line {
+    const std::string& name = item_.itemfilename.text();
+    if (!item_exists(work(), name)) return std::nullopt;
+    return stored_line(name, "tárgy") + ". " + std::string(kLineBalanced);
+  });
+  editors::ExitEditor& exits = room_.exits;
+  app_.announce(exits.doorkeysave, [&exits]() -> Line {
+    if (exits.exitdir.selected() < 0 || exits.doorname.text().empty()) return std::nullopt;
+    return exits.exitdir.selected_text() + " kijárat ajtaja: " + exits.doorname.text();
+  });
 }
 
 void Workbench::inmud_enter() {

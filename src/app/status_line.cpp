@@ -1,0 +1,22 @@
+#include "app/status_line.h"
+
+namespace tamo::app {
+
+std::string loaded_line(const std::filesystem::path& path, const Work& work, bool whole) {
+  std::string line = whole ? "Betöltve: " : "Nem egészben betöltve: ";
+  line += path.string();
+  line += ", " + std::to_string(work.rooms.size()) + " szoba";
+  line += ", " + std::to_string(work.monsters.size()) + " élőlény";
+  line += ", " + std::to_string(work.items.size()) + " tárgy";
+  return line;
+}
+
+std::string saved_line(const std::filesystem::path& path) {
+  return "Mentve: " + path.string();
+}
+
+std::string stored_line(std::string_view name, std::string_view kind) {
+  return std::string(name) + " " + std::string(kind) + " tárolva";
+}
+
+}  // namespace tamo::app
