@@ -104,7 +104,7 @@ TEST_F(DesktopHabits, TheTitleMarksUnsavedWorkAndTheStatusLineSaysWhatHappened) 
   QTRY_VERIFY(!window.isWindowModified());
   EXPECT_EQ(shown_title(window), "erdo - Tamo");
   QString path = dir.filePath("erdo.tamo");
-  EXPECT_EQ(window.statusBar()->currentMessage(), "Mentve: " + path);
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Mentve: …/erdo.tamo");
   EXPECT_EQ(find<QLabel>(&window, "workpath")->text(), path);
 }
 
