@@ -153,11 +153,12 @@ void Application::load(const std::filesystem::path& path) {
   load_complete_ = result.complete;
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
     run_if_set(e->fill_filename_choices);
-  // What was read counts as the starting point, even when the file broke off: the file
-  // on disk still holds the rest.
   remember_saved_state();
+  // The file on disk still holds what the work lacks, so the work is not what was saved.
+  lacks_from_file_ = !result.complete && result.opened;
   for (const std::string& message : result.messages) debug(message);
-  if (result.complete) form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
+  if (result.opened && !result.ended_early)
+    form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
 }
 
 bool Application::save() {
@@ -216,10 +217,11 @@ std::uint64_t digest_of(const std::vector<std::string>& lines) {
 }  // namespace
 
 bool Application::work_changed() const {
-  return digest_of(workfile::work_lines(work_)) != saved_digest_;
+  return lacks_from_file_ || digest_of(workfile::work_lines(work_)) != saved_digest_;
 }
 
 void Application::remember_saved_state() {
+  lacks_from_file_ = false;
   saved_digest_ = digest_of(workfile::work_lines(work_));
 }
 

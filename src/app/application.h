@@ -77,7 +77,8 @@ class Application : public editors::EditorHost {
 
   // True once the program should end ("Ment és kilép").
   bool finished() const { return finished_; }
-  // True when the work differs from what was last started, loaded or saved.
+  // True when the work differs from what was last started, loaded or saved, or when its
+  // load was not whole and it was not saved since.
   bool work_changed() const;
 
   controls::Form& main_window() { return form1_; }
@@ -117,6 +118,7 @@ class Application : public editors::EditorHost {
   std::filesystem::path work_folder_;
   std::uint64_t saved_digest_ = 0;  // of the writer's lines at the last start, save or load
   bool load_complete_ = false;
+  bool lacks_from_file_ = false;  // loaded not whole, and not saved since
   std::filesystem::path saved_path_;
   bool finished_ = false;
 

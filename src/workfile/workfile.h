@@ -38,8 +38,11 @@ bool has_records(const Work& work);
 struct LoadResult {
   // Messages shown while loading, in order (the bad work name, an early end, ...).
   std::vector<std::string> messages;
-  // False when the file could not be opened or ended before its records did.
+  // False when the file could not be opened, a line could not be placed, or the file ended
+  // before its records did: the work then lacks something the file holds.
   bool complete = true;
+  bool opened = true;        // false when the file could not be opened at all
+  bool ended_early = false;  // the file ended before its records did
 };
 // Reads the file into the work, which the caller has emptied.
 LoadResult loadfile(Work& work, const std::filesystem::path& path);
