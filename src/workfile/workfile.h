@@ -14,6 +14,8 @@ namespace tamo::workfile {
 inline constexpr std::string_view kMsgNoProject = "Nincs munkanév megadva!";
 inline constexpr std::string_view kMsgNoName = "Nincs készítőnév megadva!";
 inline constexpr std::string_view kMsgNoMail = "Nincs e-mail cím megadva!";
+// The first creator-data refusal of "Mentés", if any.
+std::optional<std::string> creator_refusal(const Work& work);
 
 // The lines of the work file for this work, in file order (UTF-8, no line ends).
 std::vector<std::string> work_lines(const Work& work);
