@@ -79,6 +79,8 @@ class Application : public editors::EditorHost {
   bool finished() const { return finished_; }
   // True when the work differs from what was last started, loaded or saved.
   bool work_changed() const;
+  // True when a panel holds edits its "Kész" has not stored.
+  bool pending_edits() const;
 
   controls::Form& main_window() { return form1_; }
   FormRegistry& forms() { return forms_; }

@@ -83,6 +83,7 @@ void ComboBox::set_text(std::string text) {
     select(index_of(text));
     return;
   }
+  text = first_line(std::move(text));
   if (text == text_) return;
   text_ = std::move(text);
   changed();

@@ -51,6 +51,38 @@ TEST(Memo, TypedLineBreaksBecomeCrLf) {
   EXPECT_EQ(m.text(), "a\r\nb");
 }
 
+// Every route into a one-line box ends at set_text, so each keeps the first line only.
+TEST(Edit, AOneLineBoxKeepsTheFirstLineOfWhateverItIsGiven) {
+  struct Case {
+    const char* given;
+    const char* kept;
+  };
+  const Case cases[] = {{"Kovács\r\nJános", "Kovács"}, {"egy\nketto", "egy"},
+                        {"egy\rketto", "egy"},         {"\r\nmasodik", ""},
+                        {"egy sor", "egy sor"},        {"vége\r\n", "vége"}};
+  for (const Case& c : cases) {
+    Edit edit("e");
+    ComboBox combo("c", "", ComboBox::Style::editable);
+    int changes = 0;
+    edit.on_change = [&] { ++changes; };
+    edit.user_set_text(c.given);
+    combo.user_set_text(c.given);
+    EXPECT_EQ(edit.text(), c.kept) << c.given;
+    EXPECT_EQ(combo.text(), c.kept) << c.given;
+    edit.set_text(c.given);
+    EXPECT_EQ(edit.text(), c.kept) << c.given;
+    EXPECT_EQ(changes, *c.kept ? 1 : 0) << c.given;
+  }
+  Edit typed("t");
+  typed.type("ab\ncd");
+  EXPECT_EQ(typed.text(), "abcd");
+  Memo memo("m");
+  memo.user_set_text("egy\r\nketto");
+  EXPECT_EQ(memo.text(), "egy\r\nketto");
+  memo.user_set_text("egy\nketto\rharom\r\n\nöt");
+  EXPECT_EQ(memo.text(), "egy\r\nketto\r\nharom\r\n\r\nöt") << "every break is a CR LF";
+}
+
 TEST(ListBox, SortedByByteOrderAndSelectionFollowsItsRow) {
   ListBox l("l", "", true);
   l.add("b");
