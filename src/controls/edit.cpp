@@ -46,7 +46,8 @@ std::string crlf_lines(std::string text) {
 
 void Edit::set_text(std::string text) {
   text = accepted(std::move(text));
-  if (text == text_) return;
+  // This way round: GCC 12 at -O3 wrongly warns that the moved-in text may be uninitialised.
+  if (text_ == text) return;
   text_ = std::move(text);
   changed();
   if (on_change) on_change();
