@@ -40,7 +40,7 @@ int usage_error(std::ostream& err, const std::string& message) {
 int run_check(const CheckCommand& c, std::ostream& out) {
   std::vector<FileCheck> files;
   for (const std::string& f : c.files) {
-    files.push_back(check_file(workfile::utf8_path(f), f));
+    files.push_back({f, check::check_file(workfile::utf8_path(f))});
     if (!c.json) out << check_text(files.back()) << std::flush;
   }
   if (c.json) out << check_json(files);

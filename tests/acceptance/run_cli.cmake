@@ -7,6 +7,7 @@
 #   INPUT     optional: a file fed to standard input
 #   OUT_DIR   optional: a fresh folder for written files
 #   WRITTEN, SAME_AS  optional: a file written into OUT_DIR that must equal SAME_AS byte for byte
+#   NOTHING_WRITTEN   optional: OUT_DIR must stay empty
 cmake_minimum_required(VERSION 3.25)
 
 if(OUT_DIR)
@@ -49,6 +50,13 @@ if(WRITTEN)
                   RESULT_VARIABLE differs)
   if(differs)
     message(SEND_ERROR "${OUT_DIR}/${WRITTEN} differs from ${SAME_AS}")
+    set(failed TRUE)
+  endif()
+endif()
+if(NOTHING_WRITTEN)
+  file(GLOB written "${OUT_DIR}/*")
+  if(written)
+    message(SEND_ERROR "files written: ${written}")
     set(failed TRUE)
   endif()
 endif()

@@ -1,27 +1,32 @@
-#include "cli/check.h"
+#include "check/report.h"
 
 #include <functional>
 
-#include "cli_fixture.h"
+#include "work_files.h"
 
-namespace tamo::cli::testing {
+namespace tamo::check {
 namespace {
 
 using Strings = std::vector<std::string>;
+using tamo::testing::clean_work;
 
-class Check : public CliTest {};
+class Check : public tamo::testing::WorkFileTest {};
+
+Strings verdicts(const Report& r) {
+  Strings out;
+  for (const RecordVerdict& v : r.records)
+    out.push_back(v.kind + " " + v.name + ": " + v.refusal.value_or("ok"));
+  return out;
+}
 
 TEST_F(Check, ACleanWorkIsAllOkInListOrder) {
-  FileCheck c = check_file(write_work(clean_work()), "w.tamo");
-  EXPECT_TRUE(c.complete);
-  EXPECT_EQ(check_text(c),
-            "w.tamo\n"
-            "szoba kapu: ok\n"
-            "szoba udvar: ok\n"
-            "élőlény ork: ok\n"
-            "tárgy gyuru: ok\n"
-            "tárgy kulcs: ok\n");
-  EXPECT_EQ(check_status({c}), 0);
+  Report r = check_file(write_work(clean_work()));
+  EXPECT_TRUE(r.complete);
+  EXPECT_EQ(verdicts(r), (Strings{"szoba kapu: ok", "szoba udvar: ok", "élőlény ork: ok",
+                                  "tárgy gyuru: ok", "tárgy kulcs: ok"}));
+  EXPECT_EQ(r.warnings, Strings{});
+  EXPECT_FALSE(r.work_refusal);
+  EXPECT_EQ(r.status(), 0);
 }
 
 struct Refusal {
@@ -31,18 +36,18 @@ struct Refusal {
   Strings warnings = {};
 };
 
-class Refusals : public CliTest, public ::testing::WithParamInterface<Refusal> {};
+class Refusals : public Check, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(Refusals, AreWhatTheEditorShows) {
   Work w = clean_work();
   GetParam().make(w);
-  FileCheck c = check_file(write_work(w), "w.tamo");
+  Report r = check_file(write_work(w));
   Strings refused;
-  for (const RecordCheck& r : c.records)
-    if (!r.ok) refused.push_back(r.kind + " " + r.name + ": " + r.result);
+  for (const RecordVerdict& v : r.records)
+    if (!v.ok()) refused.push_back(v.kind + " " + v.name + ": " + *v.refusal);
   EXPECT_EQ(refused, GetParam().refused);
-  EXPECT_EQ(c.warnings, GetParam().warnings);
-  EXPECT_EQ(check_status({c}), 1);
+  EXPECT_EQ(r.warnings, GetParam().warnings);
+  EXPECT_EQ(r.status(), 1);
 }
 
 const Refusal kRefusals[] = {
@@ -102,66 +107,64 @@ TEST_F(Check, ARepeatedNameIsJudgedAsTheEditorOpensItTheLastOfThatName) {
   Work w = clean_work();
   droom* again = w.rooms.add("udvar");
   again->short_ = "Masik udvar";  // no long text: the editor refuses this one
-  FileCheck c = check_file(write_work(w), "w.tamo");
-  ASSERT_EQ(c.records.size(), 6u);
-  EXPECT_EQ(c.records[1].result, "Nincs hosszú leírás megadva!");
-  EXPECT_EQ(c.records[2].result, "Nincs hosszú leírás megadva!");
-  EXPECT_EQ(c.warnings, Strings{"a(z) udvar fájlnév többször szerepel: szoba, szoba"});
+  Report r = check_file(write_work(w));
+  ASSERT_EQ(r.records.size(), 6u);
+  EXPECT_EQ(r.records[1].refusal, "Nincs hosszú leírás megadva!");
+  EXPECT_EQ(r.records[2].refusal, "Nincs hosszú leírás megadva!");
+  EXPECT_EQ(r.warnings, Strings{"a(z) udvar fájlnév többször szerepel: szoba, szoba"});
 }
 
 TEST_F(Check, AFileThatBreaksOffIsJudgedAsFarAsItWasRead) {
   std::string bytes = workfile::encode_lines(workfile::work_lines(clean_work()));
   bytes.resize(bytes.rfind("ROOMEND"));  // inside the second room
-  FileCheck c = check_file(write_bytes("w.tamo", bytes), "w.tamo");
-  EXPECT_FALSE(c.complete);
-  ASSERT_EQ(c.records.size(), 2u);
-  EXPECT_EQ(c.records[0].result, "ok");
-  ASSERT_EQ(c.errors.size(), 1u);
-  EXPECT_EQ(check_status({c}), 2);
-  std::string text = check_text(c);
-  EXPECT_EQ(text.substr(text.rfind("hiba: ")), "hiba: " + c.errors.front() + "\n");
+  Report r = check_file(write_bytes("w.tamo", bytes));
+  EXPECT_FALSE(r.complete);
+  ASSERT_EQ(r.records.size(), 2u);
+  EXPECT_TRUE(r.records[0].ok());
+  EXPECT_EQ(r.loading.size(), 1u);
+  EXPECT_EQ(r.status(), 2);
 }
 
-TEST_F(Check, AMessageOfSeveralLinesStaysOnOneOutputLine) {
-  Work w = clean_work();
-  w.project = "Rossz Nev";
-  FileCheck c = check_file(write_work(w), "w.tamo");
-  EXPECT_TRUE(c.complete);
-  EXPECT_EQ(check_status({c}), 0) << "a replaced work name refuses no record";
-  ASSERT_EQ(c.errors.size(), 1u);
-  EXPECT_NE(c.errors.front().find("\r\n"), std::string::npos);
-  EXPECT_NE(check_text(c).find("hiba: A fájlnév nem volt megfelelő, atírva tamotmp.tamo - re. "
-                               "Javaslom, ird át a munka nevét, aztán mentsél!\n"),
-            std::string::npos);
+TEST_F(Check, CreatorDataAreJudgedAsSavingWould) {
+  struct Case {
+    std::string Work::*field;
+    const char* refusal;
+  };
+  for (auto [field, refusal] : {Case{&Work::project, "Nincs munkanév megadva!"},
+                                Case{&Work::name, "Nincs készítőnév megadva!"},
+                                Case{&Work::mail, "Nincs e-mail cím megadva!"}}) {
+    Work w = clean_work();
+    w.*field = "";
+    Report r = check_work(w);
+    EXPECT_EQ(r.work_refusal, refusal);
+    EXPECT_EQ(r.status(), 1) << refusal;
+  }
 }
 
-TEST_F(Check, JsonHoldsTheSameFacts) {
+TEST_F(Check, AWorkInMemoryIsJudgedWithoutTouchingIt) {
   Work w = clean_work();
   room_exists(w, "udvar")->long_.clear();
-  add_mixed(room_exists(w, "kapu")->exits, "del", "pince");
-  FileCheck c = check_file(write_work(w), "a \"b\".tamo");
-  EXPECT_EQ(check_json({c}),
-            "{\"files\":[{\"path\":\"a \\\"b\\\".tamo\",\"complete\":true,\"records\":["
-            "{\"kind\":\"szoba\",\"name\":\"kapu\",\"ok\":true,\"result\":\"ok\"},"
-            "{\"kind\":\"szoba\",\"name\":\"udvar\",\"ok\":false,"
-            "\"result\":\"Nincs hosszú leírás megadva!\"},"
-            "{\"kind\":\"élőlény\",\"name\":\"ork\",\"ok\":true,\"result\":\"ok\"},"
-            "{\"kind\":\"tárgy\",\"name\":\"gyuru\",\"ok\":true,\"result\":\"ok\"},"
-            "{\"kind\":\"tárgy\",\"name\":\"kulcs\",\"ok\":true,\"result\":\"ok\"}],"
-            "\"warnings\":[\"szoba kapu: a(z) del kijárat nem létező szobába vezet: pince\"],"
-            "\"errors\":[]}],\"status\":1}\n");
+  add_mixed(w.tmproom.exits, "fel", "padlas");  // what the builder is editing right now
+  const Work before = w;
+  Report r = check_work(w);
+  EXPECT_EQ(r.records[1].refusal, "Nincs hosszú leírás megadva!");
+  EXPECT_EQ(workfile::work_lines(w), workfile::work_lines(before));
+  EXPECT_EQ(w.tmproom, before.tmproom);
 }
 
-TEST(CheckStatus, TheWorstFileDecides) {
-  FileCheck whole_ok;
-  whole_ok.complete = true;
-  FileCheck refused = whole_ok;
-  refused.records.push_back({"szoba", "x", false, "nem"});
-  FileCheck broken;
-  EXPECT_EQ(check_status({}), 0);
-  EXPECT_EQ(check_status({whole_ok, refused}), 1);
-  EXPECT_EQ(check_status({refused, broken, whole_ok}), 2);
+TEST(CheckStatus, RefusalsAndBrokenFilesDecide) {
+  Report whole_ok;
+  Report refused;
+  refused.records.push_back({"szoba", "x", "nem"});
+  Report work_refused;
+  work_refused.work_refusal = "Nincs munkanév megadva!";
+  Report broken;
+  broken.complete = false;
+  EXPECT_EQ(whole_ok.status(), 0);
+  EXPECT_EQ(refused.status(), 1);
+  EXPECT_EQ(work_refused.status(), 1);
+  EXPECT_EQ(broken.status(), 2);
 }
 
 }  // namespace
-}  // namespace tamo::cli::testing
+}  // namespace tamo::check
