@@ -158,7 +158,7 @@ TEST_F(ConsoleViewTest, TheNewestLinesStayInView) {
 TEST_F(ConsoleViewTest, AVeryLongLineIsDrawnInPartAndKeptWhole) {
   std::string colourful;
   for (int n = 0; n < 20000; ++n) colourful += n % 2 ? "%^RED%^ab" : "%^BLUE%^cd";
-  const std::string plain(300000, 'x');
+  std::string plain(300000, 'x');
   for (const std::string* text : {&colourful, &plain}) {
     room_exists(program.bench().work(), "udvar")->short_ = *text;
     enter("k");
