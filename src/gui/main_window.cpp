@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -90,6 +92,15 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
   }
   screen.form(app_.main_window(), this, true);
   screen.add_sync_step([this] { arrange(); });
+
+  // Where "Mentés" writes, kept in view: a loaded work is saved beside its file.
+  auto* place = new QLabel;
+  place->setObjectName("mentes_helye");
+  statusBar()->addWidget(place, 1);
+  screen.add_sync_step([this, place] {
+    QString text = qs(app_.save_place());
+    if (place->text() != text) place->setText(text);
+  });
 }
 
 void MainWindow::build_menu() {
