@@ -14,6 +14,8 @@ namespace tamo::workfile {
 inline constexpr std::string_view kMsgNoProject = "Nincs munkanév megadva!";
 inline constexpr std::string_view kMsgNoName = "Nincs készítőnév megadva!";
 inline constexpr std::string_view kMsgNoMail = "Nincs e-mail cím megadva!";
+// The first creator-data refusal of "Mentés", if any.
+std::optional<std::string> creator_refusal(const Work& work);
 
 // The lines of the work file for this work, in file order (UTF-8, no line ends).
 std::vector<std::string> work_lines(const Work& work);
@@ -26,8 +28,6 @@ struct SaveResult {
   std::optional<std::string> message;
   std::filesystem::path path;  // the file written, when saved
 };
-// The first creator-data refusal, or none.
-std::optional<std::string> creator_refusal(const Work& work);
 // The file a save of this work into the folder writes: `project` + ".tamo".
 std::filesystem::path work_file_path(const Work& work, const std::filesystem::path& folder);
 // Checks the creator data, then writes `project` + ".tamo" into the folder, replacing an
