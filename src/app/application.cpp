@@ -114,6 +114,7 @@ void Application::run_event(const std::function<void()>& handler) {
   } catch (const std::exception& e) {
     debug(e.what());
   }
+  run_if_set(hooks_.after_event);
 }
 
 void Application::debug(const std::string& text) {
@@ -249,6 +250,10 @@ void Application::Mentsmsknt1Click() {
 // A work without records is not saved on the way out; if it holds anything unsaved (a
 // description, creator data) the user is asked first, as before any other loss.
 void Application::Kilps1Click() {
+  // Saving stores no panel's pending edits: the builder is asked before they go; the save
+  // below follows either answer but "Mégse".
+  if (pending_edits() && platform_.unsaved.ask(std::string(kMsgUnsaved)) == UnsavedAnswer::cancel)
+    return;
   bool changed = work_changed();
   workfile::apply_exit_defaults(work_);
   if (workfile::has_records(work_)) {
@@ -264,7 +269,14 @@ bool Application::FormCloseQuery() {
   return may_discard_work();
 }
 
+bool Application::pending_edits() const {
+  for (const EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
+    if (e->pending_edits && e->pending_edits()) return true;
+  return false;
+}
+
 bool Application::may_discard_work() {
+  if (!work_changed() && !pending_edits()) return true;
   return !work_changed() || ask_about_unsaved_work();
 }
 
@@ -309,7 +321,8 @@ void Application::show_panel(std::string_view name, const controls::Control* foc
 }
 
 void Application::Szoba1Click() {
-  run_if_set(hooks_.room.init);
+  // A half-typed room stays; only a panel with nothing pending starts afresh.
+  if (!(hooks_.room.pending_edits && hooks_.room.pending_edits())) run_if_set(hooks_.room.init);
   show_panel("room", hooks_.room.filename);
 }
 

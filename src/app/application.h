@@ -93,6 +93,8 @@ class Application : public editors::EditorHost {
   // True when the work differs from what was last started, loaded or saved, or when its
   // load was not whole and it was not saved since.
   bool work_changed() const;
+  // True when a panel holds edits its "Kész" has not stored.
+  bool pending_edits() const;
 
   controls::Form& main_window() { return form1_; }
   FormRegistry& forms() { return forms_; }

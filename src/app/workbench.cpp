@@ -1,5 +1,6 @@
 #include "app/workbench.h"
 
+#include "editors/common/pending_mark.h"
 #include "model/work.h"
 
 namespace tamo::app {
@@ -12,13 +13,18 @@ Workbench::Workbench(Platform platform) : app_(platform) {
 
   Hooks& hooks = app_.hooks();
   hooks.room = {[this] { room_.init_room(); }, [this] { room_.fill_filename_choices(); },
-                &room_.filename};
+                &room_.filename, [this] { return room_.pending_edits(); }};
   hooks.monster = {[this] { monster_.init_mons(); }, [this] { monster_.fill_filename_choices(); },
-                   &monster_.monsfilename};
+                   &monster_.monsfilename, [this] { return monster_.pending_edits(); }};
   hooks.item = {[this] { item_.init_item(); }, [this] { item_.fill_filename_choices(); },
-                &item_.itemfilename};
+                &item_.itemfilename, [this] { return item_.pending_edits(); }};
   hooks.start_console = [this] { console_.enter(); };
   hooks.clear_console = [this] { console_.output().clear(); };
+  hooks.after_event = [this] {
+    editors::show_pending(room_.Button1, room_.pending_edits());
+    editors::show_pending(monster_.monsready, monster_.pending_edits());
+    editors::show_pending(item_.b14, item_.pending_edits());
+  };
 
   room_.Button3.on_click = [this] { Button3Click(); };
 }
