@@ -7,7 +7,7 @@
 
 namespace tamo::cli {
 
-Session::Session() : bench_(app::Platform{*this, *this, *this}) {
+Session::Session() : bench_(app::Platform{*this, *this, *this, *this, *this}) {
   bench_.app().start();
 }
 
@@ -38,6 +38,10 @@ void Session::show_message(const std::string& text) {
 }
 
 std::optional<std::filesystem::path> Session::choose(const app::OpenFileRequest&) {
+  return std::nullopt;
+}
+
+std::optional<std::filesystem::path> Session::choose_save(const app::SaveFileRequest&) {
   return std::nullopt;
 }
 

@@ -13,8 +13,13 @@
 namespace tamo::cli {
 
 // The headless program as tamo-cli runs it: what the window would show in a message box is
-// recorded, the open-file dialog is never asked, and unsaved work is let go.
-class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion {
+// recorded, the file dialogs are never asked, unsaved work is let go, and a file in the way
+// of a save is replaced: resave names where it writes.
+class Session : app::MessageSink,
+                app::OpenFileDialog,
+                app::UnsavedWorkQuestion,
+                app::SaveFileDialog,
+                app::ReplaceQuestion {
  public:
   Session();
   Session(const Session&) = delete;
@@ -37,6 +42,8 @@ class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion 
   void show_message(const std::string& text) override;
   std::optional<std::filesystem::path> choose(const app::OpenFileRequest&) override;
   app::UnsavedAnswer ask(const std::string&) override;
+  std::optional<std::filesystem::path> choose_save(const app::SaveFileRequest&) override;
+  bool ask_replace(const std::string&) override { return true; }
 
   std::vector<std::string> messages_;
   app::Workbench bench_;

@@ -104,7 +104,8 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
   screen.add_sync_step([this] { show_status(); });
 }
 
-// The line of what just happened on the left, the full path of the work on the right.
+// The line of what just happened on the left, the full path of the work (or where a new one
+// will be saved) on the right.
 void MainWindow::build_status_bar() {
   statusBar()->setObjectName("status");
   work_path_ = new QLabel;
@@ -124,11 +125,12 @@ void MainWindow::show_status() {
     seen_status_ = status.revision();
     statusBar()->showMessage(qs(status.text()));
   }
-  QString path = qs(app_.work_path().string());
-  if (work_path_->text() != path) {
-    work_path_->setText(path);
-    work_path_->setToolTip(path);
-  }
+  // A new work has no file yet: the folder "Mentés" will write into stands in its place.
+  const std::filesystem::path& file = app_.work_file();
+  QString path = file.empty() ? qs(app_.save_place()) : qs(file.string());
+  if (work_path_->text() != path) work_path_->setText(path);
+  QString place = qs(app_.save_place());
+  if (work_path_->toolTip() != place) work_path_->setToolTip(place);
   unsaved_check_->start();
 }
 

@@ -112,13 +112,13 @@ TEST_F(StatusLineTest, SavingAndLoadingNameTheFileAndWhatItHolds) {
   app.Ments1Click();
   std::filesystem::path file = std::filesystem::absolute(folder / "erdo.tamo");
   EXPECT_EQ(status(), "Mentve: …/erdo.tamo");
-  EXPECT_EQ(app.work_path(), file);
+  EXPECT_EQ(app.work_file(), file);
   app.j1Click();
   EXPECT_EQ(status(), "Új munka");
-  EXPECT_EQ(app.work_path(), std::filesystem::path());
+  EXPECT_EQ(app.work_file(), std::filesystem::path());
   app.open_work(file);
   EXPECT_EQ(status(), "Betöltve: …/erdo.tamo, 1 szoba, 0 élőlény, 0 tárgy");
-  EXPECT_EQ(app.work_path(), file);
+  EXPECT_EQ(app.work_file(), file);
 }
 
 TEST_F(StatusLineTest, ABrokenOffLoadSaysSoAndAMissingFileNamesNoWork) {
@@ -126,9 +126,9 @@ TEST_F(StatusLineTest, ABrokenOffLoadSaysSoAndAMissingFileNamesNoWork) {
   std::ofstream(file, std::ios::binary) << "CREATORPROJECT\r\nfel\r\nROOMBEGIN\r\n";
   app.open_work(file);
   EXPECT_EQ(status().rfind("Nem egészben betöltve: …/fel.tamo, ", 0), 0u) << status();
-  EXPECT_EQ(app.work_path(), file);
+  EXPECT_EQ(app.work_file(), file);
   app.open_work(folder / "nincs.tamo");
-  EXPECT_EQ(app.work_path(), std::filesystem::path());
+  EXPECT_EQ(app.work_file(), std::filesystem::path());
 }
 
 TEST_F(StatusLineTest, TheDescriptionAndTheCreatorDataSayTheyWereStored) {
