@@ -1,9 +1,9 @@
 #include "cli/session.h"
 
 #include <exception>
-#include <new>
 
 #include "cli/visible_text.h"
+#include "model/numbers.h"
 
 namespace tamo::cli {
 
@@ -21,7 +21,9 @@ void Session::run_event(const std::function<void()>& handler) {
   app().run_event([&] {
     try {
       handler();
-    } catch (const std::bad_alloc&) {
+    } catch (const ConversionError&) {
+      throw;  // the window's message for a text that is no number; the program goes on
+    } catch (...) {
       fatal = std::current_exception();
     }
   });

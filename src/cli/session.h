@@ -30,8 +30,9 @@ class Session : app::MessageSink,
 
   // "Betöltés" once this file was chosen; true when the file was read whole.
   bool open(const std::filesystem::path& path);
-  // One user event, as the application runs it, except that running out of memory is no
-  // message to go on after: it leaves tamo-cli.
+  // One user event, as the application runs it: a text that is no number is shown as a
+  // message and tamo-cli goes on; any other failure (out of memory, no thread for the
+  // loading) is no message to go on after and leaves the event to the caller.
   void run_event(const std::function<void()>& handler);
 
   std::size_t message_count() const { return messages_.size(); }
