@@ -67,7 +67,10 @@ INSTANTIATE_TEST_SUITE_P(Answers, QuitWithUnsavedWork,
 class StatusLineTest : public ::testing::Test {
  protected:
   StatusLineTest() {
-    folder = std::filesystem::temp_directory_path() / "tamo_status_line";
+    // One folder per test: ctest runs the tests of this suite side by side.
+    folder = std::filesystem::temp_directory_path() /
+             ("tamo_status_line_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     app.set_work_folder(folder);
