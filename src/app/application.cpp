@@ -165,6 +165,7 @@ void Application::j1Click() {
   closeallotherforms();
   initeverything();
   work_file_.clear();
+  load_messages_.clear();
   form1_.set_caption(std::string(kAppCaption));
   remember_saved_state();
   tell(std::string(kLineNewWork));
@@ -193,6 +194,7 @@ void Application::load(const std::filesystem::path& path) {
   remember_saved_state();
   // The file on disk still holds what the work lacks, so the work is not what was saved.
   lacks_from_file_ = !result.complete && result.opened;
+  load_messages_ = result.messages;
   for (const std::string& message : result.messages) debug(message);
   // A work read in part still comes from its file; one that could not be opened does not.
   if (result.opened) {
@@ -239,6 +241,8 @@ bool Application::save_into(const std::filesystem::path& folder) {
   if (result.message) debug(*result.message);
   if (!result.saved) return false;
   saved_path_ = result.path;
+  // The file now holds the work as it is: what the load skipped is no longer in it.
+  load_messages_.clear();
   std::error_code error;
   work_file_ = std::filesystem::absolute(result.path, error);
   if (error) work_file_ = result.path;

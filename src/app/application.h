@@ -84,6 +84,8 @@ class Application : public editors::EditorHost {
 
   // Whether the last load read its file whole.
   bool load_complete() const { return load_complete_; }
+  // What the last load showed, until the work is saved or replaced.
+  const std::vector<std::string>& load_messages() const { return load_messages_; }
   // The file the last successful save wrote.
   const std::filesystem::path& saved_path() const { return saved_path_; }
   // The file the work was loaded from or last saved to, in full; empty for a new work.
@@ -155,6 +157,7 @@ class Application : public editors::EditorHost {
   std::filesystem::path work_file_;
   std::uint64_t saved_digest_ = 0;  // of the writer's lines at the last start, save or load
   bool load_complete_ = false;
+  std::vector<std::string> load_messages_;
   bool lacks_from_file_ = false;  // loaded not whole, and not saved since
   std::filesystem::path saved_path_;
   StatusLine status_;

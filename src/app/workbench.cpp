@@ -28,6 +28,54 @@ Workbench::Workbench(Platform platform) : app_(platform) {
 
   room_.Button3.on_click = [this] { Button3Click(); };
   announce_stores();
+  add_area_check();
+}
+
+void Workbench::add_area_check() {
+  app_.forms().add(FormRegistry::Kind::dialog, area_check_.form);
+  app_.menu_bar().add_item(
+      "Munka1", {"Ellenrzs1", "&Ellenőrzés", "F7", [this] { area_check_.open(); }}, "Mentsmsknt1");
+  area_check_.open_place = [this](const check::Place& place) { open_place(place); };
+}
+
+bool Workbench::may_turn_to(const controls::ComboBox& filename, bool pending,
+                            const std::string& name) {
+  if (filename.text() == name || !pending) return true;
+  app_.debug(
+      "A panelen tárolatlan módosítások vannak. Tárold vagy vesd el őket, mielőtt "
+      "megnyitod ezt: " +
+      name);
+  return false;
+}
+
+void Workbench::open_place(const check::Place& place) {
+  controls::Button* dialog_button = nullptr;
+  if (place.kind == check::kWorkSubject) {
+    app_.Kszt1Click();
+    return;
+  }
+  if (place.kind == check::kRoomKind) {
+    if (!may_turn_to(room_.filename, room_.pending_edits(), place.name)) return;
+    app_.Szoba1Click();
+    room_.filename.set_text(place.name);
+    for (auto [form, button] : {std::pair{"Form4", &room_.RoomItems},
+                                {"Form5", &room_.Button5},
+                                {"Form7", &room_.Button4},
+                                {"Form18", &room_.Button8}})
+      if (place.form == form) dialog_button = button;
+  } else if (place.kind == check::kCreatureKind) {
+    if (!may_turn_to(monster_.monsfilename, monster_.pending_edits(), place.name)) return;
+    app_.llny1Click();
+    monster_.monsfilename.set_text(place.name);
+    if (place.form == "Form15") dialog_button = &monster_.Button12;
+  } else if (place.kind == check::kItemKind) {
+    if (!may_turn_to(item_.itemfilename, item_.pending_edits(), place.name)) return;
+    app_.Trgy1Click();
+    item_.itemfilename.set_text(place.name);
+    for (auto [form, button] : {std::pair{"Form13", &item_.antis}, {"Form14", &item_.bonuses}})
+      if (place.form == form) dialog_button = button;
+  }
+  if (dialog_button) dialog_button->click();
 }
 
 // A store that went through says so on the status line; a refusal has said why already.

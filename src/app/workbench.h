@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/application.h"
+#include "app/area_check.h"
 #include "app/mud_panel.h"
 #include "editors/item/item_editor.h"
 #include "editors/monster/monster_editor.h"
@@ -24,6 +25,7 @@ class Workbench : public testconsole::ConsoleHost {
   editors::MonsterEditor& monster_editor() { return monster_; }
   editors::ItemEditor& item_editor() { return item_; }
   MudPanel& mud() { return mud_; }
+  AreaCheck& area_check() { return area_check_; }
   testconsole::Console& console() { return console_; }
 
   // Enter in the command line: its text runs as a console command and the line empties.
@@ -31,6 +33,10 @@ class Workbench : public testconsole::ConsoleHost {
   // The room panel's "Hogy néz ki?": the stored room of the panel's file name on a cleared
   // console; nothing when the room is not stored.
   void Button3Click();
+
+  // Opens the record a check line points at in its panel, and the dialog holding the fault.
+  // A panel holding unstored edits for another record is left as it is, and the builder told.
+  void open_place(const check::Place& place);
 
   // testconsole::ConsoleHost
   void show_console() override;
@@ -40,6 +46,10 @@ class Workbench : public testconsole::ConsoleHost {
 
  private:
   void announce_stores();
+  void add_area_check();
+  // False, and the builder told, when turning the panel to that record would drop edits its
+  // "Kész" has not stored.
+  bool may_turn_to(const controls::ComboBox& filename, bool pending, const std::string& name);
 
   Application app_;
   editors::RoomEditor room_{app_};
@@ -47,6 +57,7 @@ class Workbench : public testconsole::ConsoleHost {
   editors::ItemEditor item_{app_};
   MudPanel mud_;
   testconsole::Console console_{app_.work(), *this};
+  AreaCheck area_check_{app_};
 };
 
 }  // namespace tamo::app

@@ -15,7 +15,7 @@ namespace {
 void judge_in_place(Work& work, Report& report) {
   report.work_refusal = workfile::creator_refusal(work);
   report.warnings = reference_warnings(work);
-  std::vector<std::string> values = value_warnings(work);
+  std::vector<Warning> values = value_warnings(work);
   report.warnings.insert(report.warnings.end(), values.begin(), values.end());
   judge_records(work, report.records, report.warnings);
 }
@@ -28,6 +28,13 @@ int Report::status() const {
   return std::all_of(records.begin(), records.end(), [](const RecordVerdict& r) { return r.ok(); })
              ? 0
              : 1;
+}
+
+std::vector<std::string> texts(const std::vector<Warning>& warnings) {
+  std::vector<std::string> out;
+  out.reserve(warnings.size());
+  for (const Warning& w : warnings) out.push_back(w.text);
+  return out;
 }
 
 Report check_work(const Work& work) {

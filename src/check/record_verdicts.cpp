@@ -47,7 +47,7 @@ std::optional<std::string> conversion_error_of(const std::function<void()>& step
 template <class Record>
 void judge(QuietHost& host, const RecordList<Record>& list, std::string_view kind,
            controls::ComboBox& filename, const std::function<std::optional<std::string>()>& commit,
-           std::vector<RecordVerdict>& verdicts, std::vector<std::string>& warnings) {
+           std::vector<RecordVerdict>& verdicts, std::vector<Warning>& warnings) {
   std::vector<std::string> names;
   names.reserve(list.size());
   for (const Record& r : list) names.push_back(r.filename);
@@ -56,7 +56,8 @@ void judge(QuietHost& host, const RecordList<Record>& list, std::string_view kin
     std::vector<std::string> opening = host.take_shown();
     if (opening_error) opening.push_back(*opening_error);
     for (const std::string& m : opening)
-      warnings.push_back(std::string(kind) + " " + name + " megnyitásakor: " + m);
+      warnings.push_back(
+          {std::string(kind) + " " + name + " megnyitásakor: " + m, {std::string(kind), name, {}}});
     RecordVerdict verdict{std::string(kind), std::move(name), std::nullopt};
     if (auto error = conversion_error_of([&] { verdict.refusal = commit(); }))
       verdict.refusal = error;
@@ -68,7 +69,7 @@ void judge(QuietHost& host, const RecordList<Record>& list, std::string_view kin
 }  // namespace
 
 void judge_records(Work& work, std::vector<RecordVerdict>& verdicts,
-                   std::vector<std::string>& warnings) {
+                   std::vector<Warning>& warnings) {
   balance::set_db();
   tmproomclear(work);
   tmpmonsclear(work);

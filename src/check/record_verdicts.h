@@ -13,6 +13,6 @@ namespace tamo::check {
 // and accepted records are stored again from what the editor shows. A message the editor
 // shows while a record is being opened becomes a warning.
 void judge_records(Work& work, std::vector<RecordVerdict>& verdicts,
-                   std::vector<std::string>& warnings);
+                   std::vector<Warning>& warnings);
 
 }  // namespace tamo::check

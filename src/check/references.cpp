@@ -18,42 +18,61 @@ bool has_key(const MixedList& list, std::string_view key) {
   return list.find(key) != MixedList::npos;
 }
 
-std::string subject(std::string_view kind, std::string_view name) {
-  return std::string(kind) + " " + std::string(name) + ": ";
-}
+// The dialogs that hold each kind of reference.
+constexpr const char* kExitsDialog = "Form5";
+constexpr const char* kContentsDialog = "Form7";
+constexpr const char* kEquipmentDialog = "Form15";
+constexpr const char* kGuardsDialog = "Form18";
 
-void check_room(const Work& work, const droom& room, std::vector<std::string>& out) {
-  const std::string who = subject(kRoomKind, room.filename);
+// Opens each sentence with its record and remembers the dialog that holds the fault.
+class Teller {
+ public:
+  Teller(std::vector<Warning>& out, std::string_view kind, std::string_view name)
+      : out_(out), kind_(kind), name_(name) {}
+  void tell(const char* form, const std::string& text) {
+    out_.push_back({kind_ + " " + name_ + ": " + text, {kind_, name_, form}});
+  }
+
+ private:
+  std::vector<Warning>& out_;
+  std::string kind_;
+  std::string name_;
+};
+
+void check_room(const Work& work, const droom& room, std::vector<Warning>& out) {
+  Teller room_says(out, kRoomKind, room.filename);
   for (const dmixed& exit : room.exits)
     if (!room_exists(work, exit.value))
-      out.push_back(who + "a(z) " + exit.key + " kijárat nem létező szobába vezet: " + exit.value);
+      room_says.tell(kExitsDialog,
+                     "a(z) " + exit.key + " kijárat nem létező szobába vezet: " + exit.value);
   for (const dmixed& entry : room.guard)
     if (entry.value == kGuardedExit && !has_key(room.exits, entry.key))
-      out.push_back(who + "az őr nem létező kijáratot őriz: " + entry.key);
+      room_says.tell(kGuardsDialog, "az őr nem létező kijáratot őriz: " + entry.key);
   for (const dmixed& thing : room.contents)
     if (!mons_exists(work, thing.key) && !item_exists(work, thing.key))
-      out.push_back(who + "a tartalomban szereplő " + thing.key + " sem élőlény, sem tárgy");
+      room_says.tell(kContentsDialog,
+                     "a tartalomban szereplő " + thing.key + " sem élőlény, sem tárgy");
   for (const dmixed& key : room.keys) {
     const ditem* item = item_exists(work, key.value);
     if (item == nullptr || !editors::is_key_item(*item))
-      out.push_back(who + "a(z) " + key.key + " kijárat kulcsa nem kulcs: " + key.value);
+      room_says.tell(kExitsDialog, "a(z) " + key.key + " kijárat kulcsa nem kulcs: " + key.value);
   }
   if (!room.guard.empty()) {
     std::string guard = query_mixed(room.guard, kGuardName);
     if (!has_key(room.contents, guard) || !cont_is_mons(work, guard))
-      out.push_back(who + "az őr nincs a szobában: " + guard);
+      room_says.tell(kGuardsDialog, "az őr nincs a szobában: " + guard);
   }
 }
 
-void check_creature(const Work& work, const dmons& creature, std::vector<std::string>& out) {
+void check_creature(const Work& work, const dmons& creature, std::vector<Warning>& out) {
+  Teller creature_says(out, kCreatureKind, creature.filename);
   for (const dmixed& thing : creature.equipment)
     if (!item_exists(work, thing.key))
-      out.push_back(subject(kCreatureKind, creature.filename) + "a felszerelésben szereplő " +
-                    thing.key + " nem tárgy");
+      creature_says.tell(kEquipmentDialog, "a felszerelésben szereplő " + thing.key + " nem tárgy");
 }
 
 // Names used more than once, in the order of their first use, with the kind of each use.
-void check_names(const Work& work, std::vector<std::string>& out) {
+void check_names(const Work& work, std::vector<Warning>& out) {
   std::vector<std::pair<std::string_view, std::vector<std::string_view>>> uses;
   std::unordered_map<std::string_view, std::size_t> index;
   auto use = [&](std::string_view name, std::string_view kind) {
@@ -68,14 +87,15 @@ void check_names(const Work& work, std::vector<std::string>& out) {
     if (kinds.size() < 2) continue;
     std::string line = "a(z) " + std::string(name) + " fájlnév többször szerepel:";
     for (std::size_t k = 0; k < kinds.size(); ++k) line += (k ? ", " : " ") + std::string(kinds[k]);
-    out.push_back(std::move(line));
+    // The first use is the record to look at.
+    out.push_back({std::move(line), {std::string(kinds.front()), std::string(name), {}}});
   }
 }
 
 }  // namespace
 
-std::vector<std::string> reference_warnings(const Work& work) {
-  std::vector<std::string> out;
+std::vector<Warning> reference_warnings(const Work& work) {
+  std::vector<Warning> out;
   for (const droom& room : work.rooms) check_room(work, room, out);
   for (const dmons& creature : work.monsters) check_creature(work, creature, out);
   check_names(work, out);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "check/report.h"
 #include "model/work.h"
 
 namespace tamo::check {
@@ -11,6 +12,6 @@ namespace tamo::check {
 // equipment naming nothing, keys that are no key items, a guard not in its room, and file
 // names used more than once. One sentence each, in list order, in time linear in the
 // size of the work.
-std::vector<std::string> reference_warnings(const Work& work);
+std::vector<Warning> reference_warnings(const Work& work);
 
 }  // namespace tamo::check

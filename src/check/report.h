@@ -15,6 +15,24 @@ inline constexpr std::string_view kCreatureKind = "élőlény";
 inline constexpr std::string_view kItemKind = "tárgy";
 inline constexpr std::string_view kWorkSubject = "munka";
 
+// Where a finding points: the record it is about (none for the work or the loading) and the
+// dialog holding the fault, when a dialog does rather than the record's panel.
+struct Place {
+  std::string kind;  // kRoomKind, kCreatureKind, kItemKind, kWorkSubject, or empty
+  std::string name;
+  std::string form;  // the dialog's component name, or empty
+  bool operator==(const Place&) const = default;
+};
+
+// A fault no editor catches, in one sentence.
+struct Warning {
+  std::string text;
+  Place place;
+};
+
+// The sentences alone, in order.
+std::vector<std::string> texts(const std::vector<Warning>& warnings);
+
 // One record as its editor's "Kész" judged it.
 struct RecordVerdict {
   std::string kind;  // kRoomKind, kCreatureKind or kItemKind
@@ -33,7 +51,7 @@ struct Report {
   // What "Mentés" would refuse the creator data with.
   std::optional<std::string> work_refusal;
   std::vector<RecordVerdict> records;  // rooms, creatures, items, each in list order
-  std::vector<std::string> warnings;   // faults no editor catches, one sentence each
+  std::vector<Warning> warnings;       // faults no editor catches
 
   // 0 when read whole and nothing is refused, 1 when something is refused, 2 when the file
   // was not read whole.

@@ -36,22 +36,30 @@ bool list_has_control_character(const MixedList& list) {
   return false;
 }
 
-std::string subject(std::string_view kind, std::string_view name) {
-  return std::string(kind) + " " + std::string(name) + ": ";
+constexpr const char* kBonusesDialog = "Form14";
+constexpr const char* kRestrictionsDialog = "Form13";
+constexpr const char* kCreatorDialog = "Form16";
+
+// A sentence about one record, pointing at the dialog that holds the value (the panel when
+// none is named).
+Warning about(std::string_view kind, std::string_view name, const std::string& text,
+              const char* form = "") {
+  return {std::string(kind) + " " + std::string(name) + ": " + text,
+          {std::string(kind), std::string(name), form}};
 }
 
 // Every value the file holds on one line: texts and list entries, not the long texts.
 template <class Record>
 void control_characters(const Record& record, const format::Block<Record>& block,
-                        std::string_view kind, std::vector<std::string>& out) {
+                        std::string_view kind, std::vector<Warning>& out) {
   for (const format::Field<Record>& field : block.fields) {
     bool found = field.kind == format::Kind::kText ? has_control_character(record.*field.text)
                  : field.kind == format::Kind::kList
                      ? list_has_control_character(record.*field.list)
                      : false;
     if (found)
-      out.push_back(subject(kind, record.filename) + "a(z) " + std::string(field.key) +
-                    " értékében vezérlőkarakter van");
+      out.push_back(about(kind, record.filename,
+                          "a(z) " + std::string(field.key) + " értékében vezérlőkarakter van"));
   }
 }
 
@@ -70,30 +78,35 @@ int shown_kind(const std::string& is_weapon) {
   }
 }
 
-void item_values(const ditem& item, std::vector<std::string>& out) {
-  const std::string who = subject(kItemKind, item.filename);
+void item_values(const ditem& item, std::vector<Warning>& out) {
   auto bonuses = bonus_fields(item);
   for (std::size_t k = 0; k < kBonusCount; ++k)
     if (!isvalidanynumber(*bonuses[k]))
-      out.push_back(who + "a(z) " + std::string(kBonusNames[k]) +
-                    " bónusz nem egyszerű szám, a mérlegelés 0-nak veszi: " + *bonuses[k]);
+      out.push_back(about(kItemKind, item.filename,
+                          "a(z) " + std::string(kBonusNames[k]) +
+                              " bónusz nem egyszerű szám, a mérlegelés 0-nak veszi: " + *bonuses[k],
+                          kBonusesDialog));
   if (editors::kind_layout(shown_kind(item.is_weapon)).judged_by_bonuses) return;
   std::string held;
   for (std::size_t k = 0; k < kBonusCount; ++k)
     if (holds_bonus(*bonuses[k])) held += (held.empty() ? "" : ", ") + std::string(kBonusNames[k]);
   if (!held.empty())
-    out.push_back(who + "ilyen fajta tárgynak nem lehet bónusza, mégis van: " + held);
+    out.push_back(about(kItemKind, item.filename,
+                        "ilyen fajta tárgynak nem lehet bónusza, mégis van: " + held,
+                        kBonusesDialog));
   std::string restricted;
   for (const dmixed& e : item.antis)
     if (strtob(e.value)) restricted += (restricted.empty() ? "" : ", ") + e.key;
   if (!restricted.empty())
-    out.push_back(who + "ilyen fajta tárgynak nem lehet korlátozása, mégis van: " + restricted);
+    out.push_back(about(kItemKind, item.filename,
+                        "ilyen fajta tárgynak nem lehet korlátozása, mégis van: " + restricted,
+                        kRestrictionsDialog));
 }
 
 }  // namespace
 
-std::vector<std::string> value_warnings(const Work& work) {
-  std::vector<std::string> out;
+std::vector<Warning> value_warnings(const Work& work) {
+  std::vector<Warning> out;
   struct Creator {
     std::string_view key;
     const std::string& value;
@@ -102,8 +115,9 @@ std::vector<std::string> value_warnings(const Work& work) {
        {Creator{format::kCreatorProject, work.project}, Creator{format::kCreatorName, work.name},
         Creator{format::kCreatorMail, work.mail}})
     if (has_control_character(c.value))
-      out.push_back(std::string(kWorkSubject) + ": a(z) " + std::string(c.key) +
-                    " értékében vezérlőkarakter van");
+      out.push_back({std::string(kWorkSubject) + ": a(z) " + std::string(c.key) +
+                         " értékében vezérlőkarakter van",
+                     {std::string(kWorkSubject), {}, kCreatorDialog}});
   for (const droom& room : work.rooms)
     control_characters(room, format::room_block(), kRoomKind, out);
   for (const dmons& creature : work.monsters)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "check/report.h"
 #include "model/work.h"
 
 namespace tamo::check {
@@ -11,6 +12,6 @@ namespace tamo::check {
 // as 0 that is no plain number, bonuses or restrictions on an item of a kind that has none,
 // and a one-line value holding a control character. One sentence each, in list order, in
 // time linear in the size of the work.
-std::vector<std::string> value_warnings(const Work& work);
+std::vector<Warning> value_warnings(const Work& work);
 
 }  // namespace tamo::check

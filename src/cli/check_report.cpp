@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "check/report_lines.h"
 #include "cli/check.h"
 #include "cli/json_writer.h"
 #include "cli/session.h"
@@ -13,14 +14,9 @@ int check_status(const std::vector<FileCheck>& files) {
 }
 
 std::string check_text(const FileCheck& file) {
-  const check::Report& report = file.report;
   std::string out = one_line(file.path) + "\n";
-  if (report.work_refusal)
-    out += std::string(check::kWorkSubject) + ": " + one_line(*report.work_refusal) + "\n";
-  for (const check::RecordVerdict& r : report.records)
-    out += one_line(r.kind + " " + r.name + ": " + r.refusal.value_or("ok")) + "\n";
-  for (const std::string& w : report.warnings) out += "figyelmeztetés: " + one_line(w) + "\n";
-  for (const std::string& e : report.loading) out += "hiba: " + one_line(e) + "\n";
+  for (const check::ReportLine& line : check::report_lines(file.report))
+    out += one_line(line.text) + "\n";
   return out;
 }
 
@@ -54,7 +50,7 @@ std::string check_json(const std::vector<FileCheck>& files) {
       json.end_object();
     }
     json.end_array();
-    write_texts(json, "warnings", report.warnings);
+    write_texts(json, "warnings", check::texts(report.warnings));
     write_texts(json, "errors", report.loading);
     json.end_object();
   }

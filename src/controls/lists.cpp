@@ -107,6 +107,12 @@ void ListBox::user_select(int index) {
   if (on_select) on_select();
 }
 
+void ListBox::user_activate(int index) {
+  if (!enabled()) return;
+  select(index);
+  if (on_activate && selected() >= 0) on_activate();
+}
+
 ComboBox::ComboBox(std::string name, std::string caption, Style style, bool sorted)
     : ListBox(std::move(name), std::move(caption), sorted), style_(style) {}
 

@@ -41,8 +41,11 @@ class ListBox : public Control {
   std::string selected_text() const;
   // The user picks a row: selects it and runs on_select.
   void user_select(int index);
+  // The user double-clicks a row or presses Enter on it: selects it and runs on_activate.
+  void user_activate(int index);
 
   Handler on_select;
+  Handler on_activate;
 
  protected:
   void set_selected(int index);

@@ -183,6 +183,11 @@ ListBinder::ListBinder(Screen& screen, controls::ListBox& list)
     user_changed();
     screen.run([this, row] { list_.user_select(row); });
   });
+  // Double-click, or Enter on a row, as the desktop takes it.
+  QObject::connect(w, &QListWidget::itemActivated, w, [this, &screen, w](QListWidgetItem* item) {
+    int row = w->row(item);
+    screen.run([this, row] { list_.user_activate(row); });
+  });
 }
 
 QListWidget* ListBinder::list_widget() const {

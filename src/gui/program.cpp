@@ -1,6 +1,7 @@
 #include "gui/program.h"
 
 #include "gui/all_views.h"
+#include "gui/check_views.h"
 
 namespace tamo::gui {
 
@@ -8,6 +9,7 @@ Program::Program() {
   bench_.app().start();
   platform_.set_before_modal([this] { screen_.sync(); });
   window_ = std::make_unique<MainWindow>(screen_, all_views(bench_));
+  follow_area_check(*window_, screen_, bench_.area_check());
   screen_.sync();
 }
 

@@ -24,7 +24,7 @@ TEST_F(Check, ACleanWorkIsAllOkInListOrder) {
   EXPECT_TRUE(r.complete);
   EXPECT_EQ(verdicts(r), (Strings{"szoba kapu: ok", "szoba udvar: ok", "élőlény ork: ok",
                                   "tárgy gyuru: ok", "tárgy kulcs: ok"}));
-  EXPECT_EQ(r.warnings, Strings{});
+  EXPECT_EQ(texts(r.warnings), Strings{});
   EXPECT_FALSE(r.work_refusal);
   EXPECT_EQ(r.status(), 0);
 }
@@ -46,7 +46,7 @@ TEST_P(Refusals, AreWhatTheEditorShows) {
   for (const RecordVerdict& v : r.records)
     if (!v.ok()) refused.push_back(v.kind + " " + v.name + ": " + *v.refusal);
   EXPECT_EQ(refused, GetParam().refused);
-  EXPECT_EQ(r.warnings, GetParam().warnings);
+  EXPECT_EQ(texts(r.warnings), GetParam().warnings);
   EXPECT_EQ(r.status(), 1);
 }
 
@@ -111,7 +111,7 @@ TEST_F(Check, ARepeatedNameIsJudgedAsTheEditorOpensItTheLastOfThatName) {
   ASSERT_EQ(r.records.size(), 6u);
   EXPECT_EQ(r.records[1].refusal, "Nincs hosszú leírás megadva!");
   EXPECT_EQ(r.records[2].refusal, "Nincs hosszú leírás megadva!");
-  EXPECT_EQ(r.warnings, Strings{"a(z) udvar fájlnév többször szerepel: szoba, szoba"});
+  EXPECT_EQ(texts(r.warnings), Strings{"a(z) udvar fájlnév többször szerepel: szoba, szoba"});
 }
 
 TEST_F(Check, AFileThatBreaksOffIsJudgedAsFarAsItWasRead) {
@@ -165,7 +165,7 @@ TEST_P(ValueFaults, AreWarnedOf) {
   Work w = clean_work();
   GetParam().make(w);
   Report r = check_file(write_work(w));
-  EXPECT_EQ(r.warnings, GetParam().warnings);
+  EXPECT_EQ(texts(r.warnings), GetParam().warnings);
   EXPECT_EQ(r.status(), 0);
 }
 

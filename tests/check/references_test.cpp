@@ -12,7 +12,7 @@ using tamo::testing::clean_work;
 using Strings = std::vector<std::string>;
 
 TEST(References, ACleanWorkHasNone) {
-  EXPECT_EQ(reference_warnings(clean_work()), Strings{});
+  EXPECT_EQ(texts(reference_warnings(clean_work())), Strings{});
 }
 
 struct Fault {
@@ -26,7 +26,7 @@ class ReferenceFaults : public ::testing::TestWithParam<Fault> {};
 TEST_P(ReferenceFaults, EachIsNamedOnce) {
   Work w = clean_work();
   GetParam().make(w);
-  EXPECT_EQ(reference_warnings(w), GetParam().warnings);
+  EXPECT_EQ(texts(reference_warnings(w)), GetParam().warnings);
 }
 
 droom& kapu(Work& w) {
@@ -78,6 +78,45 @@ const Fault kFaults[] = {
 
 INSTANTIATE_TEST_SUITE_P(Faults, ReferenceFaults, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tamo::check
+
+namespace tamo::check {
+namespace {
+
+// The window opens the record a warning names, in the dialog that holds the fault.
+TEST(References, EachPointsAtItsRecordAndTheDialogHoldingTheFault) {
+  struct Case {
+    const char* name;
+    std::function<void(Work&)> make;
+    Place place;
+  };
+  const Case cases[] = {
+      {"exit",
+       [](Work& w) { add_mixed(kapu(w).exits, "del", "pince"); },
+       {"szoba", "kapu", "Form5"}},
+      {"key",
+       [](Work& w) { add_mixed(kapu(w).keys, "kelet", "gyuru"); },
+       {"szoba", "kapu", "Form5"}},
+      {"contents",
+       [](Work& w) { add_mixed(kapu(w).contents, "szellem", "2"); },
+       {"szoba", "kapu", "Form7"}},
+      {"guard", [](Work& w) { clear_mixed(kapu(w).contents); }, {"szoba", "kapu", "Form18"}},
+      {"equipment",
+       [](Work& w) { add_mixed(mons_exists(w, "ork")->equipment, "pajzs", "1"); },
+       {"élőlény", "ork", "Form15"}},
+      {"name_twice", [](Work& w) { w.items.add("udvar"); }, {"szoba", "udvar", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Work w = clean_work();
+    c.make(w);
+    std::vector<Warning> found = reference_warnings(w);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].place, c.place);
+  }
+}
 
 }  // namespace
 }  // namespace tamo::check

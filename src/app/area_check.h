@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "check/report_lines.h"
+#include "controls/form.h"
+#include "controls/lists.h"
+#include "model/work.h"
+
+namespace tamo::app {
+
+class Application;
+
+// "Ellenőrzés": a side window listing what the area check finds in the work, in the lines
+// and order tamo-cli check prints. The main window stays usable beside it; choosing a line
+// opens what it points at.
+class AreaCheck {
+ public:
+  explicit AreaCheck(Application& app);
+
+  controls::Form form{"areacheck", "Ellenőrzés"};
+  controls::ListBox problems{"problems", "A munka ellenőrzése"};
+
+  // Opens the record and the dialog a line points at; set by whoever owns the editors.
+  std::function<void(const check::Place&)> open_place;
+
+  // "Munka" > "Ellenőrzés": judges the work afresh and shows the window.
+  void open();
+  // Judges the work again; the chosen line stays chosen while it is still there.
+  void refresh();
+  void problemsActivate();
+
+  // Lines that are no record's "ok", as of the last refresh.
+  std::size_t problem_count() const { return problem_count_; }
+  // "Ellenőrzés: 3 probléma", as the status bar shows it.
+  std::string summary() const;
+  const std::vector<check::ReportLine>& lines() const { return lines_; }
+
+ private:
+  Application& app_;
+  std::vector<check::ReportLine> lines_;
+  std::size_t problem_count_ = 0;
+};
+
+}  // namespace tamo::app

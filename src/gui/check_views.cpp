@@ -1,0 +1,53 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "gui/all_views.h"
+#include "gui/check_views.h"
+
+namespace tamo::gui {
+
+namespace {
+
+void area_check_view(app::AreaCheck& check, Screen& s, QWidget* page) {
+  auto* column = new QVBoxLayout(page);
+  QLabel* caption = s.label_for(check.problems);
+  column->addWidget(caption);
+  column->addWidget(s.list(check.problems), 1);
+  page->resize(560, 320);
+}
+
+}  // namespace
+
+Views check_views(app::Workbench& bench) {
+  return {{"areacheck",
+           [&bench](Screen& s, QWidget* page) { area_check_view(bench.area_check(), s, page); }}};
+}
+
+void follow_area_check(QMainWindow& window, Screen& screen, app::AreaCheck& check) {
+  auto* count = new QLabel;
+  count->setObjectName("problemcount");
+  window.statusBar()->addPermanentWidget(count);
+  // Judging the work costs a pass over it, so a burst of typing judges it once.
+  auto* pause = new QTimer(&window);
+  pause->setSingleShot(true);
+  pause->setInterval(300);
+  auto refreshing = std::make_shared<bool>(false);
+  QObject::connect(pause, &QTimer::timeout, &window, [&screen, &check, refreshing] {
+    *refreshing = true;
+    screen.run([&check] { check.refresh(); });
+    *refreshing = false;
+  });
+  screen.add_sync_step([pause, count, &check, refreshing] {
+    QString summary = qs(check.summary());
+    if (count->text() != summary) count->setText(summary);
+    if (!*refreshing) pause->start();
+  });
+  check.refresh();
+}
+
+}  // namespace tamo::gui

@@ -1,0 +1,154 @@
+#include "app/area_check.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "app/workbench.h"
+#include "app_fixture.h"
+#include "work_files.h"
+
+namespace tamo::app::testing {
+namespace {
+
+// A work loaded from its file, as the builder opens it, with the check window at hand.
+class AreaCheckTest : public tamo::testing::WorkFileTest {
+ protected:
+  AreaCheckTest() { bench.app().start(); }
+
+  void load(const Work& w) {
+    bench.app().open_work(write_work(w));
+    platform.messages.clear();
+  }
+  void choose(std::string_view menu_item) {
+    bench.app().run_event([&] { bench.app().menu_bar().choose(menu_item); });
+  }
+  // Double-clicks the line that starts with `text`.
+  void activate(std::string_view text) {
+    AreaCheck& window = bench.area_check();
+    const auto& items = window.problems.items();
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (items[i].starts_with(text)) {
+        bench.app().run_event([&] { window.problems.user_activate(static_cast<int>(i)); });
+        return;
+      }
+    ADD_FAILURE() << "no line " << text;
+  }
+
+  ScriptedPlatform platform;
+  Workbench bench{platform.ports()};
+};
+
+TEST_F(AreaCheckTest, F7ListsEveryRecordAndCountsNoProblemInACleanWork) {
+  load(tamo::testing::clean_work());
+  EXPECT_EQ(bench.app().menu_bar().item("Ellenrzs1").shortcut, "F7");
+  choose("Ellenrzs1");
+  AreaCheck& window = bench.area_check();
+  EXPECT_TRUE(window.form.visible());
+  EXPECT_TRUE(bench.app().main_window().enabled()) << "the main window stays usable beside it";
+  EXPECT_EQ(window.problems.items(),
+            (std::vector<std::string>{"szoba kapu: ok", "szoba udvar: ok", "élőlény ork: ok",
+                                      "tárgy gyuru: ok", "tárgy kulcs: ok"}));
+  EXPECT_EQ(window.problem_count(), 0u);
+  EXPECT_EQ(window.summary(), "Ellenőrzés: nincs probléma");
+}
+
+struct Fault {
+  const char* name;
+  std::function<void(Work&)> make;
+  const char* line;      // the start of the line double-clicked
+  const char* panel;     // the panel brought to the front, or "" for none
+  const char* filename;  // what its file-name box then shows
+  const char* dialog;    // the dialog opened, or "" for none
+};
+
+class Faults : public AreaCheckTest, public ::testing::WithParamInterface<Fault> {};
+
+// A double-click opens the record in its panel and the dialog that holds the fault.
+TEST_P(Faults, ADoubleClickOpensTheRecordAndTheDialogHoldingTheFault) {
+  Work w = tamo::testing::clean_work();
+  GetParam().make(w);
+  load(w);
+  choose("Ellenrzs1");
+  EXPECT_GE(bench.area_check().problem_count(), 1u);
+  activate(GetParam().line);
+  EXPECT_EQ(front_panel(bench.app()), GetParam().panel);
+  std::string panel = GetParam().panel;
+  const std::map<std::string, const controls::ComboBox*> filename_boxes{
+      {"room", &bench.room_editor().filename},
+      {"monster", &bench.monster_editor().monsfilename},
+      {"item", &bench.item_editor().itemfilename}};
+  if (auto box = filename_boxes.find(panel); box != filename_boxes.end()) {
+    EXPECT_EQ(box->second->text(), GetParam().filename);
+  }
+  std::string dialog = GetParam().dialog;
+  for (const auto& e : bench.app().forms().entries()) {
+    if (e.kind != FormRegistry::Kind::dialog || e.form == &bench.area_check().form) continue;
+    EXPECT_EQ(e.form->visible(), e.form->name() == dialog) << e.form->name();
+  }
+  EXPECT_TRUE(bench.area_check().form.visible()) << "the list stays open beside it";
+}
+
+const Fault kFaults[] = {
+    {"exit_into_nothing", [](Work& w) { add_mixed(room_exists(w, "udvar")->exits, "le", "pince"); },
+     "figyelmeztetés: szoba udvar: a(z) le kijárat", "room", "udvar", "Form5"},
+    {"contents_naming_nothing",
+     [](Work& w) { add_mixed(room_exists(w, "udvar")->contents, "szellem", "1"); },
+     "figyelmeztetés: szoba udvar: a tartalomban", "room", "udvar", "Form7"},
+    {"equipment_naming_nothing",
+     [](Work& w) { add_mixed(mons_exists(w, "ork")->equipment, "pajzs", "1"); },
+     "figyelmeztetés: élőlény ork:", "monster", "ork", "Form15"},
+    {"refused_room", [](Work& w) { room_exists(w, "udvar")->long_.clear(); },
+     "szoba udvar: Nincs hosszú", "room", "udvar", ""},
+    {"refused_item", [](Work& w) { item_exists(w, "gyuru")->short_.clear(); },
+     "tárgy gyuru:", "item", "gyuru", ""},
+    {"creator_data_refused", [](Work& w) { w.name.clear(); }, "munka:", "", "", "Form16"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Check, Faults, ::testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Opening another record would drop what the room panel holds unstored: the builder is told
+// and the panel keeps it.
+TEST_F(AreaCheckTest, APanelWithUnstoredEditsIsNotTurnedAway) {
+  Work w = tamo::testing::clean_work();
+  room_exists(w, "udvar")->long_.clear();
+  load(w);
+  bench.app().Szoba1Click();
+  bench.room_editor().filename.type("pince");
+  bench.room_editor().short_.type("Egy pince");
+  choose("Ellenrzs1");
+  activate("szoba udvar:");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("tárolatlan"), std::string::npos);
+  EXPECT_EQ(bench.room_editor().filename.text(), "pince");
+  EXPECT_EQ(bench.room_editor().short_.text(), "Egy pince");
+}
+
+// The list follows the work: a room stored in the panel shows up at the next refresh, and
+// the line the builder chose stays chosen.
+TEST_F(AreaCheckTest, RefreshFollowsTheWorkAndKeepsTheChosenLine) {
+  Work w = tamo::testing::clean_work();
+  item_exists(w, "gyuru")->short_.clear();
+  load(w);
+  choose("Ellenrzs1");
+  AreaCheck& window = bench.area_check();
+  EXPECT_EQ(window.problem_count(), 1u);
+  EXPECT_EQ(window.summary(), "Ellenőrzés: 1 probléma");
+  window.problems.user_select(window.problems.index_of("szoba udvar: ok"));
+
+  editors::RoomEditor& room = bench.room_editor();
+  bench.app().Szoba1Click();
+  room.filename.type("pince");
+  room.short_.type("Egy pince");
+  room.long_.type("Sotet pince.");
+  bench.app().run_event([&] { room.Button1.click(); });
+  ASSERT_NE(room_exists(bench.work(), "pince"), nullptr);
+  window.refresh();
+  EXPECT_NE(window.problems.index_of("szoba pince: ok"), -1);
+  EXPECT_EQ(window.problems.selected_text(), "szoba udvar: ok");
+}
+
+}  // namespace
+}  // namespace tamo::app::testing

@@ -1,0 +1,60 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTest>
+
+#include "gui_fixture.h"
+
+namespace tamo::gui::testing {
+namespace {
+
+using CheckWindowTest = WindowTest;
+
+// F7 lists the faults of a loaded work beside the main window; a double-click on one opens
+// its room and the exits dialog holding it, and the status bar counts the problems.
+TEST_F(CheckWindowTest, ADoubleClickedFaultOpensItsRecordAndDialog) {
+  answer_message_box([this] { program.open(TAMO_ACCEPTANCE_FIXTURES "/szobak.tamo"); });
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_F7);
+  QWidget* check = window.page("areacheck");
+  ASSERT_TRUE(check->isVisible());
+  EXPECT_EQ(check->windowTitle(), "Ellenőrzés");
+  EXPECT_TRUE(window.isEnabled());
+  auto* list = find<QListWidget>(check, "problems");
+  QList<QListWidgetItem*> exit =
+      list->findItems("figyelmeztetés: szoba kapu: a(z) del kijárat", Qt::MatchStartsWith);
+  ASSERT_EQ(exit.size(), 1);
+  QTRY_COMPARE(find<QLabel>(&window, "problemcount")->text(),
+               qs(program.bench().area_check().summary()));
+  EXPECT_NE(program.bench().area_check().problem_count(), 0u);
+
+  QRect row = list->visualItemRect(exit.front());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+  EXPECT_EQ(window.panels()->currentWidget()->objectName(), "room");
+  EXPECT_EQ(program.bench().room_editor().filename.text(), "kapu");
+  EXPECT_TRUE(window.page("Form5")->isVisible());
+  EXPECT_TRUE(check->isVisible());
+}
+
+// The list follows the work: what the check reports after a change shows without asking.
+TEST_F(CheckWindowTest, TheListFollowsTheWork) {
+  trigger("Ellenrzs1");
+  auto* list = find<QListWidget>(window.page("areacheck"), "problems");
+  QTRY_VERIFY(list->findItems("munka: ", Qt::MatchStartsWith).size() == 1);
+  screen.run([this] {
+    editors::RoomEditor& room = program.bench().room_editor();
+    app.Szoba1Click();
+    room.filename.type("pince");
+    room.short_.type("Egy pince");
+    room.long_.type("Sotet pince.");
+    room.Button1.click();
+  });
+  QTRY_COMPARE(list->findItems("szoba pince: ok", Qt::MatchExactly).size(), 1);
+}
+
+}  // namespace
+}  // namespace tamo::gui::testing
