@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/map_command.h"
+
 #include <string_view>
 
 namespace tamo::cli {
@@ -98,12 +100,13 @@ Command parse_resave(const std::vector<std::string>& args) {
 }  // namespace
 
 Command parse_command_line(const std::vector<std::string>& args) {
-  if (args.empty()) return UsageError{"tamo-cli: adj meg egy parancsot (check, play, resave)"};
+  if (args.empty()) return UsageError{"tamo-cli: adj meg egy parancsot (check, play, resave, map)"};
   const std::string& verb = args.front();
   if (verb == "--help" || verb == "-h" || verb == "help") return HelpCommand{};
   if (verb == "check") return parse_check(args);
   if (verb == "play") return parse_play(args);
   if (verb == "resave") return parse_resave(args);
+  if (verb == "map") return parse_map(args);
   return UsageError{"tamo-cli: ismeretlen parancs: " + verb};
 }
 
@@ -114,7 +117,9 @@ const char* usage_text() {
          "  tamo-cli play FÁJL [--start SZOBA] [--color=auto|always|never]\n"
          "      a teszt konzol: a szabványos bemenet minden sora egy parancs\n"
          "  tamo-cli resave FÁJL [--out MAPPA]\n"
-         "      betölti és újra elmenti a munkát\n";
+         "      betölti és újra elmenti a munkát\n"
+         "  tamo-cli map FÁJL [--out KÉP.svg|KÉP.png] [--start SZOBA]\n"
+         "      a terület térképe: szövegként, vagy --out esetén képként\n";
 }
 
 }  // namespace tamo::cli

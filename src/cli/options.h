@@ -25,6 +25,13 @@ struct ResaveCommand {
   std::string out_dir = ".";
 };
 
+// tamo-cli map: the layout as text, or a picture when --out names one.
+struct MapCommand {
+  std::string file;
+  std::optional<std::string> out;
+  std::optional<std::string> start_room;
+};
+
 struct HelpCommand {};
 
 // A usage error: the one-line message to print.
@@ -32,7 +39,8 @@ struct UsageError {
   std::string message;
 };
 
-using Command = std::variant<CheckCommand, PlayCommand, ResaveCommand, HelpCommand, UsageError>;
+using Command =
+    std::variant<CheckCommand, PlayCommand, ResaveCommand, MapCommand, HelpCommand, UsageError>;
 
 Command parse_command_line(const std::vector<std::string>& args);
 
