@@ -15,7 +15,7 @@
 #include <sstream>
 #include <string>
 
-#include "cli/check.h"
+#include "check/report.h"
 #include "cli/resave.h"
 #include "cli/session.h"
 #include "generated_work.h"
@@ -88,7 +88,7 @@ void BM_Resave(benchmark::State& state) {
 
 void BM_Check(benchmark::State& state) {
   const fs::path& file = file_for(state);
-  for (auto _ : state) benchmark::DoNotOptimize(cli::check_file(file, "munka.tamo"));
+  for (auto _ : state) benchmark::DoNotOptimize(check::check_file(file));
   set_counters(state, file);
 }
 
@@ -127,7 +127,7 @@ void BM_PeakMemory(benchmark::State& state, const char* what) {
 
 int peak_child(const std::string& what, const fs::path& file, const fs::path& folder) {
   if (what == "resave") return resave(file, folder);
-  if (what == "check") return cli::check_file(file, "munka.tamo").complete ? 0 : 2;
+  if (what == "check") return check::check_file(file).complete ? 0 : 2;
   cli::Session session;
   return session.open(file) ? 0 : 2;
 }

@@ -64,6 +64,9 @@ class Application : public editors::EditorHost {
 
   // The main window's close box: false when the user chose to stay.
   bool FormCloseQuery();
+  // "Mentés" without its closing message: writes the work file and shows a refusal or
+  // failure itself. True when the file was written.
+  bool save_work() { return save(); }
   // Opens a work as "Betöltés" does after its file was chosen.
   void open_work(const std::filesystem::path& path);
   // Empties the work and resets the editors and panels.

@@ -3,6 +3,7 @@
 #include "check/record_verdicts.h"
 #include "check/references.h"
 #include "check/report.h"
+#include "check/value_warnings.h"
 #include "workfile/workfile.h"
 
 namespace tamo::check {
@@ -14,6 +15,8 @@ namespace {
 void judge_in_place(Work& work, Report& report) {
   report.work_refusal = workfile::creator_refusal(work);
   report.warnings = reference_warnings(work);
+  std::vector<std::string> values = value_warnings(work);
+  report.warnings.insert(report.warnings.end(), values.begin(), values.end());
   judge_records(work, report.records, report.warnings);
 }
 

@@ -14,11 +14,11 @@ int check_status(const std::vector<FileCheck>& files) {
 
 std::string check_text(const FileCheck& file) {
   const check::Report& report = file.report;
-  std::string out = file.path + "\n";
+  std::string out = one_line(file.path) + "\n";
   if (report.work_refusal)
     out += std::string(check::kWorkSubject) + ": " + one_line(*report.work_refusal) + "\n";
   for (const check::RecordVerdict& r : report.records)
-    out += r.kind + " " + r.name + ": " + one_line(r.refusal.value_or("ok")) + "\n";
+    out += one_line(r.kind + " " + r.name + ": " + r.refusal.value_or("ok")) + "\n";
   for (const std::string& w : report.warnings) out += "figyelmeztetés: " + one_line(w) + "\n";
   for (const std::string& e : report.loading) out += "hiba: " + one_line(e) + "\n";
   return out;

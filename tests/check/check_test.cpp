@@ -152,6 +152,69 @@ TEST_F(Check, AWorkInMemoryIsJudgedWithoutTouchingIt) {
   EXPECT_EQ(w.tmproom, before.tmproom);
 }
 
+struct ValueFault {
+  const char* name;
+  std::function<void(Work&)> make;
+  Strings warnings;
+};
+
+class ValueFaults : public Check, public ::testing::WithParamInterface<ValueFault> {};
+
+// What no editor lets in but a file can hold: each is named, and nothing is refused for it.
+TEST_P(ValueFaults, AreWarnedOf) {
+  Work w = clean_work();
+  GetParam().make(w);
+  Report r = check_file(write_work(w));
+  EXPECT_EQ(r.warnings, GetParam().warnings);
+  EXPECT_EQ(r.status(), 0);
+}
+
+const ValueFault kValueFaults[] = {
+    {"bonuses_the_verdict_reads_as_zero",
+     [](Work& w) {
+       ditem& gyuru = *item_exists(w, "gyuru");
+       gyuru.hp = "+999";
+       gyuru.mp = " 999";
+       gyuru.sp = "999 ";
+       gyuru.tb = "-0";  // a plain number that is zero
+     },
+     {"tárgy gyuru: a(z) hp bónusz nem egyszerű szám, a mérlegelés 0-nak veszi: +999",
+      "tárgy gyuru: a(z) mp bónusz nem egyszerű szám, a mérlegelés 0-nak veszi:  999",
+      "tárgy gyuru: a(z) sp bónusz nem egyszerű szám, a mérlegelés 0-nak veszi: 999 "}},
+    {"key_with_bonuses_and_restrictions",
+     [](Work& w) {
+       ditem& kulcs = *item_exists(w, "kulcs");
+       kulcs.ac = "3";
+       kulcs.kari = "0";
+       kulcs.bolcsi = "-2";
+       add_mixed(kulcs.antis, "jo", "1");
+       add_mixed(kulcs.antis, "harcos", "0");
+       add_mixed(kulcs.antis, "pap", "1");
+     },
+     {"tárgy kulcs: ilyen fajta tárgynak nem lehet bónusza, mégis van: ac, bolcsi",
+      "tárgy kulcs: ilyen fajta tárgynak nem lehet korlátozása, mégis van: jo, pap"}},
+    {"armour_may_hold_bonuses",
+     [](Work& w) { add_mixed(item_exists(w, "gyuru")->antis, "jo", "1"); },
+     {}},
+    {"control_characters_in_one_line_values",
+     [](Work& w) {
+       w.name = "epito\x1b[2J";
+       room_exists(w, "kapu")->short_ = "A kapu\x07";
+       room_exists(w, "kapu")->long_ = "Hosszu\r\nleiras";  // several lines are its nature
+       add_mixed(room_exists(w, "udvar")->listen, "szel", "fuj\xc2\x81");
+       mons_exists(w, "ork")->name = "Ork\x7f";
+       add_mixed(item_exists(w, "gyuru")->ids, "gy\turu", "1");
+     },
+     {"munka: a(z) CREATORNAME értékében vezérlőkarakter van",
+      "szoba kapu: a(z) ROOMSHORT értékében vezérlőkarakter van",
+      "szoba udvar: a(z) ROOMLISTEN értékében vezérlőkarakter van",
+      "élőlény ork: a(z) MONSNAME értékében vezérlőkarakter van",
+      "tárgy gyuru: a(z) ITEMIDS értékében vezérlőkarakter van"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Examples, ValueFaults, ::testing::ValuesIn(kValueFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(CheckStatus, RefusalsAndBrokenFilesDecide) {
   Report whole_ok;
   Report refused;
