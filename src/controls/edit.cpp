@@ -24,7 +24,8 @@ std::vector<std::string_view> utf8_chars(std::string_view s) {
 }
 
 void Edit::set_text(std::string text) {
-  if (text == text_) return;
+  // This way round: GCC 12 at -O3 wrongly warns that the moved-in text may be uninitialised.
+  if (text_ == text) return;
   text_ = std::move(text);
   changed();
   if (on_change) on_change();

@@ -1,6 +1,8 @@
 #include "gui/console_output.h"
 
 #include <QColor>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -10,12 +12,18 @@
 namespace tamo::gui {
 
 QFont terminal_font() {
+  const int pixels = 13;
   QFont font;
-  // Liberation Mono has the metrics of Courier New where the latter is not installed.
+  // Liberation Mono has the metrics of Courier New where the latter is not installed; where
+  // neither is, the hints ask the font matcher for the machine's own fixed-pitch face.
   font.setFamilies({"Courier New", "Liberation Mono"});
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
-  font.setPixelSize(13);
+  font.setPixelSize(pixels);
+  if (QFontInfo(font).fixedPitch()) return font;
+  // A matcher that ignores the hints still knows the desktop's fixed-pitch font.
+  font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPixelSize(pixels);
   return font;
 }
 

@@ -93,11 +93,10 @@ TEST_F(ConsoleViewTest, LooksLikeAGameTerminal) {
     SCOPED_TRACE(w->objectName().toStdString());
     EXPECT_EQ(w->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(w->palette().color(QPalette::Text), QColor(Qt::white));
+    // What the font matcher picked on this machine, whichever faces it has.
     QFontInfo font(w->font());
-    EXPECT_TRUE(font.fixedPitch());
+    EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
     EXPECT_EQ(font.pixelSize(), 13);
-    EXPECT_TRUE(font.family() == "Courier New" || font.family() == "Liberation Mono")
-        << font.family().toStdString();
   }
   EXPECT_EQ(outmud->frameShape(), QFrame::NoFrame);
   EXPECT_TRUE(outmud->isReadOnly());
