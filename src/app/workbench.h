@@ -40,7 +40,6 @@ class Workbench : public testconsole::ConsoleHost {
 
   // "Szerkesztés" > "Térkép": the area map, a window that leaves the main window usable.
   void Terkep1Click();
-  controls::Form& map_form() { return map_form_; }
   // The map's click on a room: it opens in the room panel as the console's "sz" opens it.
   // Nothing while a dialog holds the main window; room edits not yet stored are never
   // replaced: the builder is told instead.
@@ -57,6 +56,7 @@ class Workbench : public testconsole::ConsoleHost {
  private:
   // The room panel holds typing or list changes that its stored room does not.
   bool room_panel_unsaved();
+  void announce_stores();
 
   Application app_;
   editors::RoomEditor room_{app_};
