@@ -58,6 +58,9 @@ MapWindow::MapWindow(app::Workbench& bench, Screen& screen, QWidget* page)
 
   problems_->setObjectName("mapproblems");
   problems_->setAccessibleName(qs("Ami nem fér a térképre"));
+  auto* problems_caption = new QLabel(qs("&Ami nem fér a térképre:"));
+  problems_caption->setObjectName("mapproblemscaption");
+  problems_caption->setBuddy(problems_);
   problems_->setMaximumHeight(110);
   QObject::connect(problems_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     open_room(item->data(Qt::UserRole).toULongLong(), false);
@@ -74,6 +77,7 @@ MapWindow::MapWindow(app::Workbench& bench, Screen& screen, QWidget* page)
   column->setContentsMargins(4, 4, 4, 4);
   column->addLayout(tools);
   column->addWidget(view_, 1);
+  column->addWidget(problems_caption);
   column->addWidget(problems_);
   column->addWidget(status_);
   page->resize(560, 460);
