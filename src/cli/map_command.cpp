@@ -1,6 +1,8 @@
 #include "cli/map_command.h"
 
+#include "cli/map_painter_module.h"
 #include "map/layout.h"
+#include "map/scene.h"
 #include "workfile/file_names.h"
 
 namespace tamo::cli {
@@ -31,11 +33,6 @@ Command parse_map(const std::vector<std::string>& args) {
   return map;
 }
 
-MapImageWriter& map_image_writer() {
-  static MapImageWriter writer = nullptr;
-  return writer;
-}
-
 int draw_map(Session& session, const MapCommand& command, std::ostream& out, std::ostream& err) {
   bool whole = session.open(workfile::utf8_path(command.file));
   for (const std::string& m : session.messages_from(0)) err << one_line(m) << '\n';
@@ -53,12 +50,14 @@ int draw_map(Session& session, const MapCommand& command, std::ostream& out, std
     out << map::layout_text(layout);
     return whole ? 0 : 2;
   }
-  if (map_image_writer() == nullptr) {
-    err << "tamo-cli map: ez a tamo-cli ablak nélkül épült, képet nem tud rajzolni\n";
+  std::string why;
+  MapImageWriter paint = load_map_painter(why);
+  if (paint == nullptr) {
+    err << "tamo-cli map: " << why << '\n';
     return 1;
   }
   map::Scene scene = map::build_scene(layout, map::current_room_index(bench.work()));
-  if (std::optional<std::string> error = map_image_writer()(scene, *command.out)) {
+  if (std::optional<std::string> error = paint(scene, *command.out)) {
     err << "tamo-cli map: " << *error << '\n';
     return 1;
   }

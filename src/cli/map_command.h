@@ -7,16 +7,10 @@
 
 #include "cli/options.h"
 #include "cli/session.h"
-#include "map/scene.h"
 
 namespace tamo::cli {
 
 Command parse_map(const std::vector<std::string>& args);
-
-// Paints a scene into a file (SVG or PNG by the name): the error, or none once written. Only
-// a build with the window's toolkit can paint; without one it stays empty.
-using MapImageWriter = std::optional<std::string> (*)(const map::Scene&, const std::string& path);
-MapImageWriter& map_image_writer();
 
 // Loads the work, stands in ROOM as "Hogy néz ki?" would, and prints the layout (each room's
 // cell, then what does not fit) or writes the picture and prints its path. Status 0: done;

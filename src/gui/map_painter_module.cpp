@@ -1,8 +1,8 @@
-// Linked into tamo-cli only: lets the command line paint maps without a window.
+// The module tamo-cli loads to paint maps without a window.
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "cli/map_command.h"
+#include "cli/map_painter_module.h"
 #include "gui/map_image.h"
 
 namespace {
@@ -26,6 +26,9 @@ std::optional<std::string> paint_offscreen(const tamo::map::Scene& scene, const 
   return tamo::gui::write_map_image(scene, path);
 }
 
-const bool registered = (tamo::cli::map_image_writer() = paint_offscreen, true);
-
 }  // namespace
+
+extern "C" __attribute__((visibility("default"))) tamo::cli::MapImageWriter
+tamo_map_image_writer() {
+  return paint_offscreen;
+}
