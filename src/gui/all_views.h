@@ -14,5 +14,6 @@ Views monster_views(app::Workbench& bench);
 Views item_views(app::Workbench& bench);
 Views console_views(app::Workbench& bench);
 Views check_views(app::Workbench& bench);
+Views map_views(app::Workbench& bench);
 
 }  // namespace tamo::gui

@@ -150,7 +150,8 @@ TEST_F(DesktopHabits, EscapeLeavesEveryDialog) {
     const std::map<std::string, std::function<void()>> own_opening{
         {"Form16", [this] { app.Kszt1Click(); }},
         {"Form17", [this] { app.Nvjegy1Click(); }},
-        {"areacheck", [this] { program.bench().area_check().open(); }}};
+        {"areacheck", [this] { program.bench().area_check().open(); }},
+        {"Terkep", [this] { program.bench().Terkep1Click(); }}};
     screen.run([&] {
       if (auto opening = own_opening.find(form.name()); opening != own_opening.end())
         opening->second();
