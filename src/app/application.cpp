@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include <array>
-#include <cstdint>
 #include <utility>
 
 #include "balance/verdict.h"
@@ -147,9 +146,13 @@ void Application::open_work(const std::filesystem::path& path) {
 }
 
 void Application::load(const std::filesystem::path& path) {
+  // Read into a work of its own first: a load that throws leaves the open work, its panels
+  // and its caption as they were.
+  Work loaded;
+  workfile::LoadResult result = workfile::loadfile(loaded, path);
   closeallotherforms();
   initeverything();
-  workfile::LoadResult result = workfile::loadfile(work_, path);
+  replace_work(work_, std::move(loaded).take_data());
   load_complete_ = result.complete;
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
     run_if_set(e->fill_filename_choices);
@@ -201,26 +204,12 @@ bool Application::may_discard_work() {
   return false;
 }
 
-namespace {
-// A 64-bit FNV-1a digest of the file's lines stands in for the lines themselves, which for a
-// large work would keep a second copy of the whole file in memory.
-std::uint64_t digest_of(const std::vector<std::string>& lines) {
-  std::uint64_t h = 14695981039346656037ULL;
-  auto mix = [&h](unsigned char c) { h = (h ^ c) * 1099511628211ULL; };
-  for (const std::string& line : lines) {
-    for (char c : line) mix(static_cast<unsigned char>(c));
-    mix('\n');
-  }
-  return h;
-}
-}  // namespace
-
 bool Application::work_changed() const {
-  return digest_of(workfile::work_lines(work_)) != saved_digest_;
+  return clean_point_.changed(work_);
 }
 
 void Application::remember_saved_state() {
-  saved_digest_ = digest_of(workfile::work_lines(work_));
+  clean_point_.mark(work_);
 }
 
 void Application::show_panel(std::string_view name, const controls::Control* focus_target) {

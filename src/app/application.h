@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "app/about_box.h"
+#include "app/clean_point.h"
 #include "app/creator_data.h"
 #include "app/description.h"
 #include "app/form_registry.h"
@@ -115,7 +115,7 @@ class Application : public editors::EditorHost {
   DescriptionPanel description_{work_};
   AboutBox about_;
   std::filesystem::path work_folder_;
-  std::uint64_t saved_digest_ = 0;  // of the writer's lines at the last start, save or load
+  CleanPoint clean_point_;  // the last start, save or load
   bool load_complete_ = false;
   std::filesystem::path saved_path_;
   bool finished_ = false;

@@ -1,5 +1,6 @@
 #include "workfile/reader.h"
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -47,10 +48,11 @@ class Reader {
 
   LoadResult read() {
     bool whole = read_creator() && read_description() &&
-                 read_records(format::room_block(), work_.rooms, droom{}) &&
-                 read_records(format::monster_block(), work_.monsters, dmons{}) &&
-                 read_records(format::item_block(), work_.items, fresh_item());
-    work_.current_room = work_.rooms.head();
+                 read_records(format::room_block(), data_.rooms, droom{}) &&
+                 read_records(format::monster_block(), data_.monsters, dmons{}) &&
+                 read_records(format::item_block(), data_.items, fresh_item());
+    // The work changes only now, once reading is over: a read that throws leaves it as it was.
+    replace_work(work_, std::move(data_));
     if (!whole) {
       result_.complete = false;
       result_.messages.push_back("A munkafájl túl korán véget ért: a(z) " +
@@ -82,17 +84,17 @@ class Reader {
 
   // Creator values by position: lines 0, 2 and 4 are not looked at.
   bool read_creator() {
-    if (!pass() || !take(work_.project)) return false;
-    if (!validfilename(work_.project)) {
-      work_.project = kFallbackProject;
+    if (!pass() || !take(data_.project)) return false;
+    if (!validfilename(data_.project)) {
+      data_.project = kFallbackProject;
       result_.messages.emplace_back(kBadProjectMessage);
     }
-    return pass() && take(work_.name) && pass() && take(work_.mail);
+    return pass() && take(data_.name) && pass() && take(data_.mail);
   }
 
   bool read_description() {
     if (!at(format::kCreatorDesc)) return true;
-    return pass() && read_multiline(work_.desc, format::kCreatorDescEnd);
+    return pass() && read_multiline(data_.desc, format::kCreatorDescEnd);
   }
 
   // The lines up to the end line, joined by CR LF; leading empty lines vanish.
@@ -161,6 +163,7 @@ class Reader {
   }
 
   Work& work_;
+  WorkData data_;
   Lines& lines_;
   std::string_view line_;  // line i, when more_: none past the end
   bool more_ = false;
@@ -188,16 +191,17 @@ LoadResult load_bytes(Work& work, std::string_view bytes) {
 
 LoadResult loadfile(Work& work, const std::filesystem::path& path) {
   std::string name = shown_path(path);
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"),
+                                                          &std::fclose);
   if (file == nullptr) return {{"Nem sikerült megnyitni a(z) " + name + " fájlt."}, false};
   LoadResult result;
   bool failed = false;
   {
-    LinePipe lines(file);
+    LinePipe lines(file.get());
     result = read_work(work, lines);
     failed = lines.failed();
   }
-  std::fclose(file);
+  file.reset();
   if (failed) {
     // The early end that a failed read causes is not the file's fault.
     if (!result.complete) result.messages.pop_back();

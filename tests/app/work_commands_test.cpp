@@ -4,6 +4,7 @@
 
 #include "app_fixture.h"
 #include "model/storing.h"
+#include "work_setup.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -11,9 +12,9 @@ namespace {
 class WorkCommands : public AppTest {
  protected:
   void fill_creator_data() {
-    app.work().project = "pelda";
-    app.work().name = "valaki";
-    app.work().mail = "valaki@example.org";
+    setup_data(app.work()).project = "pelda";
+    setup_data(app.work()).name = "valaki";
+    setup_data(app.work()).mail = "valaki@example.org";
   }
   std::filesystem::path write_file(const std::string& name, const std::string& bytes) {
     std::filesystem::path path = folder / name;
@@ -33,7 +34,7 @@ const std::string kBadNameFile =
 TEST_F(WorkCommands, SaveShowsTheCompletionMessageOnlyAfterWritingTheFile) {
   TAMO_NEEDS_WORKFILE();
   app.Kszt1Click();
-  app.work().project = "pelda";
+  setup_data(app.work()).project = "pelda";
   app.Ments1Click();
   EXPECT_EQ(platform.messages, (std::vector<std::string>{"Nincs készítőnév megadva!"}));
   EXPECT_EQ(app.main_window().caption(), "Tamo");
@@ -92,7 +93,7 @@ TEST_F(WorkCommands, SaveAndExitStaysOpenWhenTheFileCannotBeWritten) {
 
 TEST_F(WorkCommands, LoadAsksForATamoFileInTheCurrentDirectory) {
   platform.answer = UnsavedAnswer::discard;
-  app.work().project = "regi";
+  setup_data(app.work()).project = "regi";
   app.Betlts1Click();
   ASSERT_EQ(platform.open_requests.size(), 1u);
   const OpenFileRequest& r = platform.open_requests[0];
@@ -150,7 +151,7 @@ TEST_F(WorkCommands, UnchangedWorkIsReplacedWithoutAQuestion) {
 
 TEST_F(WorkCommands, UnsavedWorkIsKeptWhenTheUserCancels) {
   TAMO_NEEDS_WORKFILE();
-  app.work().project = "pelda";
+  setup_data(app.work()).project = "pelda";
   platform.answer = UnsavedAnswer::cancel;
   app.j1Click();
   app.Betlts1Click();
@@ -196,7 +197,7 @@ TEST_F(WorkCommands, SavedWorkNeedsNoQuestionUntilItChangesAgain) {
   fill_creator_data();
   app.Ments1Click();
   EXPECT_FALSE(app.work_changed());
-  app.work().desc = "uj leiras";
+  setup_data(app.work()).desc = "uj leiras";
   EXPECT_TRUE(app.work_changed());
 }
 

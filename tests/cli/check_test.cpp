@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "cli_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::cli::testing {
 namespace {
@@ -47,32 +48,32 @@ TEST_P(Refusals, AreWhatTheEditorShows) {
 
 const Refusal kRefusals[] = {
     {"room_without_long_text",
-     [](Work& w) { room_exists(w, "udvar")->long_.clear(); },
+     [](Work& w) { setup_room_named(w, "udvar")->long_.clear(); },
      {"szoba udvar: Nincs hosszú leírás megadva!"}},
     {"room_named_like_an_item",
-     [](Work& w) { w.rooms.rename(*room_exists(w, "udvar"), "gyuru"); },
+     [](Work& w) { setup_data(w).rooms.rename(*setup_room_named(w, "udvar"), "gyuru"); },
      {"szoba gyuru: Már van ilyen fájlnév!", "tárgy gyuru: Már van ilyen fájlnév!"},
      {"szoba kapu: a(z) kelet kijárat nem létező szobába vezet: udvar",
       "a(z) gyuru fájlnév többször szerepel: szoba, tárgy"}},
     {"creature_of_a_class_combination_that_cannot_be",
      [](Work& w) {
-       mons_exists(w, "ork")->class1 = "lovag";
-       mons_exists(w, "ork")->class2 = "nekromanta";
+       setup_mons_named(w, "ork")->class1 = "lovag";
+       setup_mons_named(w, "ork")->class2 = "nekromanta";
      },
      {"élőlény ork: A lény jelleme nem megfelelő!"}},
     {"creature_race_not_offered",
-     [](Work& w) { mons_exists(w, "ork")->race = "marslako"; },
+     [](Work& w) { setup_mons_named(w, "ork")->race = "marslako"; },
      {"élőlény ork: Nincs faj megadva!"}},
     {"creature_level_too_high_shows_while_opening",
-     [](Work& w) { mons_exists(w, "ork")->level = "150"; },
+     [](Work& w) { setup_mons_named(w, "ork")->level = "150"; },
      {"élőlény ork: Nincs szint megadva!"},
      {"élőlény ork megnyitásakor: Ilyen szintű lény nem lehetséges!"}},
     {"unbalanced_ring",
-     [](Work& w) { item_exists(w, "gyuru")->ac = "2"; },
+     [](Work& w) { setup_item_named(w, "gyuru")->ac = "2"; },
      {"tárgy gyuru: A tárgy bónuszainak összege túlsagosan nagy."}},
     {"unreadable_number_is_the_conversion_message",
      [](Work& w) {
-       ditem& club = *item_exists(w, "gyuru");
+       ditem& club = *setup_item_named(w, "gyuru");
        club.is_weapon = "1";
        club.itemtype = "zuzo";
        club.minlevel = "20";
@@ -85,7 +86,7 @@ const Refusal kRefusals[] = {
      {"tárgy gyuru: '8x' nem érvényes egész szám."}},
     {"item_kind_that_is_no_number",
      [](Work& w) {
-       ditem& kulcs = *item_exists(w, "kulcs");
+       ditem& kulcs = *setup_item_named(w, "kulcs");
        kulcs.is_weapon = "kulcs";
        kulcs.value = "3001";
      },
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, Refusals, ::testing::ValuesIn(kRefusals),
 
 TEST_F(Check, ARepeatedNameIsJudgedAsTheEditorOpensItTheLastOfThatName) {
   Work w = clean_work();
-  droom* again = w.rooms.add("udvar");
+  droom* again = setup_room(w, "udvar");
   again->short_ = "Masik udvar";  // no long text: the editor refuses this one
   FileCheck c = check_file(write_work(w), "w.tamo");
   ASSERT_EQ(c.records.size(), 6u);
@@ -124,7 +125,7 @@ TEST_F(Check, AFileThatBreaksOffIsJudgedAsFarAsItWasRead) {
 
 TEST_F(Check, AMessageOfSeveralLinesStaysOnOneOutputLine) {
   Work w = clean_work();
-  w.project = "Rossz Nev";
+  setup_data(w).project = "Rossz Nev";
   FileCheck c = check_file(write_work(w), "w.tamo");
   EXPECT_TRUE(c.complete);
   EXPECT_EQ(check_status({c}), 0) << "a replaced work name refuses no record";
@@ -137,8 +138,8 @@ TEST_F(Check, AMessageOfSeveralLinesStaysOnOneOutputLine) {
 
 TEST_F(Check, JsonHoldsTheSameFacts) {
   Work w = clean_work();
-  room_exists(w, "udvar")->long_.clear();
-  add_mixed(room_exists(w, "kapu")->exits, "del", "pince");
+  setup_room_named(w, "udvar")->long_.clear();
+  add_mixed(setup_room_named(w, "kapu")->exits, "del", "pince");
   FileCheck c = check_file(write_work(w), "a \"b\".tamo");
   EXPECT_EQ(check_json({c}),
             "{\"files\":[{\"path\":\"a \\\"b\\\".tamo\",\"complete\":true,\"records\":["

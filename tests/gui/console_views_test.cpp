@@ -10,6 +10,7 @@
 #include "app/workbench.h"
 #include "gui_fixture.h"
 #include "model/numbers.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -19,11 +20,11 @@ class ConsoleViewTest : public WindowTest {
  protected:
   ConsoleViewTest() {
     Work& w = program.bench().work();
-    droom* kapu = w.rooms.add("kapu");
+    droom* kapu = setup_room(w, "kapu");
     kapu->short_ = "A kapu elott";
     kapu->long_ = "Egy magas fal elott allsz.";
     add_mixed(kapu->exits, "kelet", "udvar");
-    droom* udvar = w.rooms.add("udvar");
+    droom* udvar = setup_room(w, "udvar");
     udvar->short_ = "Az udvaron";
     udvar->long_ = "Egy %^BOLD%^%^RED%^veres%^RESET%^ zaszlo leng.";
     add_mixed(udvar->exits, "nyugat", "kapu");
@@ -78,7 +79,7 @@ TEST_F(ConsoleViewTest, ACommandTypedAndEnteredShowsInTheGamesColours) {
 // are drawn, the input is empty and the toolkit's message is seen.
 TEST_F(ConsoleViewTest, ACommandStoppedByABadCountStillShowsWhatItPrinted) {
   Work& w = program.bench().work();
-  w.items.add("kard")->short_ = "egy kard";
+  setup_item(w, "kard")->short_ = "egy kard";
   add_mixed(room_exists(w, "udvar")->contents, "kard", "sok");
   SeenBox seen = answer_message_box([this] { enter("k"); });
   EXPECT_EQ(seen.text.toStdString(), ConversionError("sok").what());

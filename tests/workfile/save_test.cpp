@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "sample_works.h"
+#include "work_setup.h"
 #include "workfile/workfile.h"
 
 namespace tamo::workfile {
@@ -70,10 +71,11 @@ TEST_F(SaveTest, CreatorDataRefusalsInTheirOrderLeaveTheEarlierFile) {
   };
   for (const Case& c : cases) {
     Work changed = work;
-    changed.rooms[0].short_ = "más";
-    if (!c.project) changed.project.clear();
-    if (!c.name) changed.name.clear();
-    if (!c.mail) changed.mail.clear();
+    WorkData& data = setup_data(changed);
+    data.rooms[0].short_ = "más";
+    if (!c.project) data.project.clear();
+    if (!c.name) data.name.clear();
+    if (!c.mail) data.mail.clear();
     SaveResult result = savetamo(changed, folder_);
     EXPECT_FALSE(result.saved);
     EXPECT_EQ(c.message, result.message.value_or(""));
@@ -105,7 +107,7 @@ TEST_F(SaveTest, ExitDefaultsFillOnlyWhatIsEmpty) {
   EXPECT_EQ("valami", work.project);
   EXPECT_EQ("valaki", work.name);
   EXPECT_FALSE(work.mail.empty());
-  work.monsters.add("m");
+  setup_mons(work, "m");
   EXPECT_TRUE(has_records(work));
   ASSERT_TRUE(savetamo(work, folder_).saved);
   std::vector<std::string> lines = work_lines(work);
@@ -114,7 +116,7 @@ TEST_F(SaveTest, ExitDefaultsFillOnlyWhatIsEmpty) {
   EXPECT_TRUE(fs::exists(folder_ / "valami.tamo"));
 
   Work named = testing::pelda_work();
-  named.name.clear();
+  setup_data(named).name.clear();
   apply_exit_defaults(named);
   EXPECT_EQ("pelda", named.project);
   EXPECT_EQ("valaki", named.name);

@@ -63,25 +63,25 @@ void ItemEditor::b14Click() {
 
 void ItemEditor::store() {
   const std::string name = itemfilename.text();
-  Stored<ditem> stored = store_item(host_.work(), name);
+  Stored<ditem> stored = store_item(host_.work(), name, [this](ditem& record) {
+    record.short_ = itemshort.text();
+    record.long_ = itemlong.text();
+    record.name = itemname.text();
+    record.minlevel = itemminlevel.text();
+    record.rarity = rarity.text();
+    record.weight = weight.text();
+    record.value = value.text();
+    record.itemtype = itemtype.text();
+    record.is_weapon = std::to_string(is_weapon.index());
+    record.invisitem = btostr(invisitem.checked());
+    record.wc1 = wc1.text();
+    record.wc2 = wc2.text();
+    record.two_handed = std::to_string(two_handed.index());
+    record.my_mess = my_mess.text();
+    record.your_mess = your_mess.text();
+    record.strength = strength.text();
+  });
   if (stored.created) itemfilename.add(name);
-  ditem& record = *stored.record;
-  record.short_ = itemshort.text();
-  record.long_ = itemlong.text();
-  record.name = itemname.text();
-  record.minlevel = itemminlevel.text();
-  record.rarity = rarity.text();
-  record.weight = weight.text();
-  record.value = value.text();
-  record.itemtype = itemtype.text();
-  record.is_weapon = std::to_string(is_weapon.index());
-  record.invisitem = btostr(invisitem.checked());
-  record.wc1 = wc1.text();
-  record.wc2 = wc2.text();
-  record.two_handed = std::to_string(two_handed.index());
-  record.my_mess = my_mess.text();
-  record.your_mess = your_mess.text();
-  record.strength = strength.text();
 }
 
 }  // namespace tamo::editors

@@ -81,7 +81,7 @@ std::vector<controls::Form*> MonsterEditor::forms() {
           &emote_dialog.form, &equipment_dialog.form};
 }
 
-dmons* MonsterEditor::stored() const {
+const dmons* MonsterEditor::stored() const {
   return mons_exists(host_.work(), monsfilename.text());
 }
 
@@ -225,9 +225,8 @@ void MonsterEditor::monsreadyClick() {
   if (refusal) {
     host_.debug(*refusal);
   } else {
-    Stored<dmons> result = store_mons(work, name);
+    Stored<dmons> result = store_mons(work, name, [this](dmons& m) { take_fields(m); });
     if (result.created) monsfilename.add(name);
-    take_fields(*result.record);
   }
   host_.focus().set(&monsfilename);
 }

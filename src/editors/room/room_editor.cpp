@@ -61,7 +61,7 @@ void RoomEditor::filenameChange() {
     filename.set_text({});
     return;
   }
-  droom* stored = context_.stored_room();
+  const droom* stored = context_.stored_room();
   if (!stored) return;
   short_.set_text(stored->short_);
   long_.set_text(stored->long_);
@@ -95,13 +95,13 @@ void RoomEditor::Button1Click() {
   } else if (long_.text().empty()) {
     host_.debug("Nincs hosszú leírás megadva!");
   } else {
-    Stored<droom> stored = store_room(work, name);
+    Stored<droom> stored = store_room(work, name, [this](droom& r) {
+      r.short_ = short_.text();
+      r.long_ = long_.text();
+      r.smelldefault = smelldefault.text();
+      r.listendefault = listendefault.text();
+    });
     if (stored.created && filename.index_of(name) < 0) filename.add(name);
-    droom& r = *stored.record;
-    r.short_ = short_.text();
-    r.long_ = long_.text();
-    r.smelldefault = smelldefault.text();
-    r.listendefault = listendefault.text();
     things.itemname.clear();
   }
   host_.focus().set(&filename);

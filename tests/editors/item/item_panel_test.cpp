@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "item_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -165,7 +166,7 @@ TEST_F(ItemEditorTest, FileNameBoxKeepsOnlyValidNames) {
 
 // A weapon stored with every field set, as a loaded work would hold it.
 ditem& add_stored_weapon(Work& w) {
-  ditem& r = *w.items.add("csakany");
+  ditem& r = *setup_item(w, "csakany");
   r.name = "Csakany";
   r.short_ = "egy csakany";
   r.long_ = "Nehez.\r\nEles.";
@@ -295,8 +296,8 @@ TEST_F(ItemEditorTest, InitItemLeavesTheWorkingCopy) {
 }
 
 TEST_F(ItemEditorTest, FileNameChoicesAreTheWorksItemsSorted) {
-  work().items.add("sisak");
-  work().items.add("kard");
+  setup_item(work(), "sisak");
+  setup_item(work(), "kard");
   editor.itemfilename.add("regi");
   editor.fill_filename_choices();
   EXPECT_EQ(editor.itemfilename.items(), (Strings{"kard", "sisak"}));
