@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "cli/check.h"
+#include "check/report.h"
 #include "cli/session.h"
 #include "work_setup.h"
 #include "workfile/workfile.h"
@@ -126,7 +126,7 @@ void BM_LoadInWorkbench(benchmark::State& state) {
 
 void BM_Check(benchmark::State& state) {
   const fs::path& file = work_file(static_cast<int>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(cli::check_file(file, "nagymunka.tamo"));
+  for (auto _ : state) benchmark::DoNotOptimize(check::check_file(file));
   set_counters(state, file);
 }
 

@@ -12,34 +12,41 @@ namespace {
 
 using Kind = FormRegistry::Kind;
 
-// Side dialogs owned by the editors, in the order they are created.
-struct DialogCaption {
+using OnReset = FormRegistry::OnReset;
+
+// Every panel and side dialog in creation order. closeallotherforms hides the dialogs marked
+// hidden, in this order; a deletion question and the guards stay where they are.
+struct FormDeclaration {
+  Kind kind;
   const char* name;
   const char* caption;
+  OnReset on_reset;
 };
-constexpr std::array kEditorDialogsBeforeCreatorData{
-    DialogCaption{"Form3", "Szoba törlése"},
-    DialogCaption{"Form2", "Szoba jellemzők"},
-    DialogCaption{"Form4", "Tárgyak"},
-    DialogCaption{"Form5", "Kijáratszerkesztő"},
-    DialogCaption{"Form6", "Élőlény törlése"},
-    DialogCaption{"Form7", "A szoba tartalma"},
-    DialogCaption{"Form8", "Azonosítók"},
-    DialogCaption{"Form9", "Amiket a lény mond..."},
-    DialogCaption{"Form10", "Amiket a lények csinálgatnak..."},
-    DialogCaption{"Form11", "Tárgy törlése"},
-    DialogCaption{"Form12", "Azonosítók"},
-    DialogCaption{"Form13", "Nem engedélyezett osztályok, jellemek"},
-    DialogCaption{"Form14", "Bónuszok"},
-    DialogCaption{"Form15", "Felszerelés"},
+constexpr std::array kForms{
+    FormDeclaration{Kind::panel, "room", "", OnReset::stays},
+    FormDeclaration{Kind::panel, "monster", "", OnReset::stays},
+    FormDeclaration{Kind::panel, "item", "", OnReset::stays},
+    FormDeclaration{Kind::panel, "description", "", OnReset::stays},
+    FormDeclaration{Kind::panel, "mud", "", OnReset::stays},
+    FormDeclaration{Kind::dialog, "Form3", "Szoba törlése", OnReset::stays},
+    FormDeclaration{Kind::dialog, "Form2", "Szoba jellemzők", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form4", "Tárgyak", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form5", "Kijáratszerkesztő", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form6", "Élőlény törlése", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form7", "A szoba tartalma", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form8", "Azonosítók", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form9", "Amiket a lény mond...", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form10", "Amiket a lények csinálgatnak...", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form11", "Tárgy törlése", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form12", "Azonosítók", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form13", "Nem engedélyezett osztályok, jellemek",
+                    OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form14", "Bónuszok", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form15", "Felszerelés", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form16", "A munka adatai", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form17", "Névjegy", OnReset::hidden},
+    FormDeclaration{Kind::dialog, "Form18", "Őrök", OnReset::stays},
 };
-
-// Not Form3 and not Form18: a deletion question and the guards stay where they are.
-constexpr std::array kHiddenByCloseallotherforms{"Form2",  "Form4",  "Form5",  "Form6",  "Form7",
-                                                 "Form8",  "Form9",  "Form10", "Form11", "Form12",
-                                                 "Form13", "Form14", "Form15", "Form16", "Form17"};
-
-constexpr std::array kPanels{"room", "monster", "item", "description", "mud"};
 
 bool is_creator_refusal(const workfile::SaveResult& result) {
   return result.message &&
@@ -54,37 +61,40 @@ void run_if_set(const controls::Handler& handler) {
 }  // namespace
 
 Application::Application(Platform platform) : platform_(platform) {
-  forms_.add_placeholder(Kind::panel, "room", "");
-  forms_.add_placeholder(Kind::panel, "monster", "");
-  forms_.add_placeholder(Kind::panel, "item", "");
-  forms_.add(Kind::panel, description_.panel);
-  forms_.add_placeholder(Kind::panel, "mud", "");
-  for (const auto& d : kEditorDialogsBeforeCreatorData)
-    forms_.add_placeholder(Kind::dialog, d.name, d.caption);
-  forms_.add(Kind::dialog, creator_data_.form);
-  forms_.add(Kind::dialog, about_.form);
-  forms_.add_placeholder(Kind::dialog, "Form18", "Őrök");
+  register_forms();
   build_menus();
 }
 
+// The shell's own forms take their places at once; the editors install theirs later.
+void Application::register_forms() {
+  for (const FormDeclaration& d : kForms)
+    forms_.add_placeholder(d.kind, d.name, d.caption, d.on_reset);
+  for (controls::Form* own : {&description_.panel, &creator_data_.form, &about_.form})
+    forms_.install(*own);
+}
+
 void Application::build_menus() {
-  j1_.on_click = [this] { j1Click(); };
-  Betlts1_.on_click = [this] { Betlts1Click(); };
-  Ments1_.on_click = [this] { Ments1Click(); };
-  Kilps1_.on_click = [this] { Kilps1Click(); };
-  Szoba1_.on_click = [this] { Szoba1Click(); };
-  llny1_.on_click = [this] { llny1Click(); };
-  Trgy1_.on_click = [this] { Trgy1Click(); };
-  Lers1_.on_click = [this] { Lers1Click(); };
-  Teszt1_.on_click = [this] { Teszt1Click(); };
-  Kszt1_.on_click = [this] { Kszt1Click(); };
-  Nvjegy1_.on_click = [this] { Nvjegy1Click(); };
-  menus_ = {
-      {"Munka1", "Munka", {&j1_, &Betlts1_, &Ments1_, &N2_, &Kilps1_}},
-      {"Szerkeszts1", "Szerkesztés", {&Szoba1_, &llny1_, &Trgy1_, &Lers1_, &N1_, &Teszt1_}},
-      {"Belltsok1", "Beállítások", {&Kszt1_}},
-      {"Sg1", "Súgó", {&Nvjegy1_}},
+  auto entry = [](const char* name, const char* caption, controls::Handler handler) {
+    return MenuItem{name, caption, {}, std::move(handler)};
   };
+  MenuBar& m = menu_bar_;
+  m.add_menu("Munka1", "Munka");
+  m.add_item("Munka1", entry("j1", "Ú&j", [this] { j1Click(); }));
+  m.add_item("Munka1", entry("Betlts1", "Betöltés", [this] { Betlts1Click(); }));
+  m.add_item("Munka1", entry("Ments1", "Mentés", [this] { Ments1Click(); }));
+  m.add_separator("Munka1", "N2");
+  m.add_item("Munka1", entry("Kilps1", "Ment és kilép", [this] { Kilps1Click(); }));
+  m.add_menu("Szerkeszts1", "Szerkesztés");
+  m.add_item("Szerkeszts1", entry("Szoba1", "Szoba", [this] { Szoba1Click(); }));
+  m.add_item("Szerkeszts1", entry("llny1", "Élőlény", [this] { llny1Click(); }));
+  m.add_item("Szerkeszts1", entry("Trgy1", "Tárgy", [this] { Trgy1Click(); }));
+  m.add_item("Szerkeszts1", entry("Lers1", "Leírás", [this] { Lers1Click(); }));
+  m.add_separator("Szerkeszts1", "N1");
+  m.add_item("Szerkeszts1", entry("Teszt1", "Teszt", [this] { Teszt1Click(); }));
+  m.add_menu("Belltsok1", "Beállítások");
+  m.add_item("Belltsok1", entry("Kszt1", "Munka", [this] { Kszt1Click(); }));
+  m.add_menu("Sg1", "Súgó");
+  m.add_item("Sg1", entry("Nvjegy1", "Névjegy", [this] { Nvjegy1Click(); }));
 }
 
 void Application::start() {
@@ -109,7 +119,8 @@ void Application::debug(const std::string& text) {
 }
 
 void Application::closeallotherforms() {
-  for (const char* name : kHiddenByCloseallotherforms) forms_.get(name).hide();
+  for (const auto& e : forms_.entries())
+    if (e.on_reset == OnReset::hidden) e.form->hide();
 }
 
 void Application::set_main_enabled(bool enabled) {
@@ -121,7 +132,8 @@ void Application::initeverything() {
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
     run_if_set(e->fill_filename_choices);
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item}) run_if_set(e->init);
-  for (const char* name : kPanels) forms_.get(name).hide();
+  for (const auto& e : forms_.entries())
+    if (e.kind == Kind::panel) e.form->hide();
   description_.maindesc.set_text("");
   run_if_set(hooks_.clear_console);
 }
@@ -156,11 +168,12 @@ void Application::load(const std::filesystem::path& path) {
   load_complete_ = result.complete;
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
     run_if_set(e->fill_filename_choices);
-  // What was read counts as the starting point, even when the file broke off: the file
-  // on disk still holds the rest.
   remember_saved_state();
+  // The file on disk still holds what the work lacks, so the work is not what was saved.
+  lacks_from_file_ = !result.complete && result.opened;
   for (const std::string& message : result.messages) debug(message);
-  if (result.complete) form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
+  if (result.opened && !result.ended_early)
+    form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
 }
 
 bool Application::save() {
@@ -205,10 +218,11 @@ bool Application::may_discard_work() {
 }
 
 bool Application::work_changed() const {
-  return clean_point_.changed(work_);
+  return lacks_from_file_ || clean_point_.changed(work_);
 }
 
 void Application::remember_saved_state() {
+  lacks_from_file_ = false;
   clean_point_.mark(work_);
 }
 

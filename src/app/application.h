@@ -14,7 +14,6 @@
 #include "app/hooks.h"
 #include "app/menu.h"
 #include "app/platform.h"
-#include "controls/control.h"
 #include "controls/form.h"
 #include "editors/common/host.h"
 #include "model/work.h"
@@ -65,6 +64,9 @@ class Application : public editors::EditorHost {
 
   // The main window's close box: false when the user chose to stay.
   bool FormCloseQuery();
+  // "Mentés" without its closing message: writes the work file and shows a refusal or
+  // failure itself. True when the file was written.
+  bool save_work() { return save(); }
   // Opens a work as "Betöltés" does after its file was chosen.
   void open_work(const std::filesystem::path& path);
   // Empties the work and resets the editors and panels.
@@ -77,7 +79,8 @@ class Application : public editors::EditorHost {
 
   // True once the program should end ("Ment és kilép").
   bool finished() const { return finished_; }
-  // True when the work differs from what was last started, loaded or saved.
+  // True when the work differs from what was last started, loaded or saved, or when its
+  // load was not whole and it was not saved since.
   bool work_changed() const;
 
   controls::Form& main_window() { return form1_; }
@@ -86,7 +89,8 @@ class Application : public editors::EditorHost {
   controls::Form& form(std::string_view name) const { return forms_.get(name); }
   void install_form(controls::Form& form) { forms_.install(form); }
   Hooks& hooks() { return hooks_; }
-  const std::vector<Menu>& menus() const { return menus_; }
+  MenuBar& menu_bar() { return menu_bar_; }
+  const std::vector<Menu>& menus() const { return menu_bar_.menus(); }
 
   CreatorDataDialog& creator_data() { return creator_data_; }
   DescriptionPanel& description() { return description_; }
@@ -103,6 +107,7 @@ class Application : public editors::EditorHost {
   bool may_discard_work();
   void load(const std::filesystem::path& path);
   void remember_saved_state();
+  void register_forms();
   void build_menus();
 
   Platform platform_;
@@ -117,23 +122,11 @@ class Application : public editors::EditorHost {
   std::filesystem::path work_folder_;
   CleanPoint clean_point_;  // the last start, save or load
   bool load_complete_ = false;
+  bool lacks_from_file_ = false;  // loaded not whole, and not saved since
   std::filesystem::path saved_path_;
   bool finished_ = false;
 
-  controls::Button j1_{"j1", "Ú&j"};
-  controls::Button Betlts1_{"Betlts1", "Betöltés"};
-  controls::Button Ments1_{"Ments1", "Mentés"};
-  controls::Button N2_{"N2", "-"};
-  controls::Button Kilps1_{"Kilps1", "Ment és kilép"};
-  controls::Button Szoba1_{"Szoba1", "Szoba"};
-  controls::Button llny1_{"llny1", "Élőlény"};
-  controls::Button Trgy1_{"Trgy1", "Tárgy"};
-  controls::Button Lers1_{"Lers1", "Leírás"};
-  controls::Button N1_{"N1", "-"};
-  controls::Button Teszt1_{"Teszt1", "Teszt"};
-  controls::Button Kszt1_{"Kszt1", "Munka"};
-  controls::Button Nvjegy1_{"Nvjegy1", "Névjegy"};
-  std::vector<Menu> menus_;
+  MenuBar menu_bar_;
 };
 
 }  // namespace tamo::app

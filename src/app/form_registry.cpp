@@ -6,20 +6,23 @@
 
 namespace tamo::app {
 
-controls::Form& FormRegistry::add_placeholder(Kind kind, std::string name, std::string caption) {
+controls::Form& FormRegistry::add_placeholder(Kind kind, std::string name, std::string caption,
+                                              OnReset on_reset) {
   placeholders_.push_back(std::make_unique<controls::Form>(std::move(name), std::move(caption)));
-  add(kind, *placeholders_.back());
+  add(kind, *placeholders_.back(), on_reset);
   return *placeholders_.back();
 }
 
-void FormRegistry::add(Kind kind, controls::Form& form) {
-  entries_.push_back({kind, &form});
+void FormRegistry::add(Kind kind, controls::Form& form, OnReset on_reset) {
+  stacking_.join(form);
+  entries_.push_back({kind, &form, on_reset});
 }
 
 void FormRegistry::install(controls::Form& form) {
   Entry& e = entry(form.name());
   controls::Form* old = e.form;
   e.form = &form;
+  stacking_.join(form);
   std::erase_if(placeholders_, [old](const auto& p) { return p.get() == old; });
 }
 

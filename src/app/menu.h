@@ -1,21 +1,50 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controls/control.h"
 
 namespace tamo::app {
 
-// One menu of the main window's menu bar; an item captioned "-" is a separator line.
+// One entry of a menu. The caption marks its access key with "&" ("Ú&j"); a caption "-" is
+// a separator line. The shortcut is written as the desktop writes it ("Ctrl+Shift+S", "F1").
+struct MenuItem {
+  std::string name;
+  std::string caption;
+  std::string shortcut;
+  controls::Handler handler;
+};
+
+inline bool is_separator(const MenuItem& item) {
+  return item.caption == "-";
+}
+
+// One menu of the main window's menu bar.
 struct Menu {
   std::string name;
   std::string caption;
-  std::vector<controls::Button*> items;
+  std::vector<MenuItem> items;
 };
 
-inline bool is_separator(const controls::Button& item) {
-  return item.caption() == "-";
-}
+// The main window's menus as data: adding an entry is one add_item call.
+class MenuBar {
+ public:
+  void add_menu(std::string name, std::string caption);
+  // Appends to the menu of that name, or puts the item right after the entry named `after`.
+  // std::out_of_range for an unknown menu or entry.
+  void add_item(std::string_view menu, MenuItem item, std::string_view after = {});
+  void add_separator(std::string_view menu, std::string name);
+
+  const std::vector<Menu>& menus() const { return menus_; }
+  // The entry of that name in any menu; std::out_of_range for an unknown name.
+  const MenuItem& item(std::string_view name) const;
+  // The user chose the entry: its handler runs.
+  void choose(std::string_view name) const;
+
+ private:
+  std::vector<Menu> menus_;
+};
 
 }  // namespace tamo::app

@@ -1,38 +1,19 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "check/report.h"
+
 namespace tamo::cli {
 
-inline constexpr std::string_view kRoomKind = "szoba";
-inline constexpr std::string_view kCreatureKind = "élőlény";
-inline constexpr std::string_view kItemKind = "tárgy";
-
-// One record as its editor's "Kész" judged it.
-struct RecordCheck {
-  std::string kind;  // szoba, élőlény or tárgy
-  std::string name;
-  bool ok = true;
-  // "ok", or what "Kész" showed (the balance verdict exactly as it came).
-  std::string result = "ok";
-};
-
+// One file's check as tamo-cli shows it.
 struct FileCheck {
   std::string path;  // as given
-  bool complete = false;
-  std::vector<RecordCheck> records;  // rooms, creatures, items, each in list order
-  std::vector<std::string> warnings;
-  std::vector<std::string> errors;  // what the loading showed
+  check::Report report;
 };
 
-// Loads the file as "Betöltés" does and judges every record as its editor's "Kész" would
-// once the builder chose its file name.
-FileCheck check_file(const std::filesystem::path& file, std::string shown_path);
-
-// 0 when every file loaded whole and every record is "ok", 1 when a record is refused, 2
-// when a file was not read whole.
+// The worst status of the files: 0 all "ok", 1 something refused, 2 a file not read whole.
 int check_status(const std::vector<FileCheck>& files);
 
 // The plain report of one file, every line ended by a line feed.

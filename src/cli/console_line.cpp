@@ -1,5 +1,7 @@
 #include "cli/console_line.h"
 
+#include "cli/visible_text.h"
+
 namespace tamo::cli {
 
 namespace {
@@ -15,18 +17,18 @@ std::string colour_escape(testconsole::Rgb rgb) {
 
 std::string render_line(const testconsole::ConsoleLine& line, bool colour) {
   const std::string& text = line.text;
-  if (!colour || line.runs.empty()) return text + "\n";
+  if (!colour || line.runs.empty()) return visible(text) + "\n";
   std::string out;
   std::size_t pos = 0;
   for (const testconsole::ColourRun& run : line.runs) {
     if (run.begin >= text.size()) break;
     // Bytes no run covers keep the terminal's own colour.
-    if (run.begin > pos) out.append(kReset).append(text, pos, run.begin - pos);
+    if (run.begin > pos) out.append(kReset).append(visible(text.substr(pos, run.begin - pos)));
     out += colour_escape(run.colour);
-    out.append(text, run.begin, run.length);
+    out.append(visible(text.substr(run.begin, run.length)));
     pos = std::min(text.size(), run.begin + run.length);
   }
-  if (pos < text.size()) out.append(kReset).append(text, pos);
+  if (pos < text.size()) out.append(kReset).append(visible(text.substr(pos)));
   return out.append(kReset) + "\n";
 }
 

@@ -2,37 +2,34 @@
 
 #include <cstdio>
 
+#include "cli/visible_text.h"
+
 namespace tamo::cli {
 
 std::string json_escape(std::string_view s) {
   std::string out = "\"";
-  for (char ch : s) {
-    auto c = static_cast<unsigned char>(ch);
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += ch;
-        }
+  for (std::size_t pos = 0; pos < s.size();) {
+    Utf8Char c = utf8_char_at(s, pos);
+    if (c.code == '"') {
+      out += "\\\"";
+    } else if (c.code == '\\') {
+      out += "\\\\";
+    } else if (c.code == '\n') {
+      out += "\\n";
+    } else if (c.code == '\r') {
+      out += "\\r";
+    } else if (c.code == '\t') {
+      out += "\\t";
+    } else if (!c.valid || is_control(c.code)) {
+      // A byte that is no UTF-8 (a file name given on the command line) is written as the
+      // character of the same value, so the document stays valid.
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c.code));
+      out += buf;
+    } else {
+      out.append(s, pos, c.length);
     }
+    pos += c.length;
   }
   return out + "\"";
 }

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +9,12 @@
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return tamo::cli::run(args, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
+  try {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return tamo::cli::run(args, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
+  } catch (...) {
+    // Not even the arguments could be held.
+    std::fputs("tamo-cli: elfogyott a memória\n", stderr);
+    return 2;
+  }
 }

@@ -95,12 +95,22 @@ Command parse_resave(const std::vector<std::string>& args) {
   return resave;
 }
 
+// Asking for help anywhere before "--" wins over everything else on the line.
+bool asks_for_help(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "--") return false;
+    if (a == "--help" || a == "-h") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 Command parse_command_line(const std::vector<std::string>& args) {
+  if (asks_for_help(args) || (!args.empty() && args.front() == "help")) return HelpCommand{};
   if (args.empty()) return UsageError{"tamo-cli: adj meg egy parancsot (check, play, resave)"};
   const std::string& verb = args.front();
-  if (verb == "--help" || verb == "-h" || verb == "help") return HelpCommand{};
+  if (verb == "--version") return VersionCommand{};
   if (verb == "check") return parse_check(args);
   if (verb == "play") return parse_play(args);
   if (verb == "resave") return parse_resave(args);
@@ -110,11 +120,19 @@ Command parse_command_line(const std::vector<std::string>& args) {
 const char* usage_text() {
   return "Használat:\n"
          "  tamo-cli check [--json] FÁJL...\n"
-         "      minden rekordot úgy ítél meg, ahogy a szerkesztő \"Kész\" gombja\n"
+         "      minden rekordot úgy ítél meg, ahogy a szerkesztő \"Kész\" gombja, a\n"
+         "      készítő adatait úgy, ahogy a \"Mentés\"\n"
          "  tamo-cli play FÁJL [--start SZOBA] [--color=auto|always|never]\n"
          "      a teszt konzol: a szabványos bemenet minden sora egy parancs\n"
          "  tamo-cli resave FÁJL [--out MAPPA]\n"
-         "      betölti és újra elmenti a munkát\n";
+         "      betölti és újra elmenti a munkát\n"
+         "  tamo-cli --help | --version\n"
+         "Kilépési kód: 0 rendben, 1 elutasított rekord vagy mentés, 2 nem teljes fájl\n"
+         "vagy hiba, 64 hibás használat. Részletek: man tamo-cli\n";
+}
+
+const char* version_text() {
+  return "tamo-cli " TAMO_VERSION "\n";
 }
 
 }  // namespace tamo::cli

@@ -26,18 +26,22 @@ struct ResaveCommand {
 };
 
 struct HelpCommand {};
+struct VersionCommand {};
 
 // A usage error: the one-line message to print.
 struct UsageError {
   std::string message;
 };
 
-using Command = std::variant<CheckCommand, PlayCommand, ResaveCommand, HelpCommand, UsageError>;
+using Command =
+    std::variant<CheckCommand, PlayCommand, ResaveCommand, HelpCommand, VersionCommand, UsageError>;
 
 Command parse_command_line(const std::vector<std::string>& args);
 
 // The usage text printed by "tamo-cli --help".
 const char* usage_text();
+// "tamo-cli" and the project's version, one line.
+const char* version_text();
 
 inline constexpr int kExitUsage = 64;
 

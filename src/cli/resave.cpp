@@ -19,10 +19,12 @@ int resave(Session& session, const ResaveCommand& command, std::ostream& out, st
   print_messages(session, 0, err);
   if (!whole) return 2;
   std::size_t loaded = session.message_count();
-  app.run_event([&] { app.Ments1Click(); });
+  bool saved = false;
+  session.run_event([&] { saved = app.save_work(); });
   print_messages(session, loaded, err);
-  if (app.saved_path().empty()) return 1;
-  out << app.saved_path().string() << '\n';
+  if (!saved) return 1;
+  err << app::kMsgSaved << '\n';
+  out << one_line(app.saved_path().string()) << '\n';
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/run.h"
 
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <system_error>
 
@@ -33,28 +34,38 @@ std::optional<std::string> missing_folder(const std::string& folder) {
 }
 
 int usage_error(std::ostream& err, const std::string& message) {
-  err << message << '\n';
+  err << one_line(message) << '\n';
   return kExitUsage;
+}
+
+constexpr int kExitFailure = 2;
+
+int failure(std::ostream& out, std::ostream& err, const std::string& message) {
+  out.flush();
+  err << one_line("tamo-cli: " + message) << '\n';
+  return kExitFailure;
 }
 
 int run_check(const CheckCommand& c, std::ostream& out) {
   std::vector<FileCheck> files;
   for (const std::string& f : c.files) {
-    files.push_back(check_file(workfile::utf8_path(f), f));
+    files.push_back({f, check::check_file(workfile::utf8_path(f))});
     if (!c.json) out << check_text(files.back()) << std::flush;
   }
   if (c.json) out << check_json(files);
   return check_status(files);
 }
 
-}  // namespace
-
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err, bool out_is_terminal) {
+int run_command(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err, bool out_is_terminal) {
   Command command = parse_command_line(args);
   if (auto* e = std::get_if<UsageError>(&command)) return usage_error(err, e->message);
   if (std::holds_alternative<HelpCommand>(command)) {
     out << usage_text();
+    return 0;
+  }
+  if (std::holds_alternative<VersionCommand>(command)) {
+    out << version_text();
     return 0;
   }
   if (auto* c = std::get_if<CheckCommand>(&command)) {
@@ -73,6 +84,23 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (auto missing = missing_folder(r.out_dir)) return usage_error(err, *missing);
   Session session;
   return resave(session, r, out, err);
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err, bool out_is_terminal) {
+  int status = 0;
+  try {
+    status = run_command(args, in, out, err, out_is_terminal);
+  } catch (const std::bad_alloc&) {
+    return failure(out, err, "elfogyott a memória, a munka nem dolgozható fel");
+  } catch (const std::exception& e) {
+    return failure(out, err, std::string("váratlan hiba: ") + e.what());
+  }
+  // A report that did not reach its reader must not end as a success.
+  if (!out.flush()) return failure(out, err, "nem sikerült kiírni a kimenetet");
+  return status;
 }
 
 }  // namespace tamo::cli

@@ -1,5 +1,10 @@
 #include "cli/session.h"
 
+#include <exception>
+#include <new>
+
+#include "cli/visible_text.h"
+
 namespace tamo::cli {
 
 Session::Session() : bench_(app::Platform{*this, *this, *this}) {
@@ -7,8 +12,20 @@ Session::Session() : bench_(app::Platform{*this, *this, *this}) {
 }
 
 bool Session::open(const std::filesystem::path& path) {
-  app().run_event([&] { app().open_work(path); });
+  run_event([&] { app().open_work(path); });
   return app().load_complete();
+}
+
+void Session::run_event(const std::function<void()>& handler) {
+  std::exception_ptr fatal;
+  app().run_event([&] {
+    try {
+      handler();
+    } catch (const std::bad_alloc&) {
+      fatal = std::current_exception();
+    }
+  });
+  if (fatal) std::rethrow_exception(fatal);
 }
 
 std::vector<std::string> Session::messages_from(std::size_t from) const {
@@ -40,7 +57,7 @@ std::string one_line(std::string_view message) {
       out += c;
     }
   }
-  return out;
+  return visible(out);
 }
 
 }  // namespace tamo::cli

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion 
 
   // "Betöltés" once this file was chosen; true when the file was read whole.
   bool open(const std::filesystem::path& path);
+  // One user event, as the application runs it, except that running out of memory is no
+  // message to go on after: it leaves tamo-cli.
+  void run_event(const std::function<void()>& handler);
 
   std::size_t message_count() const { return messages_.size(); }
   // The messages shown since there were `from` of them.
@@ -38,7 +42,7 @@ class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion 
   app::Workbench bench_;
 };
 
-// A message on one output line: its line breaks become blanks.
+// A message on one output line: its line breaks become blanks, and it is safe to show.
 std::string one_line(std::string_view message);
 
 }  // namespace tamo::cli

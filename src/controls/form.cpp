@@ -4,8 +4,8 @@
 
 namespace tamo::controls {
 
-namespace {
-std::uint64_t next_front_order = 0;
+void Stacking::join(Form& form) {
+  form.stacking_ = this;
 }
 
 Form::Form(std::string name, std::string caption) : Control(std::move(name), std::move(caption)) {
@@ -13,7 +13,7 @@ Form::Form(std::string name, std::string caption) : Control(std::move(name), std
 }
 
 void Form::show() {
-  front_order_ = ++next_front_order;
+  front_order_ = stacking_ ? stacking_->next() : front_order_ + 1;
   set_visible(true);
   changed();
 }

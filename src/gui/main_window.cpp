@@ -96,15 +96,15 @@ void MainWindow::build_menu() {
   for (const app::Menu& m : app_.menus()) {
     QMenu* menu = menuBar()->addMenu(qs(m.caption));
     menu->setObjectName(qs(m.name));
-    for (controls::Button* item : m.items) {
-      if (app::is_separator(*item)) {
-        menu->addSeparator()->setObjectName(qs(item->name()));
+    for (const app::MenuItem& item : m.items) {
+      if (app::is_separator(item)) {
+        menu->addSeparator()->setObjectName(qs(item.name));
         continue;
       }
-      QAction* action = menu->addAction(qs(item->caption()));
-      action->setObjectName(qs(item->name()));
+      QAction* action = menu->addAction(qs(item.caption));
+      action->setObjectName(qs(item.name));
       connect(action, &QAction::triggered, this,
-              [this, item] { screen_.run([item] { item->click(); }); });
+              [this, handler = item.handler] { screen_.run(handler); });
     }
   }
 }

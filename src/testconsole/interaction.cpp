@@ -10,6 +10,7 @@ namespace tamo::testconsole {
 namespace {
 
 constexpr std::string_view kBreak = "\r\n";
+constexpr std::int64_t kEquipmentLines = 10000;
 
 // The value of the entry with that key, or nothing; a key present with an empty value still
 // counts as a match.
@@ -79,20 +80,26 @@ std::string Console::describe_creature(const dmons& creature) const {
 
 std::string Console::describe_equipment(const dmons& creature) const {
   std::string text;
+  // Every copy is a line of its own up to a generous bound; past it, one line per entry says
+  // how many more of it there are, which bounds time and memory for any count a file holds.
+  std::int64_t lines = 0;
   for (const dmixed& entry : creature.equipment) {
-    if (!text.empty()) text += kBreak;
+    if (lines < kEquipmentLines && !text.empty()) text += kBreak;
     // Looked up directly, so the item editor keeps whatever the builder is editing there.
     const ditem* item = item_exists(work_, entry.key);
     if (item == nullptr) continue;
     std::string line = item->short_ + " (" + hol_viseli(item->itemtype) + ")";
     if (item->invisitem == "1") line += " (láthatatlan)";
     std::int64_t count = str2int(entry.value);
-    // Only the newest lines survive the console's limit, so more copies than it keeps would
-    // look the same; capping them bounds time and memory for any count a file holds.
-    count = std::min<std::int64_t>(count, Output::kKeptLines);
-    for (std::int64_t i = 0; i < count; ++i) {
+    std::int64_t shown = std::max<std::int64_t>(0, std::min(count, kEquipmentLines - lines));
+    for (std::int64_t i = 0; i < shown; ++i) {
       if (i > 0) text += kBreak;
       text += line;
+    }
+    lines += shown;
+    if (count > shown) {
+      if (!text.empty() && !text.ends_with(kBreak)) text += kBreak;
+      text += "(és még " + std::to_string(count - shown) + " darab: " + line + ")";
     }
   }
   return text;

@@ -17,6 +17,56 @@ constexpr std::string_view kBadProjectMessage =
     "A fájlnév nem volt megfelelő, atírva tamotmp.tamo - re.\r\n"
     "Javaslom, ird át a munka nevét, aztán mentsél!";
 constexpr std::string_view kFallbackProject = "tamotmp";
+// How many lines a skipped or broken line's text is shown with, and how many problems one
+// message names before it only counts the rest.
+constexpr std::size_t kShownCharacters = 60;
+constexpr std::size_t kShownProblems = 5;
+
+// The line as a message quotes it: cut after kShownCharacters characters.
+std::string quoted_line(std::string_view text) {
+  std::size_t characters = 0, end = 0;
+  for (; end < text.size(); ++end) {
+    bool starts_character = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+    if (starts_character && characters++ == kShownCharacters) break;
+  }
+  return "„" + std::string(text.substr(0, end)) + (end < text.size() ? "…”" : "”");
+}
+
+// The lines that could not be placed, gathered into one message at the end.
+class Problems {
+ public:
+  void add(std::size_t line, std::string text) {
+    if (shown_.size() < kShownProblems)
+      shown_.push_back(std::to_string(line) + ". sor: " + std::move(text));
+    ++count_;
+  }
+  bool empty() const { return count_ == 0; }
+  std::string message() const {
+    std::string out = "A munkafájlt nem sikerült hiánytalanul beolvasni";
+    out += count_ == 1 ? ":" : " (" + std::to_string(count_) + " hiba):";
+    for (const std::string& entry : shown_) out += "\r\n" + entry;
+    if (count_ > shown_.size())
+      out += "\r\n…és még " + std::to_string(count_ - shown_.size()) + " hasonló.";
+    return out;
+  }
+
+ private:
+  std::vector<std::string> shown_;
+  std::size_t count_ = 0;
+};
+
+// The end line that the writer puts alone into a block whose long text is empty.
+template <class R>
+std::string_view long_end_of(const format::Block<R>& block) {
+  for (const format::Field<R>& field : block.fields)
+    if (field.kind == format::Kind::kLong) return field.long_end;
+  return {};
+}
+
+bool is_begin_line(std::string_view line) {
+  return line == format::room_block().begin || line == format::monster_block().begin ||
+         line == format::item_block().begin;
+}
 
 // The field of a key line, or none. Keys mostly follow in the writer's order, so the search
 // starts after the field read last; keys in any other order are still found.
@@ -47,14 +97,20 @@ class Reader {
   Reader(Work& work, Lines& lines) : work_(work), lines_(lines) { more_ = lines_.next(line_); }
 
   LoadResult read() {
-    bool whole = read_creator() && read_description() &&
-                 read_records(format::room_block(), data_.rooms, droom{}) &&
-                 read_records(format::monster_block(), data_.monsters, dmons{}) &&
-                 read_records(format::item_block(), data_.items, fresh_item());
-    // The work changes only now, once reading is over: a read that throws leaves it as it was.
+    bool whole = read_creator() && read_description() && read_blocks();
+    // Records join their lists only now, a kind at once, in the order the file holds them,
+    // and the work changes only once reading is over: a read that throws leaves it as it was.
+    data_.rooms.append(std::move(rooms_));
+    data_.monsters.append(std::move(monsters_));
+    data_.items.append(std::move(items_));
     replace_work(work_, std::move(data_));
+    if (!problems_.empty()) {
+      result_.complete = false;
+      result_.messages.push_back(problems_.message());
+    }
     if (!whole) {
       result_.complete = false;
+      result_.ended_early = true;
       result_.messages.push_back("A munkafájl túl korán véget ért: a(z) " +
                                  std::to_string(index_ + 1) + ". sor hiányzik.");
     }
@@ -62,9 +118,9 @@ class Reader {
   }
 
  private:
-  static ditem fresh_item() {
-    ditem item;
-    item.invisitem = "0";
+  static std::unique_ptr<ditem> fresh_item() {
+    auto item = std::make_unique<ditem>();
+    item->invisitem = "0";
     return item;
   }
 
@@ -134,32 +190,69 @@ class Reader {
     return false;
   }
 
-  // A line that is no key of the block (a misspelt key, the lone end line of an empty long
-  // text) is skipped, so the rest of the block is still read.
+  // Blocks of any kind in any order; a line between them that begins none is skipped.
+  bool read_blocks() {
+    while (more_) {
+      bool read = true;
+      if (line_ == format::room_block().begin)
+        read = read_block(format::room_block(), rooms_.emplace_back(std::make_unique<droom>()));
+      else if (line_ == format::monster_block().begin)
+        read =
+            read_block(format::monster_block(), monsters_.emplace_back(std::make_unique<dmons>()));
+      else if (line_ == format::item_block().begin)
+        read = read_item();
+      else
+        skip_line();
+      if (!read) return false;
+    }
+    return true;
+  }
+
+  // An empty ITEMINVISITEM value reads as the flag's default: the writer leaves an empty
+  // value out, so the next load would read "0" and a second save would differ from the first.
+  bool read_item() {
+    std::unique_ptr<ditem>& item = items_.emplace_back(fresh_item());
+    bool read = read_block(format::item_block(), item);
+    if (item->invisitem.empty()) item->invisitem = "0";
+    return read;
+  }
+
+  void skip_line() {
+    std::string text;
+    append_text(text, line_, lines_);
+    problems_.add(index_ + 1, quoted_line(text) + " kimaradt, mert nem illik ide.");
+    pass();
+  }
+
+  // A line that is no key of the block (a misspelt key, a stray line) is skipped, so the rest
+  // of the block is still read. A begin line ends a block whose end line is missing; the
+  // record keeps what was read so far. A record joins its list even when its block breaks
+  // off at the end of the file.
   template <class R>
-  bool read_block(const format::Block<R>& block, R& record) {
+  bool read_block(const format::Block<R>& block, std::unique_ptr<R>& record) {
+    std::size_t begin = index_ + 1;
     std::size_t next = 0;
+    std::string_view lone_long_end = long_end_of(block);
     pass();
     for (;;) {
       if (!more_) return false;
       if (line_ == block.end) return pass();
+      if (is_begin_line(line_)) {
+        problems_.add(begin, "a blokkból hiányzik a(z) " + std::string(block.end) + " sor, a(z) " +
+                                 std::to_string(index_ + 1) + ". sornál új blokk kezdődik.");
+        return true;
+      }
       const format::Field<R>* field = find_field(block, next, line_);
+      if (field == nullptr) {
+        if (line_ == lone_long_end)
+          pass();
+        else
+          skip_line();
+        continue;
+      }
       pass();
-      if (field != nullptr && !read_field(*field, record)) return false;
+      if (!read_field(*field, *record)) return false;
     }
-  }
-
-  // A record joins its list even when its block breaks off, with the fields read so far.
-  template <class R>
-  bool read_records(const format::Block<R>& block, RecordList<R>& list, const R& fresh) {
-    std::vector<std::unique_ptr<R>> records;
-    bool whole = true;
-    while (whole && at(block.begin)) {
-      records.push_back(std::make_unique<R>(fresh));
-      whole = read_block(block, *records.back());
-    }
-    list.append(std::move(records));
-    return whole;
   }
 
   Work& work_;
@@ -169,6 +262,10 @@ class Reader {
   bool more_ = false;
   std::size_t index_ = 0;
   LoadResult result_;
+  Problems problems_;
+  std::vector<std::unique_ptr<droom>> rooms_;
+  std::vector<std::unique_ptr<dmons>> monsters_;
+  std::vector<std::unique_ptr<ditem>> items_;
   // Buffers of the multi-line text and of the list being read, kept to spare allocations.
   std::string joined_;
   std::vector<dmixed> entries_;
@@ -192,8 +289,13 @@ LoadResult load_bytes(Work& work, std::string_view bytes) {
 LoadResult loadfile(Work& work, const std::filesystem::path& path) {
   std::string name = shown_path(path);
   std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"),
-                                                          &std::fclose);
-  if (file == nullptr) return {{"Nem sikerült megnyitni a(z) " + name + " fájlt."}, false};
+                                                         &std::fclose);
+  if (file == nullptr) {
+    LoadResult failed;
+    failed.messages.push_back("Nem sikerült megnyitni a(z) " + name + " fájlt.");
+    failed.complete = failed.opened = false;
+    return failed;
+  }
   LoadResult result;
   bool failed = false;
   {
@@ -204,7 +306,7 @@ LoadResult loadfile(Work& work, const std::filesystem::path& path) {
   file.reset();
   if (failed) {
     // The early end that a failed read causes is not the file's fault.
-    if (!result.complete) result.messages.pop_back();
+    if (result.ended_early) result.messages.pop_back();
     result.messages.push_back("Nem sikerült beolvasni a(z) " + name + " fájlt.");
     result.complete = false;
   }

@@ -41,13 +41,6 @@ class FileSink : public LineSink {
   bool ok_ = true;
 };
 
-std::optional<std::string> creator_refusal(const Work& work) {
-  if (work.project.empty()) return std::string(kMsgNoProject);
-  if (work.name.empty()) return std::string(kMsgNoName);
-  if (work.mail.empty()) return std::string(kMsgNoMail);
-  return std::nullopt;
-}
-
 // A new file beside the target, so that the final rename stays within one file system.
 // Exclusive creation keeps a stray file of the same name from being overwritten.
 std::FILE* create_temporary(const fs::path& target, fs::path& temporary) {
@@ -62,6 +55,13 @@ std::FILE* create_temporary(const fs::path& target, fs::path& temporary) {
 }
 
 }  // namespace
+
+std::optional<std::string> creator_refusal(const Work& work) {
+  if (work.project.empty()) return std::string(kMsgNoProject);
+  if (work.name.empty()) return std::string(kMsgNoName);
+  if (work.mail.empty()) return std::string(kMsgNoMail);
+  return std::nullopt;
+}
 
 SaveResult savetamo(const Work& work, const fs::path& folder) {
   SaveResult result;

@@ -14,6 +14,8 @@ namespace tamo::workfile {
 inline constexpr std::string_view kMsgNoProject = "Nincs munkanév megadva!";
 inline constexpr std::string_view kMsgNoName = "Nincs készítőnév megadva!";
 inline constexpr std::string_view kMsgNoMail = "Nincs e-mail cím megadva!";
+// The first creator-data refusal of "Mentés", if any.
+std::optional<std::string> creator_refusal(const Work& work);
 
 // The lines of the work file for this work, in file order (UTF-8, no line ends).
 std::vector<std::string> work_lines(const Work& work);
@@ -38,8 +40,11 @@ bool has_records(const Work& work);
 struct LoadResult {
   // Messages shown while loading, in order (the bad work name, an early end, ...).
   std::vector<std::string> messages;
-  // False when the file could not be opened or ended before its records did.
+  // False when the file could not be opened, a line could not be placed, or the file ended
+  // before its records did: the work then lacks something the file holds.
   bool complete = true;
+  bool opened = true;        // false when the file could not be opened at all
+  bool ended_early = false;  // the file ended before its records did
 };
 // Reads the file into the work, which the caller has emptied.
 LoadResult loadfile(Work& work, const std::filesystem::path& path);

@@ -4,9 +4,11 @@
 #   WORKDIR   where it runs (the fixtures)
 #   EXPECTED  the expected standard output; EXPECTED.err, if present, the standard error
 #   STATUS    the expected exit status
+#   VERSION   the project's version, for @VERSION@ in the expected output
 #   INPUT     optional: a file fed to standard input
 #   OUT_DIR   optional: a fresh folder for written files
 #   WRITTEN, SAME_AS  optional: a file written into OUT_DIR that must equal SAME_AS byte for byte
+#   NOTHING_WRITTEN   optional: OUT_DIR must stay empty
 cmake_minimum_required(VERSION 3.25)
 
 if(OUT_DIR)
@@ -33,6 +35,7 @@ if(NOT "${status}" STREQUAL "${STATUS}")
 endif()
 file(READ "${EXPECTED}" expected_out)
 string(REPLACE "@OUT@" "${OUT_DIR}" expected_out "${expected_out}")
+string(REPLACE "@VERSION@" "${VERSION}" expected_out "${expected_out}")
 if(NOT out STREQUAL expected_out)
   message(SEND_ERROR "standard output differs.\n--- expected\n${expected_out}--- got\n${out}---")
   set(failed TRUE)
@@ -49,6 +52,13 @@ if(WRITTEN)
                   RESULT_VARIABLE differs)
   if(differs)
     message(SEND_ERROR "${OUT_DIR}/${WRITTEN} differs from ${SAME_AS}")
+    set(failed TRUE)
+  endif()
+endif()
+if(NOTHING_WRITTEN)
+  file(GLOB written "${OUT_DIR}/*")
+  if(written)
+    message(SEND_ERROR "files written: ${written}")
     set(failed TRUE)
   endif()
 endif()

@@ -55,7 +55,7 @@ TEST_F(Shell, MenuHasItsCaptionsInOrderWithSeparators) {
   std::vector<std::string> shown;
   for (const Menu& m : app.menus()) {
     shown.push_back(m.caption + ":");
-    for (const controls::Button* item : m.items) shown.push_back(item->caption());
+    for (const MenuItem& item : m.items) shown.push_back(item.caption);
   }
   EXPECT_EQ(shown,
             (std::vector<std::string>{"Munka:", "Ú&j", "Betöltés", "Mentés", "-", "Ment és kilép",

@@ -142,6 +142,27 @@ TEST_F(WorkCommands, OpeningAFileFromTheCommandLineLoadsItAsBetoltesDoes) {
   EXPECT_FALSE(app.work_changed()) << "a loaded work counts as saved";
 }
 
+TEST_F(WorkCommands, AWorkNotReadWholeCountsAsChangedUntilSaved) {
+  TAMO_NEEDS_WORKFILE();
+  app.open_work(write_file("x.tamo", kBadNameFile + "\r\nROOMBEGIN\r\nROOMEND\r\n"));
+  EXPECT_EQ(app.work().rooms.size(), 2u);
+  EXPECT_FALSE(app.load_complete());
+  EXPECT_EQ(app.main_window().caption(), "tamotmp - Tamo") << "the file was read to its end";
+  EXPECT_TRUE(app.work_changed());
+  platform.answer = UnsavedAnswer::cancel;
+  EXPECT_FALSE(app.FormCloseQuery());
+
+  setup_data(app.work()).project = "pelda";
+  app.Ments1Click();
+  EXPECT_FALSE(app.work_changed());
+}
+
+TEST_F(WorkCommands, AFileThatCannotBeOpenedIsNoChange) {
+  app.open_work(folder / "nincs.tamo");
+  EXPECT_FALSE(app.load_complete());
+  EXPECT_FALSE(app.work_changed());
+}
+
 TEST_F(WorkCommands, UnchangedWorkIsReplacedWithoutAQuestion) {
   app.j1Click();
   EXPECT_TRUE(platform.questions.empty());

@@ -23,6 +23,12 @@ TEST(RenderLine, BytesNoRunCoversKeepTheTerminalColour) {
   EXPECT_EQ(render_line(line, true), "\x1b[0mab\x1b[38;2;1;2;3mcd\x1b[0mef\x1b[0m\n");
 }
 
+TEST(RenderLine, ControlsOfTheTextShowAsEscapesInEveryRun) {
+  ConsoleLine line{0, "a\x1b[2Jb\x07", {{0, 5, 0x010203}}};
+  EXPECT_EQ(render_line(line, false), "a\\x1b[2Jb\\x07\n");
+  EXPECT_EQ(render_line(line, true), "\x1b[38;2;1;2;3ma\\x1b[2J\x1b[0mb\\x07\x1b[0m\n");
+}
+
 TEST(RenderLine, AnEmptyLineIsOnlyItsEnd) {
   EXPECT_EQ(render_line(ConsoleLine{}, true), "\n");
 }

@@ -4,6 +4,7 @@
 
 #include "cli/options.h"
 #include "cli_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::cli::testing {
 namespace {
@@ -53,10 +54,31 @@ TEST_F(RunCli, ErrorsOfUseAreOneLineAndStatus64) {
   EXPECT_EQ(run_cli({"check", work, missing}).err, "tamo-cli: nincs ilyen fájl: " + missing + "\n");
 }
 
-TEST_F(RunCli, HelpIsTheUsage) {
-  Outcome r = run_cli({"--help"});
+TEST_F(RunCli, HelpIsTheUsageWhereverItIsAsked) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--help"}, {"help"}, {"-h"}, {"check", "--help"}, {"play", "x.tamo", "-h"}}) {
+    Outcome r = run_cli(args);
+    EXPECT_EQ(r.status, 0) << ::testing::PrintToString(args);
+    EXPECT_EQ(r.out, usage_text());
+    EXPECT_EQ(r.err, "");
+  }
+  EXPECT_EQ(run_cli({"check", "--", "--help"}).status, kExitUsage) << "a file of that name";
+}
+
+TEST_F(RunCli, VersionIsTheProjectVersion) {
+  Outcome r = run_cli({"--version"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, usage_text());
+  EXPECT_EQ(r.out, std::string("tamo-cli ") + TAMO_VERSION + "\n");
+}
+
+TEST_F(RunCli, OutputThatCannotBeWrittenIsAFailure) {
+  std::string work = path(write_work(clean_work()));
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  out.setstate(std::ios::badbit);
+  EXPECT_EQ(run({"check", work}, in, out, err, false), 2);
+  EXPECT_EQ(err.str(), "tamo-cli: nem sikerült kiírni a kimenetet\n");
 }
 
 TEST_F(RunCli, CheckReportsEveryFileInTurn) {
@@ -85,6 +107,88 @@ TEST_F(RunCli, PlayPrintsEveryLineOfACommandEvenBeyondWhatTheConsoleKeeps) {
   EXPECT_NE(r.out.find("39. sor\n", again), std::string::npos);
   EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << "no colour unless a terminal";
   EXPECT_EQ(r.err, "");
+}
+
+TEST_F(RunCli, PlayShowsEveryEquipmentLineUpToItsBoundThenHowManyMore) {
+  struct Case {
+    std::string count;
+    std::size_t lines;
+    std::string more;  // the last line, when there are more
+  };
+  for (const Case& c :
+       {Case{"30", 30, ""}, Case{"10000", 10000, ""},
+        Case{"2000000000", 10000, "(és még 1999990000 darab: egy gyuru (ujjon viselve))\n"}}) {
+    Work w = clean_work();
+    add_mixed(mons_exists(w, "ork")->ids, "ork", "1");
+    delete_mixed(mons_exists(w, "ork")->equipment, "gyuru");
+    add_mixed(mons_exists(w, "ork")->equipment, "gyuru", c.count);
+    Outcome r = run_cli({"play", path(write_work(w)), "--color=never"}, "n ork\n");
+    EXPECT_EQ(r.status, 0);
+    std::size_t lines = 0;
+    for (std::size_t at = r.out.find("egy gyuru (ujjon viselve)\n"); at != std::string::npos;
+         at = r.out.find("egy gyuru (ujjon viselve)\n", at + 1))
+      ++lines;
+    EXPECT_EQ(lines, c.lines) << c.count;
+    if (c.more.empty())
+      EXPECT_EQ(r.out.find("és még"), std::string::npos);
+    else
+      EXPECT_NE(r.out.find("egy gyuru (ujjon viselve)\n" + c.more), std::string::npos);
+  }
+}
+
+TEST_F(RunCli, PlayAnnouncesWhatItKeptOfAnOverlongLine) {
+  std::string work = path(write_work(clean_work()));
+  std::string overlong = "kik" + std::string(47, ' ') + "zzz";
+  Outcome r = run_cli({"play", work, "--color=never"}, "n\n" + overlong + "\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "tamo-cli play: a(z) 2. sor hosszabb, mint amit a parancssor elfogad (50 "
+            "karakter); ennyi maradt belőle: \"kik" +
+                std::string(47, ' ') + "\"\n");
+  EXPECT_NE(r.out.find("Zelvaria Editor"), std::string::npos) << "what was kept still runs";
+}
+
+TEST_F(RunCli, PlayReadsInputThatIsNoUtf8AsWindows1250) {
+  Work w = clean_work();
+  add_mixed(mons_exists(w, "ork")->ids, "őr", "1");
+  std::string work = path(write_work(w));
+  Outcome utf8 = run_cli({"play", work, "--color=never"}, "n őr\n");
+  Outcome cp1250 = run_cli({"play", work, "--color=never"}, "n \xf5r\r\n");
+  EXPECT_NE(utf8.out.find("Zold es buta."), std::string::npos);
+  EXPECT_EQ(cp1250.out, utf8.out);
+  EXPECT_EQ(cp1250.err, "");
+}
+
+TEST_F(RunCli, PlayStartRoomWhoseNameTheEditorRefusesIsNamedSo) {
+  Work w = clean_work();
+  setup_room(w, "Kamra")->short_ = "Egy kamra";
+  Outcome r = run_cli({"play", path(write_work(w)), "--start", "Kamra"});
+  EXPECT_EQ(r.status, kExitUsage);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "tamo-cli play: a(z) Kamra nem érvényes szoba-fájlnév (1-16 kisbetű, számjegy, - "
+            "vagy _), a szerkesztő nem nyithatja meg\n");
+}
+
+TEST_F(RunCli, ControlCharactersOfTheWorkNeverReachTheTerminal) {
+  Work w = clean_work();
+  room_exists(w, "kapu")->short_ = "\x1b]0;cim\x07\x1b[2J";
+  setup_data(w).rooms.rename(*room_exists(w, "udvar"), "udvar\x1b[31m");
+  std::string work = path(write_work(w));
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"check", work}, {"play", work, "--color=always"}, {"play", work, "--color=never"}}) {
+    Outcome r = run_cli(args, "n\nk\n");
+    std::string shown = r.out + r.err;
+    // The only escapes left are the colours tamo-cli writes itself.
+    for (std::size_t at = shown.find('\x1b'); at != std::string::npos;
+         at = shown.find('\x1b', at + 1)) {
+      EXPECT_EQ(shown[at + 1], '[');
+      EXPECT_TRUE(shown.compare(at, 7, "\x1b[38;2;") == 0 || shown.compare(at, 4, "\x1b[0m") == 0)
+          << shown.substr(at, 10);
+    }
+    EXPECT_EQ(shown.find('\x07'), std::string::npos) << ::testing::PrintToString(args);
+    EXPECT_NE(shown.find("\\x1b"), std::string::npos) << ::testing::PrintToString(args);
+  }
 }
 
 TEST_F(RunCli, PlayColoursATerminalOnlyWhenAuto) {

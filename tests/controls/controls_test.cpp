@@ -140,6 +140,9 @@ TEST(Form, HideSkipsTheCloseHandlerCloseRunsIt) {
 
 TEST(Form, TheLastShownIsInFront) {
   Form a("a"), b("b");
+  Stacking stacking;
+  stacking.join(a);
+  stacking.join(b);
   a.show();
   b.show();
   EXPECT_GT(b.front_order(), a.front_order());

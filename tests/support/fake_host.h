@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/form.h"
 #include "editors/common/host.h"
 
 namespace tamo::testing {
@@ -16,6 +17,11 @@ class FakeHost : public editors::EditorHost {
   void set_main_enabled(bool enabled) override { main_enabled = enabled; }
   controls::Focus& focus() override { return focus_; }
 
+  // The editor's forms share one front order, as the application's registry gives them.
+  void stack(const std::vector<controls::Form*>& forms) {
+    for (controls::Form* f : forms) stacking_.join(*f);
+  }
+
   std::vector<std::string> messages;
   int closeallotherforms_calls = 0;
   bool main_enabled = true;
@@ -23,6 +29,7 @@ class FakeHost : public editors::EditorHost {
  private:
   Work work_;
   controls::Focus focus_;
+  controls::Stacking stacking_;
 };
 
 }  // namespace tamo::testing

@@ -76,6 +76,10 @@ class ItemEditor {
 
   // The item as the balance verdict sees it: the panel's values and the working copy's.
   balance::ItemValues item_values() const;
+  // "Kész" without its message: stores the panel's item, or returns why it is refused (the
+  // balance verdict among them). A number text the verdict cannot read escapes as
+  // ConversionError before anything is stored.
+  std::optional<std::string> commit_item();
 
   void itemfilenameChange();
   void itemlongChange();

@@ -46,18 +46,16 @@ std::optional<std::string> ItemEditor::item_refusal() const {
   return std::nullopt;
 }
 
+std::optional<std::string> ItemEditor::commit_item() {
+  if (std::optional<std::string> refusal = item_refusal()) return refusal;
+  std::string verdict = balance::balance(item_values());
+  if (verdict != "ok") return verdict;
+  store();
+  return std::nullopt;
+}
+
 void ItemEditor::b14Click() {
-  if (std::optional<std::string> refusal = item_refusal()) {
-    host_.debug(*refusal);
-  } else {
-    // A number text the verdict cannot read escapes from here, before anything is stored.
-    const std::string verdict = balance::balance(item_values());
-    if (verdict == "ok") {
-      store();
-    } else {
-      host_.debug(verdict);
-    }
-  }
+  if (std::optional<std::string> refusal = commit_item()) host_.debug(*refusal);
   host_.focus().set(&itemfilename);
 }
 

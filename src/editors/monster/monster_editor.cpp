@@ -217,17 +217,19 @@ void MonsterEditor::take_fields(dmons& creature) const {
   creature.spemspeed = spemspeed.text();
 }
 
-void MonsterEditor::monsreadyClick() {
+std::optional<std::string> MonsterEditor::commit_creature() {
   Work& work = host_.work();
   std::string name = monsfilename.text();
   std::optional<std::string> refusal = common_store_refusal(work, RecordKind::monster, name);
   if (!refusal) refusal = own_refusal();
-  if (refusal) {
-    host_.debug(*refusal);
-  } else {
-    Stored<dmons> result = store_mons(work, name, [this](dmons& m) { take_fields(m); });
-    if (result.created) monsfilename.add(name);
-  }
+  if (refusal) return refusal;
+  Stored<dmons> result = store_mons(work, name, [this](dmons& m) { take_fields(m); });
+  if (result.created) monsfilename.add(name);
+  return std::nullopt;
+}
+
+void MonsterEditor::monsreadyClick() {
+  if (std::optional<std::string> refusal = commit_creature()) host_.debug(*refusal);
   host_.focus().set(&monsfilename);
 }
 

@@ -69,6 +69,8 @@ class MonsterEditor {
   void fill_filename_choices();
   // Puts the creature's file name and fields into the panel and its lists into tmpmons.
   void show_creature(const dmons& creature);
+  // "Kész" without its message: stores the panel's creature, or returns why it is refused.
+  std::optional<std::string> commit_creature();
   // Deletes the creature named in the panel, after taking it out of every room's contents,
   // resets the panel and drops the name from the choices. Nothing when no creature has it.
   void MonsDelete();

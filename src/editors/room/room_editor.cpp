@@ -85,25 +85,25 @@ void RoomEditor::longChange() {
   if (long_.text().find(kLongEnd) != std::string::npos) long_.set_text({});
 }
 
-void RoomEditor::Button1Click() {
+std::optional<std::string> RoomEditor::commit_room() {
   Work& work = host_.work();
   std::string name = filename.text();
-  if (auto refusal = common_store_refusal(work, RecordKind::room, name)) {
-    host_.debug(*refusal);
-  } else if (short_.text().empty()) {
-    host_.debug("Nincs rövid leírás megadva!");
-  } else if (long_.text().empty()) {
-    host_.debug("Nincs hosszú leírás megadva!");
-  } else {
-    Stored<droom> stored = store_room(work, name, [this](droom& r) {
-      r.short_ = short_.text();
-      r.long_ = long_.text();
-      r.smelldefault = smelldefault.text();
-      r.listendefault = listendefault.text();
-    });
-    if (stored.created && filename.index_of(name) < 0) filename.add(name);
-    things.itemname.clear();
-  }
+  if (auto refusal = common_store_refusal(work, RecordKind::room, name)) return refusal;
+  if (short_.text().empty()) return "Nincs rövid leírás megadva!";
+  if (long_.text().empty()) return "Nincs hosszú leírás megadva!";
+  Stored<droom> stored = store_room(work, name, [this](droom& r) {
+    r.short_ = short_.text();
+    r.long_ = long_.text();
+    r.smelldefault = smelldefault.text();
+    r.listendefault = listendefault.text();
+  });
+  if (stored.created && filename.index_of(name) < 0) filename.add(name);
+  things.itemname.clear();
+  return std::nullopt;
+}
+
+void RoomEditor::Button1Click() {
+  if (std::optional<std::string> refusal = commit_room()) host_.debug(*refusal);
   host_.focus().set(&filename);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "controls/control.h"
@@ -58,6 +60,8 @@ class RoomEditor {
   std::vector<controls::Form*> forms();
 
   void init_room();
+  // "Kész" without its message: stores the panel's room, or returns why it is refused.
+  std::optional<std::string> commit_room();
   // Rebuilds the file-name choices from the work's rooms, after a load or a new work.
   void fill_filename_choices();
 

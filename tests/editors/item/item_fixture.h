@@ -13,7 +13,10 @@ namespace tamo::editors {
 // An item panel on a fake host, with the steps a builder takes to enter an item.
 class ItemEditorTest : public ::testing::Test {
  public:
-  ItemEditorTest() { balance::set_db(); }
+  ItemEditorTest() {
+    balance::set_db();
+    host.stack(editor.forms());
+  }
 
   Work& work() { return host.work(); }
   const ditem& tmpitem() { return host.work().tmpitem; }

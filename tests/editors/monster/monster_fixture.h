@@ -13,6 +13,8 @@ namespace tamo::editors {
 // A creature panel on an empty work, with helpers that act as a builder would.
 class MonsterEditorTest : public ::testing::Test {
  protected:
+  MonsterEditorTest() { host.stack(ed.forms()); }
+
   Work& work() { return host.work(); }
 
   // Types a complete, acceptable creature into the panel.

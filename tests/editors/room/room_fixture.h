@@ -21,6 +21,8 @@ inline std::vector<dmixed> entries(const MixedList& list) {
 // A headless room panel on an empty work, with helpers that act as the builder would.
 class RoomEditorTest : public ::testing::Test {
  protected:
+  RoomEditorTest() { host.stack(editor.forms()); }
+
   FakeHost host;
   Work& work = host.work();
   editors::RoomEditor editor{host};

@@ -1,12 +1,14 @@
-#include "cli/references.h"
+#include "check/references.h"
 
 #include <functional>
 
-#include "cli_fixture.h"
+#include "work_files.h"
 #include "work_setup.h"
 
-namespace tamo::cli::testing {
+namespace tamo::check {
 namespace {
+
+using tamo::testing::clean_work;
 
 using Strings = std::vector<std::string>;
 
@@ -79,4 +81,4 @@ INSTANTIATE_TEST_SUITE_P(Faults, ReferenceFaults, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace tamo::cli::testing
+}  // namespace tamo::check

@@ -1,0 +1,45 @@
+#include "app/menu.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace tamo::app {
+
+namespace {
+template <class Range>
+auto find_named(Range& range, std::string_view name, const char* what) {
+  auto it =
+      std::find_if(range.begin(), range.end(), [name](const auto& x) { return x.name == name; });
+  if (it == range.end())
+    throw std::out_of_range(std::string("no ") + what + " named " + std::string(name));
+  return it;
+}
+}  // namespace
+
+void MenuBar::add_menu(std::string name, std::string caption) {
+  menus_.push_back({std::move(name), std::move(caption), {}});
+}
+
+void MenuBar::add_item(std::string_view menu, MenuItem item, std::string_view after) {
+  std::vector<MenuItem>& items = find_named(menus_, menu, "menu")->items;
+  auto at = after.empty() ? items.end() : std::next(find_named(items, after, "menu entry"));
+  items.insert(at, std::move(item));
+}
+
+void MenuBar::add_separator(std::string_view menu, std::string name) {
+  add_item(menu, {std::move(name), "-", {}, {}});
+}
+
+const MenuItem& MenuBar::item(std::string_view name) const {
+  for (const Menu& m : menus_)
+    for (const MenuItem& i : m.items)
+      if (i.name == name) return i;
+  throw std::out_of_range("no menu entry named " + std::string(name));
+}
+
+void MenuBar::choose(std::string_view name) const {
+  if (const MenuItem& i = item(name); i.handler) i.handler();
+}
+
+}  // namespace tamo::app

@@ -1,0 +1,50 @@
+#include <algorithm>
+
+#include "check/record_verdicts.h"
+#include "check/references.h"
+#include "check/report.h"
+#include "check/value_warnings.h"
+#include "workfile/workfile.h"
+
+namespace tamo::check {
+
+namespace {
+
+// The references are judged on the work as the file holds it, before any "Kész" stores what
+// its editor shows.
+void judge_in_place(Work& work, Report& report) {
+  report.work_refusal = workfile::creator_refusal(work);
+  report.warnings = reference_warnings(work);
+  std::vector<std::string> values = value_warnings(work);
+  report.warnings.insert(report.warnings.end(), values.begin(), values.end());
+  judge_records(work, report.records, report.warnings);
+}
+
+}  // namespace
+
+int Report::status() const {
+  if (!complete) return 2;
+  if (work_refusal) return 1;
+  return std::all_of(records.begin(), records.end(), [](const RecordVerdict& r) { return r.ok(); })
+             ? 0
+             : 1;
+}
+
+Report check_work(const Work& work) {
+  Report report;
+  Work copy = work;
+  judge_in_place(copy, report);
+  return report;
+}
+
+Report check_file(const std::filesystem::path& file) {
+  Report report;
+  Work work;
+  workfile::LoadResult loaded = workfile::loadfile(work, file);
+  report.complete = loaded.complete;
+  report.loading = std::move(loaded.messages);
+  judge_in_place(work, report);
+  return report;
+}
+
+}  // namespace tamo::check
