@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -13,6 +14,8 @@ namespace fs = std::filesystem;
 namespace tamo::bench {
 
 namespace {
+
+constexpr std::size_t kRoomsPerMegabyte = 570;
 
 // Lines go out through one buffer, turned into the file's code page on the way.
 class LineWriter {
@@ -68,9 +71,8 @@ void long_text(LineWriter& out, std::string_view key, std::string_view end, std:
   out.line(end);
 }
 
-void write_real(LineWriter& out, int megabytes) {
-  std::size_t rooms = 570 * static_cast<std::size_t>(megabytes);
-  std::size_t creatures = 280 * static_cast<std::size_t>(megabytes);
+void write_real(LineWriter& out, std::size_t rooms) {
+  std::size_t creatures = std::max<std::size_t>(rooms / 2, 1);
   std::size_t items = rooms;
   for (std::size_t n = 0; n < rooms; ++n) {
     std::string id = std::to_string(n);
@@ -210,9 +212,12 @@ std::string shape_name(Shape shape) {
   return "?";
 }
 
-fs::path generated_work(Shape shape, int megabytes, const fs::path& folder) {
-  fs::path path =
-      folder / ("munka_" + shape_name(shape) + "_" + std::to_string(megabytes) + ".tamo");
+namespace {
+
+// Writes the file under a passing name first, so that a run cut short leaves no half file
+// that a later run would take for whole.
+template <class Body>
+fs::path write_once(const fs::path& path, Body body) {
   if (fs::exists(path)) return path;
   fs::path partial = path;
   partial += ".part";
@@ -221,10 +226,27 @@ fs::path generated_work(Shape shape, int megabytes, const fs::path& folder) {
     out.field("CREATORPROJECT", "nagymunka");
     out.field("CREATORNAME", "epito");
     out.field("CREATORMAIL", "epito@example.com");
+    body(out);
+  }
+  fs::rename(partial, path);
+  return path;
+}
+
+}  // namespace
+
+fs::path generated_area(std::size_t rooms, const fs::path& folder) {
+  return write_once(folder / ("terulet_" + std::to_string(rooms) + ".tamo"),
+                    [rooms](LineWriter& out) { write_real(out, rooms); });
+}
+
+fs::path generated_work(Shape shape, int megabytes, const fs::path& folder) {
+  fs::path path =
+      folder / ("munka_" + shape_name(shape) + "_" + std::to_string(megabytes) + ".tamo");
+  return write_once(path, [shape, megabytes](LineWriter& out) {
     std::size_t bytes = static_cast<std::size_t>(megabytes) * 1000000;
     switch (shape) {
       case Shape::real:
-        write_real(out, megabytes);
+        write_real(out, kRoomsPerMegabyte * static_cast<std::size_t>(megabytes));
         break;
       case Shape::empty_records:
         write_empty_records(out, bytes);
@@ -233,9 +255,7 @@ fs::path generated_work(Shape shape, int megabytes, const fs::path& folder) {
         write_tiny_records(out, bytes);
         break;
     }
-  }
-  fs::rename(partial, path);
-  return path;
+  });
 }
 
 const fs::path& bench_folder() {

@@ -25,6 +25,9 @@ std::string shape_name(Shape shape);
 std::filesystem::path generated_work(Shape shape, int megabytes,
                                      const std::filesystem::path& folder);
 
+// An area shaped as the real works, of that many rooms (half as many creatures, as many items).
+std::filesystem::path generated_area(std::size_t rooms, const std::filesystem::path& folder);
+
 // The folder the benchmarks keep their files in, created on first use.
 const std::filesystem::path& bench_folder();
 

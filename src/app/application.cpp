@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "balance/verdict.h"
+#include "model/input_rules.h"
+#include "workfile/file_names.h"
 #include "workfile/workfile.h"
 
 namespace tamo::app {
@@ -48,10 +50,8 @@ constexpr std::array kForms{
     FormDeclaration{Kind::dialog, "Form18", "Őrök", OnReset::stays},
 };
 
-bool is_creator_refusal(const workfile::SaveResult& result) {
-  return result.message &&
-         (*result.message == workfile::kMsgNoProject || *result.message == workfile::kMsgNoName ||
-          *result.message == workfile::kMsgNoMail);
+std::string shown(const std::filesystem::path& path) {
+  return workfile::shown_path(path);
 }
 
 void run_if_set(const controls::Handler& handler) {
@@ -63,6 +63,8 @@ void run_if_set(const controls::Handler& handler) {
 Application::Application(Platform platform) : platform_(platform) {
   register_forms();
   build_menus();
+  announce(description_.descready, [] { return std::string(kLineDescriptionStored); });
+  announce(creator_data_.Button1, [] { return std::string(kLineCreatorDataStored); });
 }
 
 // The shell's own forms take their places at once; the editors install theirs later.
@@ -73,28 +75,45 @@ void Application::register_forms() {
     forms_.install(*own);
 }
 
+// Each caption marks a letter of its own within its menu; the shortcuts are the ones every
+// desktop program answers to.
 void Application::build_menus() {
-  auto entry = [](const char* name, const char* caption, controls::Handler handler) {
-    return MenuItem{name, caption, {}, std::move(handler)};
+  auto entry = [](const char* name, const char* caption, const char* shortcut,
+                  controls::Handler handler) {
+    return MenuItem{name, caption, shortcut, std::move(handler)};
   };
   MenuBar& m = menu_bar_;
-  m.add_menu("Munka1", "Munka");
-  m.add_item("Munka1", entry("j1", "Ú&j", [this] { j1Click(); }));
-  m.add_item("Munka1", entry("Betlts1", "Betöltés", [this] { Betlts1Click(); }));
-  m.add_item("Munka1", entry("Ments1", "Mentés", [this] { Ments1Click(); }));
+  m.add_menu("Munka1", "&Munka");
+  m.add_item("Munka1", entry("j1", "Ú&j", "Ctrl+N", [this] { j1Click(); }));
+  m.add_item("Munka1", entry("Betlts1", "&Betöltés", "Ctrl+O", [this] { Betlts1Click(); }));
+  m.add_item("Munka1", entry("Ments1", "&Mentés", "Ctrl+S", [this] { Ments1Click(); }));
+  m.add_item("Munka1", entry("Mentsmsknt1", "Mentés m&ásként…", "Ctrl+Shift+S",
+                             [this] { Mentsmsknt1Click(); }));
   m.add_separator("Munka1", "N2");
-  m.add_item("Munka1", entry("Kilps1", "Ment és kilép", [this] { Kilps1Click(); }));
-  m.add_menu("Szerkeszts1", "Szerkesztés");
-  m.add_item("Szerkeszts1", entry("Szoba1", "Szoba", [this] { Szoba1Click(); }));
-  m.add_item("Szerkeszts1", entry("llny1", "Élőlény", [this] { llny1Click(); }));
-  m.add_item("Szerkeszts1", entry("Trgy1", "Tárgy", [this] { Trgy1Click(); }));
-  m.add_item("Szerkeszts1", entry("Lers1", "Leírás", [this] { Lers1Click(); }));
+  m.add_item("Munka1", entry("Kilps1", "Ment és ki&lép", "", [this] { Kilps1Click(); }));
+  m.add_item("Munka1", entry("quit", "&Kilépés", "Ctrl+Q", [this] { quit(); }));
+  m.add_menu("Szerkeszts1", "&Szerkesztés");
+  m.add_item("Szerkeszts1", entry("Szoba1", "&Szoba", "", [this] { Szoba1Click(); }));
+  m.add_item("Szerkeszts1", entry("llny1", "&Élőlény", "", [this] { llny1Click(); }));
+  m.add_item("Szerkeszts1", entry("Trgy1", "&Tárgy", "", [this] { Trgy1Click(); }));
+  m.add_item("Szerkeszts1", entry("Lers1", "&Leírás", "", [this] { Lers1Click(); }));
   m.add_separator("Szerkeszts1", "N1");
-  m.add_item("Szerkeszts1", entry("Teszt1", "Teszt", [this] { Teszt1Click(); }));
-  m.add_menu("Belltsok1", "Beállítások");
-  m.add_item("Belltsok1", entry("Kszt1", "Munka", [this] { Kszt1Click(); }));
-  m.add_menu("Sg1", "Súgó");
-  m.add_item("Sg1", entry("Nvjegy1", "Névjegy", [this] { Nvjegy1Click(); }));
+  m.add_item("Szerkeszts1", entry("Teszt1", "T&eszt", "", [this] { Teszt1Click(); }));
+  m.add_menu("Belltsok1", "&Beállítások");
+  m.add_item("Belltsok1", entry("Kszt1", "&Munka", "", [this] { Kszt1Click(); }));
+  m.add_menu("Sg1", "Sú&gó");
+  m.add_item("Sg1", entry("Nvjegy1", "&Névjegy", "F1", [this] { Nvjegy1Click(); }));
+}
+
+void Application::announce(controls::Button& button,
+                           std::function<std::optional<std::string>()> line) {
+  button.on_click = [this, handler = std::move(button.on_click), line = std::move(line)] {
+    std::uint64_t shown = messages_shown_;
+    if (handler) handler();
+    // A refusal said why in its box; the line no longer tells of an earlier success.
+    if (messages_shown_ != shown) return tell({});
+    if (std::optional<std::string> text = line()) tell(std::move(*text));
+  };
 }
 
 void Application::start() {
@@ -112,9 +131,11 @@ void Application::run_event(const std::function<void()>& handler) {
   } catch (const std::exception& e) {
     debug(e.what());
   }
+  run_if_set(hooks_.after_event);
 }
 
 void Application::debug(const std::string& text) {
+  ++messages_shown_;
   platform_.messages.show_message(text);
 }
 
@@ -142,8 +163,10 @@ void Application::j1Click() {
   if (!may_discard_work()) return;
   closeallotherforms();
   initeverything();
+  work_file_.clear();
   form1_.set_caption(std::string(kAppCaption));
   remember_saved_state();
+  tell(std::string(kLineNewWork));
 }
 
 void Application::Betlts1Click() {
@@ -166,24 +189,63 @@ void Application::load(const std::filesystem::path& path) {
   initeverything();
   replace_work(work_, std::move(loaded).take_data());
   load_complete_ = result.complete;
+  std::error_code error;
+  work_file_ = result.opened ? std::filesystem::absolute(path, error) : std::filesystem::path();
   for (EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
     run_if_set(e->fill_filename_choices);
   remember_saved_state();
   // The file on disk still holds what the work lacks, so the work is not what was saved.
   lacks_from_file_ = !result.complete && result.opened;
   for (const std::string& message : result.messages) debug(message);
+  // A work read in part still comes from its file; one that could not be opened does not.
+  if (result.opened) {
+    if (error) work_file_ = path;
+    tell(loaded_line(work_file_, work_, result.complete));
+  }
   if (result.opened && !result.ended_early)
     form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
 }
 
-bool Application::save() {
-  std::filesystem::path folder =
-      work_folder_.empty() ? std::filesystem::current_path() : work_folder_;
+std::filesystem::path Application::save_folder() const {
+  if (!save_folder_.empty()) return save_folder_;
+  if (!work_file_.empty()) return work_file_.parent_path();
+  return work_folder_.empty() ? std::filesystem::current_path() : work_folder_;
+}
+
+std::string Application::save_place() const {
+  std::filesystem::path folder = save_folder();
+  if (work_.project.empty()) return "Mentés helye: " + shown(folder / "");
+  return "Mentés helye: " + shown(workfile::work_file_path(work_, folder));
+}
+
+bool Application::may_replace(const std::filesystem::path& target) {
+  std::error_code error;
+  if (!std::filesystem::exists(target, error)) return true;
+  bool own = !work_file_.empty() && std::filesystem::equivalent(target, work_file_, error);
+  if (own && !lacks_from_file_) return true;
+  std::string text =
+      own ? "A munka nem töltődött be hiánytalanul a(z) " + shown(target) +
+                " fájlból: ha felülírod, ami kimaradt belőle, elvész. Felülírod mégis?"
+          : "Már van " + shown(target) +
+                " fájl, de ez a munka nem abból való: más munka is lehet benne. Felülírod?";
+  return platform_.replace.ask_replace(text);
+}
+
+bool Application::save_into(const std::filesystem::path& folder) {
+  if (auto refusal = workfile::creator_refusal(work_)) {
+    debug(*refusal);
+    return false;
+  }
+  if (!may_replace(workfile::work_file_path(work_, folder))) return false;
   workfile::SaveResult result = workfile::savetamo(work_, folder);
-  if (!is_creator_refusal(result)) closeallotherforms();
+  closeallotherforms();
   if (result.message) debug(*result.message);
   if (!result.saved) return false;
   saved_path_ = result.path;
+  std::error_code error;
+  work_file_ = std::filesystem::absolute(result.path, error);
+  if (error) work_file_ = result.path;
+  tell(saved_line(work_file_));
   form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
   remember_saved_state();
   return true;
@@ -193,9 +255,48 @@ void Application::Ments1Click() {
   if (save()) debug(std::string(kMsgSaved));
 }
 
+void Application::Mentsmsknt1Click() {
+  std::string offered = work_.project.empty() ? "" : work_.project + ".tamo";
+  auto chosen = platform_.save_file.choose_save(
+      {save_folder(), offered, std::string(kOpenFilter), std::string(kSavePattern)});
+  if (!chosen) return;
+  std::u8string file_name = chosen->filename().u8string();
+  std::string name(file_name.begin(), file_name.end());
+  if (name.ends_with(".tamo")) name.resize(name.size() - 5);
+  if (!validfilename(name)) {
+    debug("A(z) „" + name +
+          "” nem lehet a munka neve: legfeljebb 16 kisbetű, számjegy, kötőjel vagy aláhúzás, "
+          "legalább egy betűvel. A munka nincs elmentve.");
+    return;
+  }
+  std::string previous = work_.project;
+  work_.project = name;
+  if (save_into(chosen->parent_path()))
+    debug(std::string(kMsgSaved));
+  else
+    work_.project = previous;
+}
+
+// A work without records is not saved on the way out; if it holds anything unsaved (a
+// description, creator data) the user is asked first, as before any other loss.
 void Application::Kilps1Click() {
+  // Saving stores no panel's pending edits: the builder is asked before they go; the save
+  // below follows either answer but "Mégse".
+  if (pending_edits() && platform_.unsaved.ask(std::string(kMsgUnsaved)) == UnsavedAnswer::cancel)
+    return;
+  bool changed = work_changed();
   workfile::apply_exit_defaults(work_);
-  if (workfile::has_records(work_) && !save()) return;
+  if (workfile::has_records(work_)) {
+    if (!save()) return;
+  } else if (changed && !ask_about_unsaved_work()) {
+    return;
+  }
+  closeallotherforms();
+  finished_ = true;
+}
+
+void Application::quit() {
+  if (!may_discard_work()) return;
   closeallotherforms();
   finished_ = true;
 }
@@ -204,8 +305,18 @@ bool Application::FormCloseQuery() {
   return may_discard_work();
 }
 
+bool Application::pending_edits() const {
+  for (const EditorHooks* e : {&hooks_.room, &hooks_.monster, &hooks_.item})
+    if (e->pending_edits && e->pending_edits()) return true;
+  return false;
+}
+
 bool Application::may_discard_work() {
-  if (!work_changed()) return true;
+  if (!work_changed() && !pending_edits()) return true;
+  return !work_changed() || ask_about_unsaved_work();
+}
+
+bool Application::ask_about_unsaved_work() {
   switch (platform_.unsaved.ask(std::string(kMsgUnsaved))) {
     case UnsavedAnswer::save:
       return save();
@@ -232,7 +343,8 @@ void Application::show_panel(std::string_view name, const controls::Control* foc
 }
 
 void Application::Szoba1Click() {
-  run_if_set(hooks_.room.init);
+  // A half-typed room stays; only a panel with nothing pending starts afresh.
+  if (!(hooks_.room.pending_edits && hooks_.room.pending_edits())) run_if_set(hooks_.room.init);
   show_panel("room", hooks_.room.filename);
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "app/hooks.h"
 #include "app/menu.h"
 #include "app/platform.h"
+#include "app/status_line.h"
+#include "controls/control.h"
 #include "controls/form.h"
 #include "editors/common/host.h"
 #include "model/work.h"
@@ -29,6 +32,9 @@ inline constexpr std::string_view kAnswerDiscard = "Elvetés";
 inline constexpr std::string_view kAnswerCancel = "Mégse";
 inline constexpr std::string_view kOpenFilter = "Tamo fájlok (*.tamo)";
 inline constexpr std::string_view kOpenPattern = "*.tam*";
+inline constexpr std::string_view kSavePattern = "*.tamo";
+inline constexpr std::string_view kAnswerYes = "Igen";
+inline constexpr std::string_view kAnswerNo = "Nem";
 
 // The headless program: the one work, the main window with its menu and panels, the side
 // dialogs, and every menu command. Build it, wire the editors in (install_form, hooks),
@@ -53,6 +59,8 @@ class Application : public editors::EditorHost {
   void j1Click();
   void Betlts1Click();
   void Ments1Click();
+  // "Mentés másként…": the chosen file's name becomes the work name.
+  void Mentsmsknt1Click();
   void Kilps1Click();
   void Szoba1Click();
   void llny1Click();
@@ -61,6 +69,8 @@ class Application : public editors::EditorHost {
   void Teszt1Click();
   void Kszt1Click();
   void Nvjegy1Click();
+  // "Kilépés": ends the program after the same unsaved-work question as the close box.
+  void quit();
 
   // The main window's close box: false when the user chose to stay.
   bool FormCloseQuery();
@@ -76,12 +86,26 @@ class Application : public editors::EditorHost {
   bool load_complete() const { return load_complete_; }
   // The file the last successful save wrote.
   const std::filesystem::path& saved_path() const { return saved_path_; }
+  // The file the work was loaded from or last saved to, in full; empty for a new work.
+  const std::filesystem::path& work_file() const { return work_file_; }
+  // What the last user event achieved, in one line.
+  const StatusLine& status() const { return status_; }
+  void tell(std::string line) { status_.tell(std::move(line)); }
+  // After `button` ran its handler without showing a message, tells what `line` says it
+  // achieved (nothing when it returns nothing).
+  void announce(controls::Button& button, std::function<std::optional<std::string>()> line);
+  // Where "Mentés" writes: beside the work's file, or for a new work in the work folder.
+  std::filesystem::path save_folder() const;
+  // Where "Mentés" writes, as the window shows it.
+  std::string save_place() const;
 
   // True once the program should end ("Ment és kilép").
   bool finished() const { return finished_; }
   // True when the work differs from what was last started, loaded or saved, or when its
   // load was not whole and it was not saved since.
   bool work_changed() const;
+  // True when a panel holds edits its "Kész" has not stored.
+  bool pending_edits() const;
 
   controls::Form& main_window() { return form1_; }
   FormRegistry& forms() { return forms_; }
@@ -96,15 +120,22 @@ class Application : public editors::EditorHost {
   DescriptionPanel& description() { return description_; }
   AboutBox& about() { return about_; }
 
-  // Where the work file is written; the current directory unless set.
+  // Where a new work's file is written; the current directory unless set.
   void set_work_folder(std::filesystem::path folder) { work_folder_ = std::move(folder); }
+  // Every later save goes into this folder, wherever the work came from (tamo-cli --out).
+  void set_save_folder(std::filesystem::path folder) { save_folder_ = std::move(folder); }
 
  private:
   void show_panel(std::string_view name, const controls::Control* focus_target);
   // Writes the work file; shows a refusal or failure itself. True when the file was written.
-  bool save();
+  bool save() { return save_into(save_folder()); }
+  bool save_into(const std::filesystem::path& folder);
+  // Asks before replacing a file the work did not come from, or its own file when the load
+  // was not whole; true when the save may go on.
+  bool may_replace(const std::filesystem::path& target);
   // Asks about unsaved work; true when the caller may go on.
   bool may_discard_work();
+  bool ask_about_unsaved_work();
   void load(const std::filesystem::path& path);
   void remember_saved_state();
   void register_forms();
@@ -121,9 +152,13 @@ class Application : public editors::EditorHost {
   AboutBox about_;
   std::filesystem::path work_folder_;
   CleanPoint clean_point_;  // the last start, save or load
+  std::filesystem::path save_folder_;
+  std::filesystem::path work_file_;
   bool load_complete_ = false;
   bool lacks_from_file_ = false;  // loaded not whole, and not saved since
   std::filesystem::path saved_path_;
+  StatusLine status_;
+  std::uint64_t messages_shown_ = 0;
   bool finished_ = false;
 
   MenuBar menu_bar_;

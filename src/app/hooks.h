@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "controls/control.h"
 
 namespace tamo::app {
@@ -9,6 +11,7 @@ struct EditorHooks {
   controls::Handler init;                       // init_room, init_mons or init_item
   controls::Handler fill_filename_choices;      // rebuilds its file-name box from the work
   const controls::Control* filename = nullptr;  // the file-name box the menu focuses
+  std::function<bool()> pending_edits = {};     // the panel holds what "Kész" has not stored
 };
 
 // The editors and the test console as the shell reaches them.
@@ -19,6 +22,7 @@ struct Hooks {
   controls::Handler fill_colour_table;  // once at start-up
   controls::Handler start_console;      // "Teszt": start or resume
   controls::Handler clear_console;      // a new or loaded work empties the output
+  controls::Handler after_event;        // after every user event: the panels' pending marks
 };
 
 }  // namespace tamo::app

@@ -27,6 +27,29 @@ class OpenFileDialog {
   virtual std::optional<std::filesystem::path> choose(const OpenFileRequest& request) = 0;
 };
 
+struct SaveFileRequest {
+  std::filesystem::path start_dir;
+  std::string file_name;       // offered in the name box
+  std::string filter_caption;  // what the user reads
+  std::string pattern;         // what it matches
+};
+
+// The common save-file dialog; nothing when the user cancels. It does not ask before
+// replacing a file: the application does, knowing where the work came from.
+class SaveFileDialog {
+ public:
+  virtual ~SaveFileDialog() = default;
+  virtual std::optional<std::filesystem::path> choose_save(const SaveFileRequest& request) = 0;
+};
+
+// Asked before a save replaces a file that may hold what the work lacks: "Igen" gives true;
+// "Nem" is the default and Escape's answer.
+class ReplaceQuestion {
+ public:
+  virtual ~ReplaceQuestion() = default;
+  virtual bool ask_replace(const std::string& text) = 0;
+};
+
 enum class UnsavedAnswer { save, discard, cancel };
 
 // Asked before unsaved work would be thrown away.
@@ -41,6 +64,8 @@ struct Platform {
   MessageSink& messages;
   OpenFileDialog& open_file;
   UnsavedWorkQuestion& unsaved;
+  SaveFileDialog& save_file;
+  ReplaceQuestion& replace;
 };
 
 }  // namespace tamo::app

@@ -1,5 +1,6 @@
 #include "app/workbench.h"
 
+#include "editors/common/pending_mark.h"
 #include "model/work.h"
 
 namespace tamo::app {
@@ -12,15 +13,46 @@ Workbench::Workbench(Platform platform) : app_(platform) {
 
   Hooks& hooks = app_.hooks();
   hooks.room = {[this] { room_.init_room(); }, [this] { room_.fill_filename_choices(); },
-                &room_.filename};
+                &room_.filename, [this] { return room_.pending_edits(); }};
   hooks.monster = {[this] { monster_.init_mons(); }, [this] { monster_.fill_filename_choices(); },
-                   &monster_.monsfilename};
+                   &monster_.monsfilename, [this] { return monster_.pending_edits(); }};
   hooks.item = {[this] { item_.init_item(); }, [this] { item_.fill_filename_choices(); },
-                &item_.itemfilename};
+                &item_.itemfilename, [this] { return item_.pending_edits(); }};
   hooks.start_console = [this] { console_.enter(); };
   hooks.clear_console = [this] { console_.output().clear(); };
+  hooks.after_event = [this] {
+    editors::show_pending(room_.Button1, room_.pending_edits());
+    editors::show_pending(monster_.monsready, monster_.pending_edits());
+    editors::show_pending(item_.b14, item_.pending_edits());
+  };
 
   room_.Button3.on_click = [this] { Button3Click(); };
+  announce_stores();
+}
+
+// A store that went through says so on the status line; a refusal has said why already.
+void Workbench::announce_stores() {
+  using Line = std::optional<std::string>;
+  app_.announce(room_.Button1, [this]() -> Line {
+    const std::string& name = room_.filename.text();
+    if (!room_exists(work(), name)) return std::nullopt;
+    return stored_line(name, "szoba");
+  });
+  app_.announce(monster_.monsready, [this]() -> Line {
+    const std::string& name = monster_.monsfilename.text();
+    if (!mons_exists(work(), name)) return std::nullopt;
+    return stored_line(name, "élőlény");
+  });
+  app_.announce(item_.b14, [this]() -> Line {
+    const std::string& name = item_.itemfilename.text();
+    if (!item_exists(work(), name)) return std::nullopt;
+    return stored_line(name, "tárgy") + ". " + std::string(kLineBalanced);
+  });
+  editors::ExitEditor& exits = room_.exits;
+  app_.announce(exits.doorkeysave, [&exits]() -> Line {
+    if (exits.exitdir.selected() < 0 || exits.doorname.text().empty()) return std::nullopt;
+    return exits.exitdir.selected_text() + " kijárat ajtaja: " + exits.doorname.text();
+  });
 }
 
 void Workbench::inmud_enter() {

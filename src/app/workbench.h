@@ -39,6 +39,8 @@ class Workbench : public testconsole::ConsoleHost {
   void focus_input() override;
 
  private:
+  void announce_stores();
+
   Application app_;
   editors::RoomEditor room_{app_};
   editors::MonsterEditor monster_{app_};

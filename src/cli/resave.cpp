@@ -14,7 +14,7 @@ void print_messages(const Session& session, std::size_t from, std::ostream& err)
 
 int resave(Session& session, const ResaveCommand& command, std::ostream& out, std::ostream& err) {
   app::Application& app = session.app();
-  app.set_work_folder(workfile::utf8_path(command.out_dir));
+  app.set_save_folder(workfile::utf8_path(command.out_dir));
   bool whole = session.open(workfile::utf8_path(command.file));
   print_messages(session, 0, err);
   if (!whole) return 2;

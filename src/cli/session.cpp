@@ -1,13 +1,13 @@
 #include "cli/session.h"
 
 #include <exception>
-#include <new>
 
 #include "cli/visible_text.h"
+#include "model/numbers.h"
 
 namespace tamo::cli {
 
-Session::Session() : bench_(app::Platform{*this, *this, *this}) {
+Session::Session() : bench_(app::Platform{*this, *this, *this, *this, *this}) {
   bench_.app().start();
 }
 
@@ -21,7 +21,9 @@ void Session::run_event(const std::function<void()>& handler) {
   app().run_event([&] {
     try {
       handler();
-    } catch (const std::bad_alloc&) {
+    } catch (const ConversionError&) {
+      throw;  // the window's message for a text that is no number; the program goes on
+    } catch (...) {
       fatal = std::current_exception();
     }
   });
@@ -38,6 +40,10 @@ void Session::show_message(const std::string& text) {
 }
 
 std::optional<std::filesystem::path> Session::choose(const app::OpenFileRequest&) {
+  return std::nullopt;
+}
+
+std::optional<std::filesystem::path> Session::choose_save(const app::SaveFileRequest&) {
   return std::nullopt;
 }
 

@@ -13,8 +13,13 @@
 namespace tamo::cli {
 
 // The headless program as tamo-cli runs it: what the window would show in a message box is
-// recorded, the open-file dialog is never asked, and unsaved work is let go.
-class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion {
+// recorded, the file dialogs are never asked, unsaved work is let go, and a file in the way
+// of a save is replaced: resave names where it writes.
+class Session : app::MessageSink,
+                app::OpenFileDialog,
+                app::UnsavedWorkQuestion,
+                app::SaveFileDialog,
+                app::ReplaceQuestion {
  public:
   Session();
   Session(const Session&) = delete;
@@ -25,8 +30,9 @@ class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion 
 
   // "Betöltés" once this file was chosen; true when the file was read whole.
   bool open(const std::filesystem::path& path);
-  // One user event, as the application runs it, except that running out of memory is no
-  // message to go on after: it leaves tamo-cli.
+  // One user event, as the application runs it: a text that is no number is shown as a
+  // message and tamo-cli goes on; any other failure (out of memory, no thread for the
+  // loading) is no message to go on after and leaves the event to the caller.
   void run_event(const std::function<void()>& handler);
 
   std::size_t message_count() const { return messages_.size(); }
@@ -37,6 +43,8 @@ class Session : app::MessageSink, app::OpenFileDialog, app::UnsavedWorkQuestion 
   void show_message(const std::string& text) override;
   std::optional<std::filesystem::path> choose(const app::OpenFileRequest&) override;
   app::UnsavedAnswer ask(const std::string&) override;
+  std::optional<std::filesystem::path> choose_save(const app::SaveFileRequest&) override;
+  bool ask_replace(const std::string&) override { return true; }
 
   std::vector<std::string> messages_;
   app::Workbench bench_;

@@ -23,8 +23,31 @@ std::vector<std::string_view> utf8_chars(std::string_view s) {
   return out;
 }
 
+std::string first_line(std::string text) {
+  std::size_t end = text.find_first_of("\r\n");
+  if (end != std::string::npos) text.resize(end);
+  return text;
+}
+
+std::string crlf_lines(std::string text) {
+  if (text.find_first_of("\r\n") == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size() + 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') {
+      out += text[i];
+      continue;
+    }
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    out += "\r\n";
+  }
+  return out;
+}
+
 void Edit::set_text(std::string text) {
-  if (text == text_) return;
+  text = accepted(std::move(text));
+  // This way round: GCC 12 at -O3 wrongly warns that the moved-in text may be uninitialised.
+  if (text_ == text) return;
   text_ = std::move(text);
   changed();
   if (on_change) on_change();

@@ -3,14 +3,23 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "controls/control.h"
 
 namespace tamo::controls {
 
+// The text up to its first CR or LF: what a one-line box keeps of a pasted text.
+std::string first_line(std::string text);
+
+// The text with every line break (CR LF, a lone CR or a lone LF) written as CR LF: how a memo
+// holds the lines of a pasted text.
+std::string crlf_lines(std::string text);
+
 // A one-line edit. Setting a text runs on_change only when the text really changes; the
-// length limit (in characters) binds typing only, never text set by the program.
+// length limit (in characters) binds typing only, never text set by the program. Whatever the
+// route, a one-line box keeps only the first line of a text given to it.
 class Edit : public Control {
  public:
   using Control::Control;
@@ -35,6 +44,8 @@ class Edit : public Control {
 
  protected:
   virtual std::string line_break() const { return {}; }
+  // What the box holds of a text given to it.
+  virtual std::string accepted(std::string text) const { return first_line(std::move(text)); }
 
  private:
   std::string text_;
@@ -51,6 +62,7 @@ class Memo : public Edit {
  protected:
   // Typing "\n" into a memo breaks the line.
   std::string line_break() const override { return "\r\n"; }
+  std::string accepted(std::string text) const override { return crlf_lines(std::move(text)); }
 };
 
 // Number of characters of a UTF-8 text.

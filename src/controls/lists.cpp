@@ -10,18 +10,45 @@ namespace tamo::controls {
 ListBox::ListBox(std::string name, std::string caption, bool sorted)
     : Control(std::move(name), std::move(caption)), sorted_(sorted) {}
 
-int ListBox::add(std::string item) {
-  auto pos = items_.end();
-  if (sorted_) pos = std::upper_bound(items_.begin(), items_.end(), item);
-  int index = static_cast<int>(pos - items_.begin());
-  items_.insert(pos, std::move(item));
-  if (selected_ >= index) ++selected_;
+void ListBox::add(std::string item) {
+  count_in(item, 1);
+  if (sorted_) {
+    pending_.push_back(std::move(item));
+  } else {
+    items_.push_back(std::move(item));
+  }
   changed();
-  return index;
+}
+
+void ListBox::settle() const {
+  if (pending_.empty()) return;
+  // One add at a time would put each item after its equals already there, so the items
+  // already there come first among equals, and the new ones keep the order they came in.
+  std::stable_sort(pending_.begin(), pending_.end());
+  if (selected_ >= 0) {
+    const std::string& chosen = items_[static_cast<std::size_t>(selected_)];
+    selected_ += static_cast<int>(std::lower_bound(pending_.begin(), pending_.end(), chosen) -
+                                  pending_.begin());
+  }
+  std::size_t middle = items_.size();
+  items_.insert(items_.end(), std::make_move_iterator(pending_.begin()),
+                std::make_move_iterator(pending_.end()));
+  pending_.clear();
+  std::inplace_merge(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(middle),
+                     items_.end());
+}
+
+void ListBox::count_in(const std::string& item, int step) {
+  std::size_t hash = std::hash<std::string>{}(item);
+  std::size_t& n = hash_counts_[hash];
+  n += static_cast<std::size_t>(step);
+  if (n == 0) hash_counts_.erase(hash);
 }
 
 void ListBox::remove(int index) {
+  settle();
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  count_in(items_[static_cast<std::size_t>(index)], -1);
   items_.erase(items_.begin() + index);
   if (selected_ == index) {
     set_selected(-1);
@@ -32,8 +59,10 @@ void ListBox::remove(int index) {
 }
 
 void ListBox::clear() {
-  if (items_.empty() && selected_ == -1) return;
+  if (count() == 0 && selected_ == -1) return;
   items_.clear();
+  pending_.clear();
+  hash_counts_.clear();
   set_selected(-1);
   changed();
 }
@@ -41,16 +70,22 @@ void ListBox::clear() {
 void ListBox::assign(std::vector<std::string> items) {
   if (sorted_) std::stable_sort(items.begin(), items.end());
   items_ = std::move(items);
+  pending_.clear();
+  hash_counts_.clear();
+  for (const std::string& item : items_) count_in(item, 1);
   selected_ = -1;
   changed();
 }
 
 int ListBox::index_of(std::string_view text) const {
+  if (!hash_counts_.contains(std::hash<std::string_view>{}(text))) return -1;
+  settle();
   auto it = std::find(items_.begin(), items_.end(), text);
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
 void ListBox::set_selected(int index) {
+  settle();
   if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
   if (index == selected_) return;
   selected_ = index;
@@ -62,6 +97,7 @@ void ListBox::select(int index) {
 }
 
 std::string ListBox::selected_text() const {
+  settle();
   return selected_ < 0 ? std::string() : items_[selected_];
 }
 
@@ -83,6 +119,7 @@ void ComboBox::set_text(std::string text) {
     select(index_of(text));
     return;
   }
+  text = first_line(std::move(text));
   if (text == text_) return;
   text_ = std::move(text);
   changed();

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/control.h"
@@ -13,12 +14,16 @@ class ListBox : public Control {
  public:
   ListBox(std::string name, std::string caption = {}, bool sorted = false);
 
-  const std::vector<std::string>& items() const { return items_; }
-  std::size_t count() const { return items_.size(); }
+  const std::vector<std::string>& items() const {
+    settle();
+    return items_;
+  }
+  std::size_t count() const { return items_.size() + pending_.size(); }
   bool sorted() const { return sorted_; }
 
-  // Adds an item (at its sorted place when sorted, else at the end); returns its index.
-  int add(std::string item);
+  // Adds an item at its sorted place when sorted, else at the end. Filling a list one add at
+  // a time takes time linear in its rows, however the items come.
+  void add(std::string item);
   void remove(int index);
   void clear();
   // Replaces all items at once (sorted once when sorted), selecting none: filling a long
@@ -27,7 +32,10 @@ class ListBox : public Control {
   // First row equal to the text, or -1.
   int index_of(std::string_view text) const;
 
-  int selected() const { return selected_; }
+  int selected() const {
+    settle();
+    return selected_;
+  }
   // Program-made selection; an index outside the rows selects none.
   virtual void select(int index);
   std::string selected_text() const;
@@ -40,9 +48,18 @@ class ListBox : public Control {
   void set_selected(int index);
 
  private:
-  std::vector<std::string> items_;
+  // Puts the items added since the last look into their sorted places, all at once.
+  void settle() const;
+  void count_in(const std::string& item, int step);
+
+  mutable std::vector<std::string> items_;
+  // Added to a sorted list and not yet in place; in items_ order after settle().
+  mutable std::vector<std::string> pending_;
+  // How many items have each hash, so that most rows a list lacks are known to be missing
+  // without a search.
+  std::unordered_map<std::size_t, std::size_t> hash_counts_;
   bool sorted_;
-  int selected_ = -1;
+  mutable int selected_ = -1;
 };
 
 // A combo box. Editable: a free text with a list of choices, on_change on every text

@@ -95,7 +95,9 @@ EditBinder::EditBinder(Screen& screen, controls::Edit& edit)
   l->setValidator(new TypingLimit(
       l, [&edit] { return edit.max_length(); },
       [&edit] { return controls::utf8_length(edit.text()); }));
-  QObject::connect(l, &QLineEdit::textEdited, l, [this, &screen](const QString& text) {
+  // Any change but the program's own (written with signals blocked) is the user's: typing,
+  // undo, a paste from the menu or an accessibility tool setting the text.
+  QObject::connect(l, &QLineEdit::textChanged, l, [this, &screen](const QString& text) {
     user_changed();
     screen.run([this, t = typed_text(text)] { edit_.user_set_text(t); });
   });
@@ -208,10 +210,13 @@ RadioBinder::RadioBinder(Screen& screen, controls::RadioGroup& radio)
     buttons_->addButton(button, i);
     grid->addWidget(button, i % rows, i / rows);
   }
-  QObject::connect(buttons_, &QButtonGroup::idClicked, group_box(), [this, &screen](int id) {
-    user_changed();
-    screen.run([this, id] { radio_.set_index(id); });
-  });
+  // Toggled, not clicked: the keyboard's arrows and accessibility actions toggle too.
+  QObject::connect(buttons_, &QButtonGroup::idToggled, group_box(),
+                   [this, &screen](int id, bool checked) {
+                     if (!checked) return;
+                     user_changed();
+                     screen.run([this, id] { radio_.set_index(id); });
+                   });
 }
 
 QGroupBox* RadioBinder::group_box() const {
@@ -233,7 +238,7 @@ void RadioBinder::write() {
 CheckBinder::CheckBinder(Screen& screen, controls::CheckBox& check)
     : Binder(check, new QCheckBox), check_(check) {
   auto* box = static_cast<QCheckBox*>(widget());
-  QObject::connect(box, &QCheckBox::clicked, box, [this, &screen](bool checked) {
+  QObject::connect(box, &QCheckBox::toggled, box, [this, &screen](bool checked) {
     user_changed();
     screen.run([this, checked] { check_.set_checked(checked); });
   });
@@ -269,8 +274,8 @@ void GroupBinder::write() {
   static_cast<QGroupBox*>(widget())->setTitle(qs(control().caption()));
 }
 
-FormBinder::FormBinder(controls::Form& form, QWidget* widget, bool top_level)
-    : Binder(form, widget), top_level_(top_level) {}
+FormBinder::FormBinder(controls::Form& form, QWidget* widget, bool top_level, bool marks_unsaved)
+    : Binder(form, widget), top_level_(top_level), marks_unsaved_(marks_unsaved) {}
 
 void FormBinder::write_common() {
   widget()->setAccessibleName(plain_caption(control().caption()));
@@ -279,7 +284,8 @@ void FormBinder::write_common() {
 }
 
 void FormBinder::write() {
-  if (top_level_) widget()->setWindowTitle(qs(control().caption()));
+  // "[*]" is where the desktop shows the window-modified marker.
+  if (top_level_) widget()->setWindowTitle(qs(control().caption()) + (marks_unsaved_ ? "[*]" : ""));
 }
 
 }  // namespace tamo::gui

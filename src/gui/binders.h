@@ -105,12 +105,13 @@ class GroupBinder : public Binder {
 // window, visibility (the main window decides which panel page is in front).
 class FormBinder : public Binder {
  public:
-  FormBinder(controls::Form& form, QWidget* widget, bool top_level);
+  FormBinder(controls::Form& form, QWidget* widget, bool top_level, bool marks_unsaved);
 
  private:
   void write() override;
   void write_common() override;
   bool top_level_;
+  bool marks_unsaved_;
 };
 
 }  // namespace tamo::gui

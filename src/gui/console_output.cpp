@@ -1,6 +1,11 @@
 #include "gui/console_output.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include <QColor>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -10,12 +15,18 @@
 namespace tamo::gui {
 
 QFont terminal_font() {
+  const int pixels = 13;
   QFont font;
-  // Liberation Mono has the metrics of Courier New where the latter is not installed.
+  // Liberation Mono has the metrics of Courier New where the latter is not installed; where
+  // neither is, the hints ask the font matcher for the machine's own fixed-pitch face.
   font.setFamilies({"Courier New", "Liberation Mono"});
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
-  font.setPixelSize(13);
+  font.setPixelSize(pixels);
+  if (QFontInfo(font).fixedPitch()) return font;
+  // A matcher that ignores the hints still knows the desktop's fixed-pitch font.
+  font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPixelSize(pixels);
   return font;
 }
 
@@ -72,14 +83,34 @@ void ConsoleOutput::redraw() {
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
+namespace {
+
+// The first `limit` bytes of the text, or fewer so that no character is cut in two.
+std::size_t whole_characters(std::string_view text, std::size_t limit) {
+  if (limit >= text.size()) return text.size();
+  while (limit > 0 && (static_cast<unsigned char>(text[limit]) & 0xC0) == 0x80) --limit;
+  return limit;
+}
+
+}  // namespace
+
 void ConsoleOutput::append(QTextCursor& cursor, const testconsole::ConsoleLine& line) {
   if (next_shown_ > first_shown_) cursor.insertBlock();
+  std::string_view text = line.text;
+  std::size_t shown = whole_characters(text, kShownBytesPerLine);
   for (const testconsole::ColourRun& run : line.runs) {
+    if (run.begin >= shown) break;
+    std::size_t length = std::min(run.length, shown - run.begin);
     QTextCharFormat format;
     format.setForeground(QColor(static_cast<QRgb>(run.colour)));
-    cursor.insertText(
-        QString::fromUtf8(line.text.data() + run.begin, static_cast<qsizetype>(run.length)),
-        format);
+    cursor.insertText(QString::fromUtf8(text.data() + run.begin, static_cast<qsizetype>(length)),
+                      format);
+  }
+  if (shown < text.size()) {
+    QTextCharFormat format;
+    format.setForeground(QColor(static_cast<QRgb>(testconsole::kSilver)));
+    cursor.insertText(QString::fromUtf8(kCutMark.data(), static_cast<qsizetype>(kCutMark.size())),
+                      format);
   }
   next_shown_ = line.seq + 1;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include <QFont>
 #include <QPlainTextEdit>
@@ -24,6 +26,12 @@ class ConsoleOutput : public QPlainTextEdit {
   // the top or all at once, and a shown line never changes, so only the lines dropped and
   // the lines added since the last redraw are touched.
   void redraw();
+
+  // A line is drawn up to about two screens of text, then the mark; laying out a line of a
+  // megabyte or of a hundred thousand colours would freeze the window. The console keeps
+  // the whole line.
+  static constexpr std::size_t kShownBytesPerLine = 4096;
+  static constexpr std::string_view kCutMark = " …";
 
  private:
   void append(QTextCursor& cursor, const testconsole::ConsoleLine& line);

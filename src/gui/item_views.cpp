@@ -133,20 +133,30 @@ void delete_view(editors::ItemDeleteDialog& d, Screen& s, QWidget* page) {
 // "Azonosítók": the new word, the move buttons, the item's words.
 void ids_view(editors::ItemIdsDialog& d, Screen& s, QWidget* page) {
   auto* grid = new QGridLayout(page);
-  grid->addWidget(s.edit(d.itemids), 0, 0);
+  // Both sides are caption-less: the labels name them.
+  QLineEdit* word = s.edit(d.itemids);
+  QListWidget* words = s.list(d.itemnewids);
+  auto name_above = [&](controls::Control& control, QWidget* widget, const QString& name,
+                        int column) {
+    auto* label = new QLabel(name);
+    label->setBuddy(widget);
+    grid->addWidget(label, 0, column);
+    s.set_accessible_name(control, name);
+  };
+  name_above(d.itemids, word, "Új azonosító", 0);
+  name_above(d.itemnewids, words, "Azonosítók", 2);
+  grid->addWidget(word, 1, 0);
   auto* moves = new QVBoxLayout;
   moves->addWidget(s.button(d.Button1));
   moves->addWidget(s.button(d.Button2));
   moves->addStretch();
-  grid->addLayout(moves, 0, 1, 2, 1);
-  grid->addWidget(s.list(d.itemnewids), 0, 2, 2, 1);
-  grid->setRowStretch(1, 1);
+  grid->addLayout(moves, 1, 1, 2, 1);
+  grid->addWidget(words, 1, 2, 2, 1);
+  grid->setRowStretch(2, 1);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(2, 1);
-  grid->addLayout(right_row({s.button(d.Button3)}), 2, 0, 1, 3);
-  // Both sides are caption-less.
-  s.set_accessible_name(d.itemids, "Új azonosító");
-  s.set_accessible_name(d.itemnewids, "Azonosítók");
+  grid->addLayout(right_row({s.button(d.Button3)}), 3, 0, 1, 3);
+  s.set_entry_button(d.itemids, d.Button1);
   page->resize(400, 240);
 }
 

@@ -4,10 +4,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -41,11 +45,17 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
   QPushButton* pressed = nullptr;
   switch (event->key()) {
     case Qt::Key_Escape:
+      // Without a back button Escape does what the close box does.
+      if (!buttons.cancel_button) {
+        screen_.run([this] { form_.close(); });
+        return;
+      }
       pressed = buttons.cancel_button;
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      pressed = qobject_cast<QPushButton*>(focusWidget());
+      pressed = screen_.entry_button(focusWidget());
+      if (!pressed) pressed = qobject_cast<QPushButton*>(focusWidget());
       if (!pressed) pressed = buttons.default_button;
       break;
     default:
@@ -88,11 +98,47 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
     screen.form(*entry.form, page, dialog);
     pages_[name] = page;
   }
-  screen.form(app_.main_window(), this, true);
+  screen.form(app_.main_window(), this, true, true);
+  build_status_bar();
   screen.add_sync_step([this] { arrange(); });
+  screen.add_sync_step([this] { show_status(); });
+}
+
+// The line of what just happened on the left, the full path of the work (or where a new one
+// will be saved) on the right.
+void MainWindow::build_status_bar() {
+  statusBar()->setObjectName("status");
+  work_path_ = new QLabel;
+  work_path_->setObjectName("workpath");
+  statusBar()->addPermanentWidget(work_path_);
+  // Asking whether the work changed costs a pass over it, so a burst of typing asks once.
+  unsaved_check_ = new QTimer(this);
+  unsaved_check_->setSingleShot(true);
+  unsaved_check_->setInterval(200);
+  connect(unsaved_check_, &QTimer::timeout, this,
+          [this] { setWindowModified(app_.work_changed()); });
+}
+
+void MainWindow::show_status() {
+  const app::StatusLine& status = app_.status();
+  if (status.revision() != seen_status_) {
+    seen_status_ = status.revision();
+    statusBar()->showMessage(qs(status.text()));
+  }
+  // A new work has no file yet: the folder "Mentés" will write into stands in its place.
+  const std::filesystem::path& file = app_.work_file();
+  QString path = file.empty() ? qs(app_.save_place()) : qs(file.string());
+  if (work_path_->text() != path) work_path_->setText(path);
+  QString place = qs(app_.save_place());
+  if (work_path_->toolTip() != place) work_path_->setToolTip(place);
+  unsaved_check_->start();
 }
 
 void MainWindow::build_menu() {
+  // F10 opens the first menu, as on other desktops.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+    if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().front());
+  });
   for (const app::Menu& m : app_.menus()) {
     QMenu* menu = menuBar()->addMenu(qs(m.caption));
     menu->setObjectName(qs(m.name));
@@ -103,6 +149,8 @@ void MainWindow::build_menu() {
       }
       QAction* action = menu->addAction(qs(item.caption));
       action->setObjectName(qs(item.name));
+      if (!item.shortcut.empty())
+        action->setShortcut(QKeySequence(qs(item.shortcut), QKeySequence::PortableText));
       connect(action, &QAction::triggered, this,
               [this, handler = item.handler] { screen_.run(handler); });
     }

@@ -11,7 +11,9 @@
 #include "app/application.h"
 #include "gui/screen.h"
 
+class QLabel;
 class QStackedWidget;
+class QTimer;
 
 namespace tamo::gui {
 
@@ -45,7 +47,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void build_menu();
+  void build_status_bar();
   void arrange();
+  void show_status();
 
   Screen& screen_;
   app::Application& app_;
@@ -56,6 +60,9 @@ class MainWindow : public QMainWindow {
   std::map<const controls::Form*, std::uint64_t> seen_front_;
   std::map<const controls::Form*, bool> seen_open_;
   std::set<const QWidget*> placed_;
+  QLabel* work_path_ = nullptr;
+  QTimer* unsaved_check_ = nullptr;
+  std::uint64_t seen_status_ = 0;
 };
 
 }  // namespace tamo::gui

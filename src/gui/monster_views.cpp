@@ -118,19 +118,37 @@ void sentence_view(Screen& s, QWidget* page, std::initializer_list<SentenceHalf>
     column->addWidget(s.list(h.box), 1);
     column->addLayout(row_of({s.edit(h.edit), s.button(h.add), s.button(h.take_back)}));
     s.set_accessible_name(h.edit, h.edit_name);
+    s.set_entry_button(h.edit, h.add);
     column->addSpacing(8);
   }
   column->addLayout(done_row(s.button(done)));
   page->resize(560, 460);
 }
 
-// Form8 and Form15: the choice on the left, "> >" and "< <" between, the list on the right.
-void transfer_view(Screen& s, QWidget* page, QWidget* choice, controls::Button& add,
-                   controls::Button& remove, controls::ListBox& box, controls::Button& done) {
+// A label above a widget whose control has no caption of its own; a screen reader speaks it.
+QLabel* name_label(Screen& s, const controls::Control& control, QWidget* widget,
+                   const QString& name) {
+  auto* label = new QLabel(name);
+  label->setBuddy(widget);
+  s.set_accessible_name(control, name);
+  return label;
+}
+
+// Form8 and Form15: the choice on the left, "> >" and "< <" between, the list on the right,
+// each side under its label. Enter in the choice adds it.
+struct Side {
+  controls::Control& control;
+  QWidget* widget;
+  QString name;
+};
+void transfer_view(Screen& s, QWidget* page, Side choice, controls::Button& add,
+                   controls::Button& remove, controls::ListBox& box, const QString& box_name,
+                   controls::Button& done) {
   auto* column = new QVBoxLayout(page);
   auto* sides = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  left->addWidget(choice);
+  left->addWidget(name_label(s, choice.control, choice.widget, choice.name));
+  left->addWidget(choice.widget);
   left->addStretch();
   sides->addLayout(left, 1);
   auto* middle = new QVBoxLayout;
@@ -138,8 +156,13 @@ void transfer_view(Screen& s, QWidget* page, QWidget* choice, controls::Button& 
   middle->addWidget(s.button(remove));
   middle->addStretch();
   sides->addLayout(middle);
-  sides->addWidget(s.list(box), 1);
+  auto* right = new QVBoxLayout;
+  QListWidget* list = s.list(box);
+  right->addWidget(name_label(s, box, list, box_name));
+  right->addWidget(list, 1);
+  sides->addLayout(right, 1);
   column->addLayout(sides, 1);
+  s.set_entry_button(choice.control, add);
   column->addLayout(done_row(s.button(done)));
   page->resize(440, 240);
 }
@@ -153,10 +176,8 @@ Views monster_views(app::Workbench& bench) {
       {"Form6", [&m](Screen& s, QWidget* page) { delete_view(m.delete_dialog, s, page); }},
       {"Form8",
        [&d = m.ids_dialog](Screen& s, QWidget* page) {
-         transfer_view(s, page, s.edit(d.ids), d.Button1, d.Button2, d.newids, d.Button3);
-         // Both sides are caption-less.
-         s.set_accessible_name(d.ids, "Új azonosító");
-         s.set_accessible_name(d.newids, "Azonosítók");
+         transfer_view(s, page, {d.ids, s.edit(d.ids), "Új azonosító"}, d.Button1, d.Button2,
+                       d.newids, "Azonosítók", d.Button3);
        }},
       {"Form9",
        [&d = m.speech_dialog](Screen& s, QWidget* page) {
@@ -175,10 +196,8 @@ Views monster_views(app::Workbench& bench) {
        }},
       {"Form15",
        [&d = m.equipment_dialog](Screen& s, QWidget* page) {
-         transfer_view(s, page, s.combo(d.posequipment), d.Button1, d.Button2, d.equipment,
-                       d.Button3);
-         s.set_accessible_name(d.posequipment, "Tárgy");
-         s.set_accessible_name(d.equipment, "Ami van nála");
+         transfer_view(s, page, {d.posequipment, s.combo(d.posequipment), "Tárgy"}, d.Button1,
+                       d.Button2, d.equipment, "Ami van nála", d.Button3);
        }},
   };
 }

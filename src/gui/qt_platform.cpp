@@ -1,6 +1,7 @@
 #include "gui/qt_platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,11 +39,29 @@ app::UnsavedAnswer QtPlatform::ask(const std::string& text) {
   return app::UnsavedAnswer::cancel;
 }
 
+bool QtPlatform::ask_replace(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, qs(std::string(app::kAppCaption)), qs(text),
+                  QMessageBox::NoButton, parent());
+  box.setObjectName("replace");
+  QPushButton* yes = box.addButton(qs(std::string(app::kAnswerYes)), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(qs(std::string(app::kAnswerNo)), QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+std::filesystem::path chosen_path(const QString& file) {
+  QByteArray bytes = QFile::encodeName(file);
+  return std::filesystem::path(
+      std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
 void configure_open_dialog(QFileDialog& dialog, const app::OpenFileRequest& request) {
   dialog.setObjectName("od");
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setDirectory(QString::fromStdString(request.start_dir.string()));
+  dialog.setDirectory(QFile::decodeName(request.start_dir.c_str()));
   // Only the last parenthesised group is matched and then hidden, so the user reads the
   // caption while "*.tam*" does the matching.
   dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -53,7 +72,26 @@ std::optional<std::filesystem::path> QtPlatform::choose(const app::OpenFileReque
   QFileDialog dialog(parent());
   configure_open_dialog(dialog, request);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+  return chosen_path(dialog.selectedFiles().front());
+}
+
+void configure_save_dialog(QFileDialog& dialog, const app::SaveFileRequest& request) {
+  dialog.setObjectName("sd");
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setDirectory(QFile::decodeName(request.start_dir.c_str()));
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilter(qs(request.filter_caption + " (" + request.pattern + ")"));
+  dialog.setDefaultSuffix("tamo");
+  dialog.selectFile(qs(request.file_name));
+}
+
+std::optional<std::filesystem::path> QtPlatform::choose_save(const app::SaveFileRequest& request) {
+  QFileDialog dialog(parent());
+  configure_save_dialog(dialog, request);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return chosen_path(dialog.selectedFiles().front());
 }
 
 }  // namespace tamo::gui

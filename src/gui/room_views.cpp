@@ -192,6 +192,7 @@ void exits_view(editors::ExitEditor& d, Screen& s, QWidget* page) {
   column->addWidget(note);
   column->addLayout(button_row({s.button(d.Button3), s.button(d.Button5)}));
   s.set_dialog_buttons(d.form, nullptr, &d.Button5);
+  s.set_entry_button(d.posexits, d.Button2);
   page->resize(640, 420);
 }
 
@@ -209,7 +210,10 @@ QGridLayout* picking_grid(Screen& s, std::initializer_list<Choice> choices,
   for (const Choice& c : choices) {
     grid->addWidget(s.label_for(c.box), row++, 0);
     grid->addWidget(name_combo(s.combo(c.box)), row, 0);
-    if (c.add) grid->addWidget(arrow(s.button(*c.add)), row, 1);
+    if (c.add) {
+      grid->addWidget(arrow(s.button(*c.add)), row, 1);
+      s.set_entry_button(c.box, *c.add);
+    }
     ++row;
   }
   grid->setRowStretch(row, 1);

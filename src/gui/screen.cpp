@@ -116,8 +116,8 @@ QLabel* Screen::label_for(const controls::Control& control) {
   return label;
 }
 
-void Screen::form(controls::Form& form, QWidget* widget, bool top_level) {
-  bind<FormBinder>(form, widget, top_level);
+void Screen::form(controls::Form& form, QWidget* widget, bool top_level, bool marks_unsaved) {
+  bind<FormBinder>(form, widget, top_level, marks_unsaved);
   focus_targets_.erase(widget);
 }
 
@@ -139,6 +139,17 @@ void Screen::set_dialog_buttons(const controls::Form& form, controls::Button* de
 Screen::DialogButtons Screen::dialog_buttons(const controls::Form& form) const {
   auto it = dialog_buttons_.find(&form);
   return it == dialog_buttons_.end() ? DialogButtons{} : it->second;
+}
+
+void Screen::set_entry_button(const controls::Control& entry, controls::Button& add) {
+  entry_buttons_[widget_of(entry)] = qobject_cast<QPushButton*>(widget_of(add));
+}
+
+QPushButton* Screen::entry_button(const QWidget* focus) const {
+  // A combo box's own line stands for the box.
+  for (const QWidget* w = focus; w && !w->isWindow(); w = w->parentWidget())
+    if (auto it = entry_buttons_.find(w); it != entry_buttons_.end()) return it->second;
+  return nullptr;
 }
 
 Binder* Screen::binder_of(const controls::Control& control) const {

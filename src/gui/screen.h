@@ -111,8 +111,9 @@ class Screen {
   // A label showing the control's caption, as the buddy of the control's widget (bound
   // before or after).
   QLabel* label_for(const controls::Control& control);
-  // Binds a form's caption, enabled state and (for a top-level window) visibility.
-  void form(controls::Form& form, QWidget* widget, bool top_level);
+  // Binds a form's caption, enabled state and (for a top-level window) visibility. A window
+  // that marks unsaved work shows the desktop's modified marker after its caption.
+  void form(controls::Form& form, QWidget* widget, bool top_level, bool marks_unsaved = false);
   // Gives a control without a caption (bound already) the name a screen reader announces.
   void set_accessible_name(const controls::Control& control, const QString& name);
 
@@ -126,6 +127,10 @@ class Screen {
     QPushButton* cancel_button = nullptr;
   };
   DialogButtons dialog_buttons(const controls::Form& form) const;
+  // Enter in `entry` (a box that feeds a list) presses `add`, the list's add button.
+  void set_entry_button(const controls::Control& entry, controls::Button& add);
+  // The add button of the entry box that holds `focus`, or null.
+  QPushButton* entry_button(const QWidget* focus) const;
 
   QWidget* widget_of(const controls::Control& control) const;
 
@@ -143,6 +148,7 @@ class Screen {
   // Widgets that can take the focus for their control: forms are left out.
   std::unordered_map<const QWidget*, const controls::Control*> focus_targets_;
   std::unordered_map<const controls::Form*, DialogButtons> dialog_buttons_;
+  std::unordered_map<const QWidget*, QPushButton*> entry_buttons_;
   std::unordered_map<const controls::Control*, QLabel*> waiting_labels_;
   std::vector<std::function<void()>> steps_;
   std::uint64_t seen_focus_ = 0;

@@ -170,9 +170,11 @@ void add_reverse_exits(Work& work, std::string_view target, std::string_view bac
   });
 }
 
-void remove_reverse_exits(Work& work, std::string_view target, std::string_view back) {
+void remove_reverse_exits(Work& work, std::string_view target, std::string_view back,
+                          std::string_view from) {
   WorkChanges::apply(work, record_change(RecordKind::room, target), [&](WorkData& d) {
-    for (droom* room : d.rooms.all_named(target)) delete_mixed(room->exits, back);
+    for (droom* room : d.rooms.all_named(target))
+      if (query_mixed(room->exits, back) == from) delete_mixed(room->exits, back);
   });
 }
 

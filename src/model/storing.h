@@ -59,8 +59,10 @@ bool delete_item(Work& work, std::string_view name);
 // leading to `from`.
 void add_reverse_exits(Work& work, std::string_view target, std::string_view back,
                        std::string_view from);
-// Removes the exit `back` from every room named `target`.
-void remove_reverse_exits(Work& work, std::string_view target, std::string_view back);
+// Removes the exit `back` from every room named `target` where it leads to `from`; an exit
+// of that name leading elsewhere belongs to another way.
+void remove_reverse_exits(Work& work, std::string_view target, std::string_view back,
+                          std::string_view from);
 // Replaces one list of the record named so (the last of that name) by a copy of `value`;
 // nothing happens when there is none.
 void set_room_list(Work& work, std::string_view name, MixedList droom::*list,

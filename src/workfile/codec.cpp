@@ -139,17 +139,24 @@ void append_cp1250_as_utf8(std::string& out, std::string_view bytes) {
   out.resize(at + size);
 }
 
-void append_utf8_as_cp1250(std::string& out, std::string_view text) {
+std::size_t append_utf8_as_cp1250(std::string& out, std::string_view text) {
   const ReverseTable& table = reverse_table();
+  std::size_t replaced = 0;
   for (;;) {
     std::size_t run = ascii_prefix(text);
     out.append(text.data(), run);
-    if (run == text.size()) return;
+    if (run == text.size()) return replaced;
     Decoded d = decode_utf8(text, run);
     std::uint8_t b = d.valid && d.cp < 0x10000 ? table.byte[d.cp] : 0;
     out.push_back(b != 0 ? static_cast<char>(b) : '?');
+    replaced += b == 0;
     text.remove_prefix(run + d.size);
   }
+}
+
+std::size_t utf8_sequence_at(std::string_view text, std::size_t i) {
+  Decoded d = decode_utf8(text, i);
+  return d.valid ? d.size : 0;
 }
 
 std::string cp1250_to_utf8(std::string_view bytes) {

@@ -16,6 +16,10 @@ std::string cp1250_safe(std::string_view text);
 // Appending forms of the two conversions, so that long texts and whole files are built
 // without temporaries.
 void append_cp1250_as_utf8(std::string& out, std::string_view bytes);
-void append_utf8_as_cp1250(std::string& out, std::string_view text);
+// Returns how many characters became "?".
+std::size_t append_utf8_as_cp1250(std::string& out, std::string_view text);
+
+// The length of the valid UTF-8 sequence at text[i], or 0 when the bytes there are none.
+std::size_t utf8_sequence_at(std::string_view text, std::size_t i);
 
 }  // namespace tamo::workfile

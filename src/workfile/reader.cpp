@@ -1,11 +1,13 @@
 #include "workfile/reader.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "model/input_rules.h"
 #include "workfile/codec.h"
+#include "workfile/file_form.h"
 #include "workfile/file_names.h"
 #include "workfile/format.h"
 
@@ -281,9 +283,74 @@ LoadResult read_work(Work& work, LinePipe& lines) {
   return Reader(work, lines).read();
 }
 
-LoadResult load_bytes(Work& work, std::string_view bytes) {
+namespace {
+
+constexpr std::size_t kSniffChunk = std::size_t{1} << 16;
+
+// Reads the lines of bytes in the program's own form.
+LoadResult read_plain(Work& work, std::string_view bytes) {
   LineReader lines(bytes);
   return read_work(work, lines);
+}
+
+// A file in another form is turned into the program's own first, and the user is told.
+LoadResult read_in_form(Work& work, std::string_view bytes, FileForm form) {
+  if (form.plain()) return read_plain(work, bytes);
+  std::size_t replaced = 0;
+  std::string plain = to_plain_form(bytes, form, replaced);
+  LoadResult result = read_plain(work, plain);
+  std::vector<std::string> told = file_form_messages(form, replaced);
+  result.messages.insert(result.messages.begin(), told.begin(), told.end());
+  // Characters that became "?" are lost from the file.
+  if (replaced != 0) result.complete = false;
+  return result;
+}
+
+// The rest of the file; false when it could not be read.
+bool read_rest(std::FILE* file, std::string& bytes) {
+  char chunk[kSniffChunk];
+  while (std::size_t got = std::fread(chunk, 1, sizeof chunk, file)) bytes.append(chunk, got);
+  return !std::ferror(file);
+}
+
+// The form of the file from its start; the file is read until the form is decided, then
+// rewound. False when it cannot be rewound.
+bool sniff_stream(std::FILE* file, FileForm& form) {
+  FileFormSniffer sniffer;
+  std::string chunk(kSniffChunk, '\0');
+  while (std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file))
+    if (!sniffer.feed(std::string_view(chunk).substr(0, got))) break;
+  form = sniffer.form();
+  return !std::ferror(file) && std::fseek(file, 0, SEEK_SET) == 0;
+}
+
+// A large work in the program's own form is read on two threads; anything else at once.
+LoadResult read_file(Work& work, std::FILE* file, bool& failed) {
+  FileForm form;
+  std::string bytes;
+  // A stream that cannot be rewound (a pipe) is held whole and sniffed in memory.
+  if (std::fseek(file, 0, SEEK_SET) != 0) {
+    failed = !read_rest(file, bytes);
+    return read_in_form(work, bytes, sniff_file_form(bytes));
+  }
+  if (!sniff_stream(file, form)) {
+    failed = true;
+    return {};
+  }
+  if (!form.plain()) {
+    failed = !read_rest(file, bytes);
+    return read_in_form(work, bytes, form);
+  }
+  LinePipe lines(file);
+  LoadResult result = read_work(work, lines);
+  failed = lines.failed();
+  return result;
+}
+
+}  // namespace
+
+LoadResult load_bytes(Work& work, std::string_view bytes) {
+  return read_in_form(work, bytes, sniff_file_form(bytes));
 }
 
 LoadResult loadfile(Work& work, const std::filesystem::path& path) {
@@ -292,17 +359,13 @@ LoadResult loadfile(Work& work, const std::filesystem::path& path) {
                                                          &std::fclose);
   if (file == nullptr) {
     LoadResult failed;
-    failed.messages.push_back("Nem sikerült megnyitni a(z) " + name + " fájlt.");
+    failed.messages.push_back("Nem sikerült megnyitni a(z) " + name +
+                              " fájlt: " + system_reason(errno) + ".");
     failed.complete = failed.opened = false;
     return failed;
   }
-  LoadResult result;
   bool failed = false;
-  {
-    LinePipe lines(file.get());
-    result = read_work(work, lines);
-    failed = lines.failed();
-  }
+  LoadResult result = read_file(work, file.get(), failed);
   file.reset();
   if (failed) {
     // The early end that a failed read causes is not the file's fault.

@@ -1,6 +1,13 @@
-#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <random>
 #include <string>
 
 #include "model/storing.h"
@@ -18,40 +25,114 @@ constexpr std::size_t kFlushSize = std::size_t{1} << 20;
 constexpr std::string_view kPlaceholderProject = "valami";
 constexpr std::string_view kPlaceholderName = "valaki";
 constexpr std::string_view kPlaceholderMail = "valaki@example.com";
+// Links deeper than this are a loop; the system gives up at about the same depth.
+constexpr int kMaxLinks = 40;
 
 // Encodes the lines and hands them to the file a megabyte at a time.
 class FileSink : public LineSink {
  public:
-  explicit FileSink(std::FILE* file) : file_(file) { buffer_.reserve(2 * kFlushSize); }
+  explicit FileSink(int fd) : fd_(fd) { buffer_.reserve(2 * kFlushSize); }
   void tf(std::string_view line) override {
     append_encoded_line(buffer_, line);
     if (buffer_.size() >= kFlushSize) flush();
   }
-  // False once any write has failed.
-  bool flush() {
-    if (ok_ && !buffer_.empty())
-      ok_ = std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+  // The system's error number of the first failed write, or 0.
+  int flush() {
+    std::string_view rest = buffer_;
+    while (error_ == 0 && !rest.empty()) {
+      ssize_t written = ::write(fd_, rest.data(), rest.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) {
+        error_ = written < 0 ? errno : ENOSPC;
+        break;
+      }
+      rest.remove_prefix(static_cast<std::size_t>(written));
+    }
     buffer_.clear();
-    return ok_;
+    return error_;
   }
 
  private:
-  std::FILE* file_;
+  int fd_;
   std::string buffer_;
-  bool ok_ = true;
+  int error_ = 0;
 };
 
-// A new file beside the target, so that the final rename stays within one file system.
-// Exclusive creation keeps a stray file of the same name from being overwritten.
-std::FILE* create_temporary(const fs::path& target, fs::path& temporary) {
-  static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string stem = "~" + target.stem().string() + "." + std::to_string(counter++) + ".tmp";
-    temporary = target.parent_path() / stem;
-    if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return file;
-    if (errno != EEXIST) return nullptr;
+// The file a save replaces: a symlink is followed to its target, so the link stays a link.
+fs::path real_target(fs::path path) {
+  std::error_code error;
+  for (int depth = 0; depth < kMaxLinks && fs::is_symlink(path, error); ++depth) {
+    fs::path to = fs::read_symlink(path, error);
+    if (error) break;
+    path = to.is_absolute() ? to : path.parent_path() / to;
   }
-  return nullptr;
+  return path;
+}
+
+// A new file beside the target, so that the final rename stays within one file system. Its
+// name is drawn at random, so files left by an earlier crash are never in the way; it gets
+// the permissions a new file gets (the process's umask applies). -1 and errno when it cannot
+// be made.
+int create_temporary(const fs::path& target, fs::path& temporary) {
+  static std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
+  static std::mutex mutex;
+  std::string stem = "~" + target.stem().string() + ".";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::uint64_t draw;
+    {
+      std::lock_guard lock(mutex);
+      draw = random();
+    }
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(draw));
+    temporary = target.parent_path() / (stem + digits + ".tmp");
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// The earlier file's permissions, and its owner where the system lets us keep it.
+int keep_mode_and_owner(int fd, const struct stat& earlier) {
+  if (::fchmod(fd, earlier.st_mode & 07777) != 0) return errno;
+  if (::fchown(fd, earlier.st_uid, earlier.st_gid) != 0 && errno != EPERM) return errno;
+  return 0;
+}
+
+// A crash right after the rename must not lose the name's new entry.
+void sync_folder(const fs::path& folder) {
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// Writes the work into a temporary file, flushed to the disk, then renames it over the target.
+// The system's error number of the first failure, or 0; the temporary never outlives a failure.
+// `reached` tells whether the target existed or a file could be made beside it.
+int write_and_replace(const Work& work, const fs::path& target, bool& reached) {
+  struct stat earlier {};
+  bool replaces = ::stat(target.c_str(), &earlier) == 0;
+  reached = replaces;
+  if (replaces && S_ISDIR(earlier.st_mode)) return EISDIR;
+  if (replaces && ::access(target.c_str(), W_OK) != 0) return errno;
+  fs::path temporary;
+  int fd = create_temporary(target, temporary);
+  if (fd < 0) return errno;
+  reached = true;
+  FileSink sink(fd);
+  emit_work(work, sink);
+  int error = sink.flush();
+  if (error == 0 && replaces) error = keep_mode_and_owner(fd, earlier);
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return error;
+  }
+  sync_folder(target.parent_path());
+  return 0;
 }
 
 }  // namespace
@@ -63,26 +144,49 @@ std::optional<std::string> creator_refusal(const Work& work) {
   return std::nullopt;
 }
 
+std::string system_reason(int error) {
+  switch (error) {
+    case ENOSPC:
+      return "nincs elég hely a lemezen";
+    case EDQUOT:
+      return "elfogyott a lemezkvóta";
+    case EACCES:
+    case EPERM:
+      return "nincs hozzá jogosultság";
+    case EROFS:
+      return "a fájlrendszer csak olvasható";
+    case ENOENT:
+      return "nincs ilyen fájl vagy mappa";
+    case ENOTDIR:
+      return "az elérési út egyik tagja nem mappa";
+    case EISDIR:
+      return "ezen a néven egy mappa van";
+    case ENAMETOOLONG:
+      return "túl hosszú név";
+    case EFBIG:
+      return "a fájl túl nagy";
+    case EIO:
+      return "írási-olvasási hiba";
+    case ELOOP:
+      return "körbemutató hivatkozás";
+    default:
+      return std::strerror(error);
+  }
+}
+
+fs::path work_file_path(const Work& work, const fs::path& folder) {
+  return folder / utf8_path(work.project + ".tamo");
+}
+
 SaveResult savetamo(const Work& work, const fs::path& folder) {
   SaveResult result;
   if ((result.message = creator_refusal(work))) return result;
 
-  fs::path target = folder / utf8_path(work.project + ".tamo");
-  fs::path temporary;
-  std::FILE* file = create_temporary(target, temporary);
-  if (file == nullptr) {
-    result.message = "Nem sikerült létrehozni a(z) " + shown_path(target) + " fájlt.";
-    return result;
-  }
-  FileSink sink(file);
-  emit_work(work, sink);
-  bool written = sink.flush();
-  written = std::fclose(file) == 0 && written;
-  std::error_code error;
-  if (written) fs::rename(temporary, target, error);
-  if (!written || error) {
-    fs::remove(temporary, error);
-    result.message = "Nem sikerült kiírni a(z) " + shown_path(target) + " fájlt.";
+  fs::path target = work_file_path(work, folder);
+  bool reached = false;
+  if (int error = write_and_replace(work, real_target(target), reached)) {
+    result.message = std::string(reached ? "Nem sikerült kiírni" : "Nem sikerült létrehozni") +
+                     " a(z) " + shown_path(target) + " fájlt: " + system_reason(error) + ".";
     return result;
   }
   result.saved = true;

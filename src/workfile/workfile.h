@@ -28,9 +28,14 @@ struct SaveResult {
   std::optional<std::string> message;
   std::filesystem::path path;  // the file written, when saved
 };
+// The file a save of this work into the folder writes: `project` + ".tamo".
+std::filesystem::path work_file_path(const Work& work, const std::filesystem::path& folder);
 // Checks the creator data, then writes `project` + ".tamo" into the folder, replacing an
-// earlier file only once the new one is whole.
+// earlier file only once the new one is whole and on the disk. A symlink stays a link to the
+// file written; a replaced file keeps its permissions (and owner where the system allows).
 SaveResult savetamo(const Work& work, const std::filesystem::path& folder);
+// What the system's error number means, for a message (Hungarian where known).
+std::string system_reason(int error);
 
 // "Ment és kilép": fills an empty work name, author name and e-mail address with
 // placeholders; they stay in the work.

@@ -10,10 +10,20 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
+// A value is one line of the file: a CR or LF inside it would split it and shift every line
+// after it, so a blank stands in for each.
+void value_line(LineSink& sink, std::string_view value) {
+  if (value.find_first_of("\r\n") == std::string_view::npos) return sink.tf(value);
+  std::string line(value);
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  sink.tf(line);
+}
+
 void stf(LineSink& sink, std::string_view key, std::string_view value) {
   if (value.empty()) return;
   sink.tf(key);
-  sink.tf(value);
+  value_line(sink, value);
 }
 
 void mixedtf(LineSink& sink, std::string_view key, const MixedList& list) {
@@ -22,8 +32,8 @@ void mixedtf(LineSink& sink, std::string_view key, const MixedList& list) {
     if (entry.value.empty()) continue;
     if (!opened) sink.tf(key);
     opened = true;
-    sink.tf(entry.key);
-    sink.tf(entry.value);
+    value_line(sink, entry.key);
+    value_line(sink, entry.value);
   }
   if (opened) sink.tf(kMixedEnd);
 }
@@ -32,7 +42,7 @@ void mixedtf(LineSink& sink, std::string_view key, const MixedList& list) {
 void text_lines(LineSink& sink, std::string_view text) {
   for (;;) {
     std::size_t brk = text.find(kLineBreak);
-    sink.tf(text.substr(0, brk));
+    value_line(sink, text.substr(0, brk));
     if (brk == std::string_view::npos) return;
     text.remove_prefix(brk + kLineBreak.size());
   }
@@ -71,11 +81,11 @@ class CollectedLines : public LineSink {
 
 void emit_work(const Work& work, LineSink& sink) {
   sink.tf(format::kCreatorProject);
-  sink.tf(work.project);
+  value_line(sink, work.project);
   sink.tf(format::kCreatorName);
-  sink.tf(work.name);
+  value_line(sink, work.name);
   sink.tf(format::kCreatorMail);
-  sink.tf(work.mail);
+  value_line(sink, work.mail);
   if (!work.desc.empty()) {
     sink.tf(format::kCreatorDesc);
     text_lines(sink, work.desc);

@@ -13,11 +13,15 @@
 
 namespace tamo::app::testing {
 
-// The desktop of a headless test: messages are recorded, the open-file dialog and the
-// unsaved-work question answer from a script.
-class ScriptedPlatform : public MessageSink, public OpenFileDialog, public UnsavedWorkQuestion {
+// The desktop of a headless test: messages are recorded, the file dialogs and the questions
+// answer from a script.
+class ScriptedPlatform : public MessageSink,
+                         public OpenFileDialog,
+                         public UnsavedWorkQuestion,
+                         public SaveFileDialog,
+                         public ReplaceQuestion {
  public:
-  Platform ports() { return {*this, *this, *this}; }
+  Platform ports() { return {*this, *this, *this, *this, *this}; }
 
   void show_message(const std::string& text) override { messages.push_back(text); }
   std::optional<std::filesystem::path> choose(const OpenFileRequest& request) override {
@@ -29,7 +33,20 @@ class ScriptedPlatform : public MessageSink, public OpenFileDialog, public Unsav
     return answer;
   }
 
+  std::optional<std::filesystem::path> choose_save(const SaveFileRequest& request) override {
+    save_requests.push_back(request);
+    return chosen_save;
+  }
+  bool ask_replace(const std::string& text) override {
+    replace_questions.push_back(text);
+    return replace;
+  }
+
   std::vector<std::string> messages;
+  std::vector<SaveFileRequest> save_requests;
+  std::optional<std::filesystem::path> chosen_save;
+  std::vector<std::string> replace_questions;
+  bool replace = false;
   std::vector<OpenFileRequest> open_requests;
   std::optional<std::filesystem::path> chosen_file;
   std::vector<std::string> questions;

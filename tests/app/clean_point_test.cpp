@@ -52,7 +52,7 @@ TEST(CleanPoint, AnswersAsTheFullComparisonThroughEditsThatReturnToTheSavedText)
       {"second room", [](Work& w) { store_room_texts(w, "b", "B"); }, true},
       {"second room deleted", [](Work& w) { delete_room(w, "b"); }, false},
       {"reverse exit added", [](Work& w) { add_reverse_exits(w, "a", "del", "b"); }, true},
-      {"reverse exit removed", [](Work& w) { remove_reverse_exits(w, "a", "del"); }, false},
+      {"reverse exit removed", [](Work& w) { remove_reverse_exits(w, "a", "del", "b"); }, false},
       {"exits of a missing room", [](Work& w) { set_room_list(w, "x", &droom::exits, {}); }, false},
       {"working copy only", [](Work& w) { add_mixed(w.tmproom.exits, "fel", "a"); }, false},
       {"working copy's exits stored",

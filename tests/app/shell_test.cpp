@@ -51,16 +51,21 @@ TEST_F(Shell, EveryWindowExistsUnderItsNameWithItsCaption) {
   EXPECT_THROW(app.form("Form19"), std::out_of_range);
 }
 
+std::string without_access_key(std::string caption) {
+  std::erase(caption, '&');
+  return caption;
+}
+
 TEST_F(Shell, MenuHasItsCaptionsInOrderWithSeparators) {
   std::vector<std::string> shown;
   for (const Menu& m : app.menus()) {
-    shown.push_back(m.caption + ":");
-    for (const MenuItem& item : m.items) shown.push_back(item.caption);
+    shown.push_back(without_access_key(m.caption) + ":");
+    for (const MenuItem& item : m.items) shown.push_back(without_access_key(item.caption));
   }
-  EXPECT_EQ(shown,
-            (std::vector<std::string>{"Munka:", "Ú&j", "Betöltés", "Mentés", "-", "Ment és kilép",
-                                      "Szerkesztés:", "Szoba", "Élőlény", "Tárgy", "Leírás", "-",
-                                      "Teszt", "Beállítások:", "Munka", "Súgó:", "Névjegy"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Munka:", "Új", "Betöltés", "Mentés", "Mentés másként…", "-",
+                       "Ment és kilép", "Kilépés", "Szerkesztés:", "Szoba", "Élőlény", "Tárgy",
+                       "Leírás", "-", "Teszt", "Beállítások:", "Munka", "Súgó:", "Névjegy"}));
 }
 
 TEST_F(Shell, ThePanelShownLastIsInFrontAndNewWorkBlanksTheArea) {

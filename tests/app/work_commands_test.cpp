@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "app_fixture.h"
 #include "model/storing.h"
@@ -161,6 +162,154 @@ TEST_F(WorkCommands, AFileThatCannotBeOpenedIsNoChange) {
   app.open_work(folder / "nincs.tamo");
   EXPECT_FALSE(app.load_complete());
   EXPECT_FALSE(app.work_changed());
+}
+
+std::string read_file(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::string kPeldaFile =
+    "CREATORPROJECT\r\npelda\r\nCREATORNAME\r\nvalaki\r\nCREATORMAIL\r\nv@example.org\r\n"
+    "ROOMBEGIN\r\nROOMFILENAME\r\nkapu1\r\nROOMEND\r\n";
+
+TEST_F(WorkCommands, ALoadedWorkIsSavedBesideItsFileWhateverTheCurrentFolder) {
+  TAMO_NEEDS_WORKFILE();
+  std::filesystem::create_directory(folder / "masik");
+  std::filesystem::path file = folder / "masik" / "pelda.tamo";
+  std::ofstream(file, std::ios::binary) << kPeldaFile;
+  platform.chosen_file = file;
+  app.Betlts1Click();
+  EXPECT_EQ(app.save_place(), "Mentés helye: „" + file.string() + "”");
+  app.work().desc = "uj";
+  app.Ments1Click();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgSaved)});
+  EXPECT_TRUE(platform.replace_questions.empty()) << "its own file is replaced without a question";
+  EXPECT_NE(read_file(file).find("CREATORDESC\r\nuj\r\n"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder / "pelda.tamo"));
+
+  // A new work name saves beside it under that name, and then belongs there.
+  app.work().project = "masik";
+  app.Ments1Click();
+  EXPECT_TRUE(std::filesystem::exists(folder / "masik" / "masik.tamo"));
+  EXPECT_EQ(app.work_file(), folder / "masik" / "masik.tamo");
+}
+
+TEST_F(WorkCommands, ANewWorkIsSavedInTheWorkFolder) {
+  TAMO_NEEDS_WORKFILE();
+  EXPECT_EQ(app.save_place(), "Mentés helye: „" + (folder / "").string() + "”");
+  fill_creator_data();
+  app.Ments1Click();
+  EXPECT_TRUE(std::filesystem::exists(folder / "pelda.tamo"));
+  EXPECT_EQ(app.work_file(), folder / "pelda.tamo");
+}
+
+TEST_F(WorkCommands, SavingOverAnotherWorksFileAsksFirstAndNemKeepsIt) {
+  TAMO_NEEDS_WORKFILE();
+  std::filesystem::path other = write_file("pelda.tamo", kPeldaFile);
+  fill_creator_data();
+  store_room(app.work(), "masik1");
+  platform.replace = false;
+  app.Ments1Click();
+  ASSERT_EQ(platform.replace_questions.size(), 1u);
+  EXPECT_EQ(platform.replace_questions[0],
+            "Már van „" + other.string() +
+                "” fájl, de ez a munka nem abból való: más munka is lehet benne. Felülírod?");
+  EXPECT_TRUE(platform.messages.empty()) << "no completion message when nothing was written";
+  EXPECT_EQ(read_file(other), kPeldaFile);
+  EXPECT_TRUE(app.work_changed());
+
+  platform.replace = true;
+  app.Ments1Click();
+  EXPECT_EQ(platform.replace_questions.size(), 2u);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgSaved)});
+  EXPECT_NE(read_file(other).find("masik1"), std::string::npos);
+  app.Ments1Click();
+  EXPECT_EQ(platform.replace_questions.size(), 2u) << "now it is this work's file";
+}
+
+TEST_F(WorkCommands, SaveAndExitAsksBeforeReplacingAnotherWorksFile) {
+  TAMO_NEEDS_WORKFILE();
+  std::filesystem::path other = write_file("valami.tamo", kPeldaFile);
+  store_room(app.work(), "kapu1");
+  platform.replace = false;
+  app.Kilps1Click();
+  EXPECT_EQ(platform.replace_questions.size(), 1u);
+  EXPECT_FALSE(app.finished());
+  EXPECT_EQ(read_file(other), kPeldaFile);
+}
+
+TEST_F(WorkCommands, SavingAWorkNotReadWholeOverItsFileAsksFirst) {
+  TAMO_NEEDS_WORKFILE();
+  std::filesystem::path file =
+      write_file("pelda.tamo", kPeldaFile + "\r\nROOMBEGIN\r\nROOMEND\r\n");
+  std::string bytes = read_file(file);
+  app.open_work(file);
+  platform.messages.clear();
+  platform.replace = false;
+  app.Ments1Click();
+  ASSERT_EQ(platform.replace_questions.size(), 1u);
+  EXPECT_EQ(platform.replace_questions[0],
+            "A munka nem töltődött be hiánytalanul a(z) „" + file.string() +
+                "” fájlból: ha felülírod, ami kimaradt belőle, elvész. Felülírod mégis?");
+  EXPECT_EQ(read_file(file), bytes);
+  EXPECT_TRUE(platform.messages.empty());
+
+  platform.replace = true;
+  app.Ments1Click();
+  EXPECT_NE(read_file(file), bytes);
+  EXPECT_FALSE(app.work_changed());
+}
+
+TEST_F(WorkCommands, SaveAsTakesTheChosenNameAsTheWorkName) {
+  TAMO_NEEDS_WORKFILE();
+  fill_creator_data();
+  std::filesystem::create_directory(folder / "uj");
+  platform.chosen_save = folder / "uj" / "masnev.tamo";
+  app.Mentsmsknt1Click();
+  ASSERT_EQ(platform.save_requests.size(), 1u);
+  EXPECT_EQ(platform.save_requests[0].start_dir, folder);
+  EXPECT_EQ(platform.save_requests[0].file_name, "pelda.tamo");
+  EXPECT_EQ(platform.save_requests[0].filter_caption, "Tamo fájlok (*.tamo)");
+  EXPECT_EQ(platform.save_requests[0].pattern, "*.tamo");
+  EXPECT_EQ(app.work().project, "masnev");
+  EXPECT_TRUE(std::filesystem::exists(folder / "uj" / "masnev.tamo"));
+  EXPECT_EQ(app.main_window().caption(), "masnev - Tamo");
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgSaved)});
+  EXPECT_EQ(app.save_folder(), folder / "uj");
+}
+
+TEST_F(WorkCommands, SaveAsRefusesANameThatIsNoWorkNameAndWritesNothing) {
+  TAMO_NEEDS_WORKFILE();
+  fill_creator_data();
+  for (const char* name : {"Nagy.tamo", "ekezet\xC3\xA9s.tamo", "a.b.tamo", ".tamo"}) {
+    platform.messages.clear();
+    platform.chosen_save = folder / name;
+    app.Mentsmsknt1Click();
+    ASSERT_EQ(platform.messages.size(), 1u) << name;
+    EXPECT_NE(platform.messages[0].find("nem lehet a munka neve"), std::string::npos) << name;
+    EXPECT_EQ(app.work().project, "pelda");
+  }
+  EXPECT_EQ(files_in_folder(), 0);
+
+  platform.chosen_save.reset();
+  platform.messages.clear();
+  app.Mentsmsknt1Click();
+  EXPECT_TRUE(platform.messages.empty()) << "a cancelled dialog does nothing";
+}
+
+TEST_F(WorkCommands, SaveAndExitAsksAboutAWorkWithoutRecordsThatHoldsSomething) {
+  TAMO_NEEDS_WORKFILE();
+  app.work().desc = "Egy leírás.";
+  platform.answer = UnsavedAnswer::cancel;
+  app.Kilps1Click();
+  EXPECT_EQ(platform.questions, std::vector<std::string>{std::string(kMsgUnsaved)});
+  EXPECT_FALSE(app.finished());
+
+  platform.answer = UnsavedAnswer::save;
+  app.Kilps1Click();
+  EXPECT_TRUE(app.finished());
+  EXPECT_NE(read_file(folder / "valami.tamo").find("CREATORDESC\r\nEgy le"), std::string::npos);
 }
 
 TEST_F(WorkCommands, UnchangedWorkIsReplacedWithoutAQuestion) {

@@ -94,6 +94,21 @@ TEST_F(WorkbenchTest, SzerkesztACreatureFillsTheCreaturePanel) {
   EXPECT_EQ(query_mixed(bench.work().tmpmons.speech, "Grr!"), "0");
 }
 
+// A file name the panel would not take (one from a hand-made file) empties the box, as typed.
+TEST_F(WorkbenchTest, SzerkesztKeepsTheFileNameRuleOfTheCreaturePanel) {
+  dmons* vad = bench.work().monsters.add("Vad_Ork");
+  vad->name = "Vad ork";
+  add_mixed(vad->ids, "vad", "vad");
+  add_mixed(room_exists(bench.work(), "kapu")->contents, "Vad_Ork", "1");
+  bench.app().Teszt1Click();
+  type_command("szerkeszt vad");
+  editors::MonsterEditor& m = bench.monster_editor();
+  EXPECT_EQ(m.monsfilename.text(), "");
+  EXPECT_EQ(m.monsname.text(), "Vad ork");
+  bench.app().run_event([&] { m.monsready.click(); });
+  EXPECT_EQ(bench.work().monsters.size(), 2u);
+}
+
 TEST_F(WorkbenchTest, TheConsoleNeverTouchesTheItemEditor) {
   ditem* kard = setup_item(bench.work(), "kard");
   kard->short_ = "egy kard";

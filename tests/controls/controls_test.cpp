@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/control.h"
 #include "controls/edit.h"
 #include "controls/form.h"
@@ -51,6 +53,38 @@ TEST(Memo, TypedLineBreaksBecomeCrLf) {
   EXPECT_EQ(m.text(), "a\r\nb");
 }
 
+// Every route into a one-line box ends at set_text, so each keeps the first line only.
+TEST(Edit, AOneLineBoxKeepsTheFirstLineOfWhateverItIsGiven) {
+  struct Case {
+    const char* given;
+    const char* kept;
+  };
+  const Case cases[] = {{"Kovács\r\nJános", "Kovács"}, {"egy\nketto", "egy"},
+                        {"egy\rketto", "egy"},         {"\r\nmasodik", ""},
+                        {"egy sor", "egy sor"},        {"vége\r\n", "vége"}};
+  for (const Case& c : cases) {
+    Edit edit("e");
+    ComboBox combo("c", "", ComboBox::Style::editable);
+    int changes = 0;
+    edit.on_change = [&] { ++changes; };
+    edit.user_set_text(c.given);
+    combo.user_set_text(c.given);
+    EXPECT_EQ(edit.text(), c.kept) << c.given;
+    EXPECT_EQ(combo.text(), c.kept) << c.given;
+    edit.set_text(c.given);
+    EXPECT_EQ(edit.text(), c.kept) << c.given;
+    EXPECT_EQ(changes, *c.kept ? 1 : 0) << c.given;
+  }
+  Edit typed("t");
+  typed.type("ab\ncd");
+  EXPECT_EQ(typed.text(), "abcd");
+  Memo memo("m");
+  memo.user_set_text("egy\r\nketto");
+  EXPECT_EQ(memo.text(), "egy\r\nketto");
+  memo.user_set_text("egy\nketto\rharom\r\n\nöt");
+  EXPECT_EQ(memo.text(), "egy\r\nketto\r\nharom\r\n\r\nöt") << "every break is a CR LF";
+}
+
 TEST(ListBox, SortedByByteOrderAndSelectionFollowsItsRow) {
   ListBox l("l", "", true);
   l.add("b");
@@ -80,6 +114,57 @@ TEST(ListBox, AssignOrdersAsAddingOneByOneWould) {
     assigned.assign(names);
     EXPECT_EQ(assigned.items(), added.items()) << sorted;
     EXPECT_EQ(assigned.selected(), -1);
+  }
+}
+
+// Items added in bulk are put in place later; every question in between must still see
+// the rows and the selection as one sorted insert at a time would leave them.
+TEST(ListBox, AddsInAnyOrderAnswerAsSortedInsertsOneByOne) {
+  struct Step {
+    char op;  // a: add, s: select row, r: remove row, f: find text
+    std::string text;
+    int row = 0;
+  };
+  const std::vector<std::vector<Step>> cases{
+      {{'a', "c"}, {'a', "a"}, {'s', "", 1}, {'a', "b"}, {'a', "c"}, {'a', "a"}, {'f', "c"}},
+      {{'a', "b"}, {'a', "b"}, {'s', "", 1}, {'a', "b"}, {'a', "a"}, {'r', "", 0}, {'a', "b"}},
+      {{'a', "x"}, {'f', "y"}, {'a', "y"}, {'f', "y"}, {'r', "", 1}, {'f', "y"}, {'a', "á"}},
+  };
+  for (std::size_t c = 0; c < cases.size(); ++c) {
+    ListBox list("l", "", true);
+    std::vector<std::string> rows;
+    int selected = -1;
+    for (const Step& step : cases[c]) {
+      switch (step.op) {
+        case 'a': {
+          auto at = std::upper_bound(rows.begin(), rows.end(), step.text);
+          int index = static_cast<int>(at - rows.begin());
+          rows.insert(at, step.text);
+          if (selected >= index) ++selected;
+          list.add(step.text);
+          break;
+        }
+        case 's':
+          selected = step.row;
+          list.select(step.row);
+          break;
+        case 'r':
+          rows.erase(rows.begin() + step.row);
+          selected = selected == step.row ? -1 : selected - (selected > step.row);
+          list.remove(step.row);
+          break;
+        case 'f': {
+          auto at = std::find(rows.begin(), rows.end(), step.text);
+          EXPECT_EQ(list.index_of(step.text),
+                    at == rows.end() ? -1 : static_cast<int>(at - rows.begin()))
+              << c;
+          break;
+        }
+      }
+      EXPECT_EQ(list.count(), rows.size()) << c;
+    }
+    EXPECT_EQ(list.items(), rows) << c;
+    EXPECT_EQ(list.selected(), selected) << c;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QWindow>
 
 #include "editors/common/host.h"
 #include "gui_fixture.h"
@@ -19,11 +20,11 @@ namespace {
 
 TEST_F(WindowTest, OpensAsTamoWithItsMenuAndABlankArea) {
   EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.windowTitle(), "Tamo");
+  EXPECT_EQ(window.windowHandle()->title(), "Tamo");
   EXPECT_EQ(window.size(), QSize(640, 481));
   EXPECT_EQ(window.panels()->currentWidget()->objectName(), "Image1");
   QStringList menus;
-  for (QAction* a : window.menuBar()->actions()) menus << a->text();
+  for (QAction* a : window.menuBar()->actions()) menus << plain_caption(a->text().toStdString());
   EXPECT_EQ(menus, (QStringList{"Munka", "Szerkesztés", "Beállítások", "Súgó"}));
   QAction* uj = window.findChild<QAction*>("j1");
   ASSERT_NE(uj, nullptr);
@@ -67,7 +68,7 @@ TEST_F(WindowTest, DebugIsAModalBoxWithOneOkButtonAndNoIcon) {
 TEST_F(WindowTest, ASaveRefusalAppearsAsAMessageBox) {
   SeenBox seen = answer_message_box([this] { trigger("Ments1"); });
   EXPECT_EQ(seen.text, "Nincs munkanév megadva!");
-  EXPECT_EQ(window.windowTitle(), "Tamo");
+  EXPECT_EQ(window.windowHandle()->title(), "Tamo");
 }
 
 TEST_F(WindowTest, ClosingWithUnsavedWorkAsksAndCancelKeepsTheWindow) {

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <thread>
 
 #include "sample_works.h"
 #include "work_setup.h"
@@ -84,20 +92,159 @@ TEST_F(SaveTest, CreatorDataRefusalsInTheirOrderLeaveTheEarlierFile) {
   EXPECT_EQ(std::vector<std::string>{"pelda.tamo"}, names_in_folder());
 }
 
-TEST_F(SaveTest, FailureNamesTheFileAndLeavesNoTemporaryBehind) {
+TEST_F(SaveTest, FailureNamesTheFileAndTheReasonAndLeavesNoTemporaryBehind) {
   Work work = testing::pelda_work();
   SaveResult missing = savetamo(work, folder_ / "nincs");
   EXPECT_FALSE(missing.saved);
-  EXPECT_EQ(
-      "Nem sikerült létrehozni a(z) „" + (folder_ / "nincs" / "pelda.tamo").string() + "” fájlt.",
-      missing.message.value_or(""));
+  EXPECT_EQ("Nem sikerült létrehozni a(z) „" + (folder_ / "nincs" / "pelda.tamo").string() +
+                "” fájlt: nincs ilyen fájl vagy mappa.",
+            missing.message.value_or(""));
 
   fs::create_directory(folder_ / "pelda.tamo");
   SaveResult blocked = savetamo(work, folder_);
   EXPECT_FALSE(blocked.saved);
-  EXPECT_EQ("Nem sikerült kiírni a(z) „" + (folder_ / "pelda.tamo").string() + "” fájlt.",
+  EXPECT_EQ("Nem sikerült kiírni a(z) „" + (folder_ / "pelda.tamo").string() +
+                "” fájlt: ezen a néven egy mappa van.",
             blocked.message.value_or(""));
   EXPECT_EQ(std::vector<std::string>{"pelda.tamo"}, names_in_folder());
+}
+
+TEST_F(SaveTest, ThroughASymlinkTheTargetIsWrittenAndKeepsItsMode) {
+  Work work = testing::pelda_work();
+  fs::create_directory(folder_ / "valodi");
+  fs::path real = folder_ / "valodi" / "munka.tamo";
+  std::ofstream(real) << "régi";
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("valodi/munka.tamo", folder_ / "pelda.tamo");
+
+  SaveResult result = savetamo(work, folder_);
+  ASSERT_TRUE(result.saved) << result.message.value_or("");
+  EXPECT_TRUE(fs::is_symlink(folder_ / "pelda.tamo"));
+  EXPECT_EQ(encode_lines(work_lines(work)), read(real));
+  EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write, fs::status(real).permissions());
+  EXPECT_EQ((std::vector<std::string>{"munka.tamo"}), [&] {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder_ / "valodi"))
+      names.push_back(e.path().filename().string());
+    return names;
+  }()) << "no temporary left beside the target";
+}
+
+TEST_F(SaveTest, AGroupReadableFileStaysSoAndANewFileFollowsTheUmask) {
+  Work work = testing::pelda_work();
+  fs::path path = folder_ / "pelda.tamo";
+  std::ofstream(path) << "régi";
+  fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                     fs::perms::group_write;
+  fs::permissions(path, shared);
+  ASSERT_TRUE(savetamo(work, folder_).saved);
+  EXPECT_EQ(shared, fs::status(path).permissions());
+
+  mode_t mask = ::umask(022);
+  ::umask(mask);
+  Work other = testing::full_work();
+  SaveResult fresh = savetamo(other, folder_);
+  ASSERT_TRUE(fresh.saved);
+  EXPECT_EQ(static_cast<fs::perms>(0666 & ~mask), fs::status(fresh.path).permissions());
+}
+
+TEST_F(SaveTest, AReadOnlyFileIsReplacedOnlyWhereTheSystemWouldLetItBeWritten) {
+  Work work = testing::pelda_work();
+  fs::path path = folder_ / "pelda.tamo";
+  std::ofstream(path) << "régi";
+  fs::permissions(path, fs::perms::owner_read);
+  SaveResult result = savetamo(work, folder_);
+  if (::geteuid() == 0) {
+    // The superuser may write any file; the file keeps its mode all the same.
+    EXPECT_TRUE(result.saved);
+    EXPECT_EQ(fs::perms::owner_read, fs::status(path).permissions());
+  } else {
+    EXPECT_FALSE(result.saved);
+    EXPECT_EQ("Nem sikerült kiírni a(z) „" + path.string() + "” fájlt: nincs hozzá jogosultság.",
+              result.message.value_or(""));
+    EXPECT_EQ("régi", read(path));
+  }
+}
+
+TEST_F(SaveTest, TemporariesLeftByEarlierCrashesNeverBlockASave) {
+  Work work = testing::pelda_work();
+  for (int n = 0; n < 150; ++n) std::ofstream(folder_ / ("~pelda." + std::to_string(n) + ".tmp"));
+  std::ofstream(folder_ / "~pelda.XXXXXX.tmp");
+  SaveResult result = savetamo(work, folder_);
+  ASSERT_TRUE(result.saved) << result.message.value_or("");
+  EXPECT_EQ(encode_lines(work_lines(work)), read(folder_ / "pelda.tamo"));
+  EXPECT_EQ(152u, names_in_folder().size());
+}
+
+// A work of a few megabytes, so that a write takes long enough to be cut short.
+Work large_work(const std::string& text) {
+  Work work = testing::pelda_work();
+  for (int n = 0; n < 2000; ++n) {
+    droom& room = *work.rooms.add("szoba" + std::to_string(n));
+    room.short_ = text;
+    room.long_ = std::string(1500, 'a') + "\r\n" + text;
+  }
+  return work;
+}
+
+// Runs the step in a child process and gives its exit status, or -1 when it was killed.
+template <class Step>
+int in_child(Step step) {
+  pid_t child = ::fork();
+  if (child == 0) ::_exit(step());
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(SaveTest, AWriteThatFailsMidwayKeepsTheEarlierFileAndRemovesItsTemporary) {
+  Work earlier = testing::pelda_work();
+  ASSERT_TRUE(savetamo(earlier, folder_).saved);
+  std::string bytes = read(folder_ / "pelda.tamo");
+  Work large = large_work("új");
+  fs::path message_file = folder_.parent_path() / (folder_.filename().string() + ".uzenet");
+  int status = in_child([&] {
+    // The system refuses to let a file grow past the limit, as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{1 << 20, 1 << 20};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    SaveResult result = savetamo(large, folder_);
+    std::ofstream(message_file) << result.message.value_or("");
+    return result.saved ? 1 : 0;
+  });
+  EXPECT_EQ(0, status);
+  EXPECT_EQ("Nem sikerült kiírni a(z) „" + (folder_ / "pelda.tamo").string() +
+                "” fájlt: a fájl túl nagy.",
+            read(message_file));
+  fs::remove(message_file);
+  EXPECT_EQ(bytes, read(folder_ / "pelda.tamo"));
+  EXPECT_EQ(std::vector<std::string>{"pelda.tamo"}, names_in_folder());
+}
+
+TEST_F(SaveTest, ASaveKilledAtAnyPointLeavesTheEarlierOrTheNewFileWhole) {
+  Work earlier = large_work("régi");
+  ASSERT_TRUE(savetamo(earlier, folder_).saved);
+  fs::permissions(folder_ / "pelda.tamo", fs::perms::owner_read | fs::perms::owner_write);
+  std::string old_bytes = read(folder_ / "pelda.tamo");
+  Work changed = large_work("új");
+  std::string new_bytes = encode_lines(work_lines(changed));
+  std::mt19937 random(14);
+  for (int round = 0; round < 8; ++round) {
+    pid_t child = ::fork();
+    if (child == 0) {
+      for (;;) savetamo(round % 2 == 0 ? changed : earlier, folder_);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    std::string now = read(folder_ / "pelda.tamo");
+    EXPECT_TRUE(now == old_bytes || now == new_bytes) << "round " << round;
+    EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
+              fs::status(folder_ / "pelda.tamo").permissions());
+  }
+  SaveResult after = savetamo(changed, folder_);
+  ASSERT_TRUE(after.saved) << after.message.value_or("");
+  EXPECT_EQ(new_bytes, read(folder_ / "pelda.tamo"));
 }
 
 TEST_F(SaveTest, ExitDefaultsFillOnlyWhatIsEmpty) {
@@ -128,7 +275,8 @@ TEST_F(SaveTest, LoadingAFileThatCannotBeOpenedNamesIt) {
   fs::path path = folder_ / "nincs.tamo";
   LoadResult result = loadfile(work, path);
   EXPECT_FALSE(result.complete);
-  EXPECT_EQ(std::vector<std::string>{"Nem sikerült megnyitni a(z) „" + path.string() + "” fájlt."},
+  EXPECT_EQ(std::vector<std::string>{"Nem sikerült megnyitni a(z) „" + path.string() +
+                                     "” fájlt: nincs ilyen fájl vagy mappa."},
             result.messages);
   EXPECT_TRUE(work.project.empty());
 

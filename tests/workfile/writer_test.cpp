@@ -68,6 +68,51 @@ TEST(Writer, ListEntriesWithEmptyValuesAreLeftOut) {
             lines_after_creator(work));
 }
 
+// A line break inside a one-line value would split it and shift every line after it.
+TEST(Writer, ALineBreakInsideAOneLineValueBecomesABlankAndTheWorkReadsBackWhole) {
+  Work work = creator_only();
+  work.name = "valaki\r\n";
+  droom* room = work.rooms.add("r");
+  room->short_ = "egy\rketto\nharom";
+  room->long_ = "sor\negy\r\nmasodik";
+  add_mixed(room->exits, "kelet", "r\r\n2");
+  work.monsters.add("m")->short_ = "x";
+  EXPECT_EQ((Lines{"CREATORPROJECT",
+                   "pelda",
+                   "CREATORNAME",
+                   "valaki  ",
+                   "CREATORMAIL",
+                   "v@example.com",
+                   "ROOMBEGIN",
+                   "ROOMFILENAME",
+                   "r",
+                   "ROOMSHORT",
+                   "egy ketto harom",
+                   "ROOMLONG",
+                   "sor egy",
+                   "masodik",
+                   "ROOMLONGEND",
+                   "ROOMEXITS",
+                   "kelet",
+                   "r  2",
+                   "MIXEDEND",
+                   "ROOMEND",
+                   "MONSBEGIN",
+                   "MONSFILENAME",
+                   "m",
+                   "MONSSHORT",
+                   "x",
+                   "MONSLONGEND",
+                   "MONSEND"}),
+            work_lines(work));
+  Work back;
+  LoadResult result = load_bytes(back, encode_lines(work_lines(work)));
+  EXPECT_TRUE(result.complete);
+  EXPECT_EQ(back.mail, "v@example.com");
+  EXPECT_EQ(back.rooms.size(), 1u);
+  EXPECT_EQ(back.monsters.size(), 1u);
+}
+
 TEST(Writer, FileOrderDiffersFromRecordOrderWhereStoredFilesNeedIt) {
   Work work = creator_only();
   droom* room = setup_room(work, "r");

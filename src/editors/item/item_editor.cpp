@@ -1,5 +1,6 @@
 #include "editors/item/item_editor.h"
 
+#include "editors/common/file_name_choices.h"
 #include "editors/item/field_filter.h"
 #include "model/input_rules.h"
 #include "model/numbers.h"
@@ -19,6 +20,23 @@ std::optional<int> stored_index(const std::string& text) {
   } catch (const ConversionError&) {
     return std::nullopt;
   }
+}
+
+// Shows a stored radio index. A stored text the group cannot show as it is (not a number, or
+// out of range) is told to the builder and returned, to be stored again until the builder
+// chooses; a text the group shows faithfully gives none.
+std::optional<std::string> show_stored_index(controls::RadioGroup& group, const std::string& text,
+                                             int fallback, const std::string& not_a_number,
+                                             const std::string& out_of_range, EditorHost& host) {
+  std::optional<int> index = stored_index(text);
+  group.set_index(index.value_or(fallback));
+  if (!index) {
+    host.debug(not_a_number);
+  } else if (*index >= static_cast<int>(group.items().size()) || *index < -1) {
+    host.debug(out_of_range);
+  }
+  if (std::to_string(group.index()) == text) return std::nullopt;
+  return text;
 }
 
 }  // namespace
@@ -45,6 +63,7 @@ ItemEditor::ItemEditor(EditorHost& host)
   strength.set_hint("Az étel vagy ital erőssége, 1-10 : 1 a leggyengébb, 5 már igen erős.");
 
   itemfilename.on_change = [this] { itemfilenameChange(); };
+  itemfilename.on_select = [this] { typed_name_.forget(); };
   itemlong.on_change = [this] { itemlongChange(); };
   is_weapon.on_click = [this] { is_weaponClick(); };
   itemminlevel.on_change = [this] { itemminlevelChange(); };
@@ -63,6 +82,14 @@ ItemEditor::ItemEditor(EditorHost& host)
   // The panel starts on armour: its type list filled, both field groups hidden.
   is_weapon.set_index(kKindArmour);
   two_handed.set_index(0);
+  two_handed.on_click = [this] { kept_hands_.reset(); };
+  blank_ = panel_contents();
+  const ditem fresh;
+  blank_.ids = fresh.ids;
+  blank_.antis = fresh.antis;
+  auto from = bonus_fields(fresh);
+  auto to = bonus_fields(blank_);
+  for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
 }
 
 std::vector<controls::Form*> ItemEditor::forms() {
@@ -70,6 +97,7 @@ std::vector<controls::Form*> ItemEditor::forms() {
 }
 
 void ItemEditor::init_item() {
+  typed_name_.forget();
   itemfilename.set_text({});
   itemshort.set_text({});
   itemname.set_text({});
@@ -86,23 +114,30 @@ void ItemEditor::init_item() {
   itemlong.clear_lines();
   itemtype.select(-1);
   is_weapon.set_index(kKindArmour);
+  kept_kind_.reset();
+  kept_hands_.reset();
   host_.closeallotherforms();
 }
 
 void ItemEditor::fill_filename_choices() {
-  std::vector<std::string> names;
-  for (const ditem& stored : host_.work().items) names.push_back(stored.filename);
-  itemfilename.assign(std::move(names));
+  fill_file_name_choices(itemfilename, host_.work().items);
 }
 
 void ItemEditor::itemfilenameChange() {
+  // An emptied name is no name: it loads nothing, but may return what the panel held.
   const std::string name = itemfilename.text();
-  if (!validfilename(name)) {
-    itemfilename.set_text({});
+  const bool valid = validfilename(name);
+  if (!valid && !name.empty()) return itemfilename.set_text({});
+  // An unknown name keeps what the panel shows, so typing a new name prepares a copy.
+  const std::uint64_t focus = host_.focus().revision();
+  const ditem* stored = valid ? item_exists(host_.work(), name) : nullptr;
+  if (!stored) {
+    if (std::optional<ditem> back = typed_name_.passed(panel_contents(), focus)) load(*back);
     return;
   }
-  // An unknown name keeps what the panel shows, so typing a new name prepares a copy.
-  if (const ditem* stored = item_exists(host_.work(), name)) load(*stored);
+  typed_name_.reaching(panel_contents(), focus);
+  load(*stored);
+  typed_name_.reached(panel_contents());
 }
 
 void ItemEditor::load(const ditem& stored) {
@@ -113,11 +148,13 @@ void ItemEditor::load(const ditem& stored) {
   rarity.set_text(stored.rarity);
   weight.set_text(stored.weight);
   value.set_text(stored.value);
-  std::optional<int> kind = stored_index(stored.is_weapon);
-  if (!kind)
-    host_.debug("A tárgy típusa nem szám a munkafájlban (\"" + stored.is_weapon +
-                "\"), ezért páncélként jelenik meg.");
-  is_weapon.set_index(kind.value_or(kKindArmour));
+  const std::string kind = "(\"" + stored.is_weapon + "\")";
+  std::optional<std::string> kept_kind = show_stored_index(
+      is_weapon, stored.is_weapon, kKindArmour,
+      "A tárgy típusa nem szám a munkafájlban " + kind + ", ezért páncélként jelenik meg.",
+      "A tárgy típusa a munkafájlban nincs a választhatók között " + kind +
+          ". Amíg nem választasz típust, a tárolt érték marad.",
+      host_);
   itemtype.set_text(stored.itemtype);
   invisitem.set_checked(strtob(stored.invisitem));
   wc1.set_text(stored.wc1);
@@ -125,11 +162,15 @@ void ItemEditor::load(const ditem& stored) {
   my_mess.set_text(stored.my_mess);
   your_mess.set_text(stored.your_mess);
   strength.set_text(stored.strength);
-  std::optional<int> hands = stored_index(stored.two_handed);
-  if (!hands)
-    host_.debug("A fegyver kezessége nem szám a munkafájlban (\"" + stored.two_handed +
-                "\"), ezért egykezesként jelenik meg.");
-  two_handed.set_index(hands.value_or(0));
+  const std::string hands = "(\"" + stored.two_handed + "\")";
+  std::optional<std::string> kept_hands = show_stored_index(
+      two_handed, stored.two_handed, 0,
+      "A fegyver kezessége nem szám a munkafájlban " + hands + ", ezért egykezesként jelenik meg.",
+      "A fegyver kezessége a munkafájlban nincs a választhatók között " + hands +
+          ". Amíg nem választasz, a tárolt érték marad.",
+      host_);
+  kept_kind_ = std::move(kept_kind);
+  kept_hands_ = std::move(kept_hands);
 
   ditem& tmp = host_.work().tmpitem;
   copy_mixed(stored.ids, tmp.ids);
@@ -145,6 +186,7 @@ void ItemEditor::itemlongChange() {
 }
 
 void ItemEditor::is_weaponClick() {
+  kept_kind_.reset();
   const KindLayout layout = kind_layout(is_weapon.index());
   itemtype.clear();
   for (std::string_view type : layout.types) itemtype.add(std::string(type));
@@ -160,7 +202,13 @@ void ItemEditor::is_weaponClick() {
     strength.set_text({});
   }
   ifkajapia.set_visible(layout.food_fields);
-  // The working copy's bonuses and restrictions stay; only the buttons follow the kind.
+  // What the builder cannot see is not stored: a kind without bonuses drops them. A loaded
+  // item's own values are copied in after its kind is shown, so they stay.
+  if (!layout.judged_by_bonuses) {
+    ditem& tmp = host_.work().tmpitem;
+    for (std::string* bonus : bonus_fields(tmp)) bonus->clear();
+    clear_mixed(tmp.antis);
+  }
   bonuses.set_enabled(layout.judged_by_bonuses);
   antis.set_enabled(layout.judged_by_bonuses);
 }
@@ -216,7 +264,7 @@ void ItemEditor::ItemDelete() {
   const std::string name = itemfilename.text();
   if (!delete_item(host_.work(), name)) return;
   init_item();
-  itemfilename.remove(itemfilename.index_of(name));
+  drop_file_name_choice(itemfilename, host_.work().items, name);
 }
 
 }  // namespace tamo::editors

@@ -10,6 +10,7 @@
 #include "controls/form.h"
 #include "controls/lists.h"
 #include "editors/common/host.h"
+#include "editors/common/typed_name.h"
 #include "editors/item/item_antis_dialog.h"
 #include "editors/item/item_bonuses_dialog.h"
 #include "editors/item/item_delete_dialog.h"
@@ -81,6 +82,10 @@ class ItemEditor {
   // ConversionError before anything is stored.
   std::optional<std::string> commit_item();
 
+  // True when "Kész" would change the work: the panel differs from the stored item of its
+  // name, or holds typing for an item not stored yet.
+  bool pending_edits() const;
+
   void itemfilenameChange();
   void itemlongChange();
   void is_weaponClick();
@@ -102,10 +107,20 @@ class ItemEditor {
   // The first of the panel's own checks that refuses the item, if any.
   std::optional<std::string> item_refusal() const;
   void store();
+  void take_fields(ditem& record) const;
+  // The panel's fields and tmpitem's lists and bonuses as one nameless item.
+  ditem panel_contents() const;
   // Removes the item named by the panel, with its equipment entries and its choice.
   void ItemDelete();
 
   EditorHost& host_;
+  // A loaded kind or handedness the radio groups cannot show as stored, kept for the store
+  // until the builder chooses.
+  std::optional<std::string> kept_kind_;
+  std::optional<std::string> kept_hands_;
+  TypedNameMatch<ditem> typed_name_;
+  // What an empty panel with an empty working copy would store.
+  ditem blank_;
 };
 
 }  // namespace tamo::editors

@@ -1,5 +1,6 @@
 #include "editors/item/item_editor.h"
 
+#include "editors/common/file_name_choices.h"
 #include "model/numbers.h"
 #include "model/storing.h"
 #include "model/work.h"
@@ -61,25 +62,43 @@ void ItemEditor::b14Click() {
 
 void ItemEditor::store() {
   const std::string name = itemfilename.text();
-  Stored<ditem> stored = store_item(host_.work(), name, [this](ditem& record) {
-    record.short_ = itemshort.text();
-    record.long_ = itemlong.text();
-    record.name = itemname.text();
-    record.minlevel = itemminlevel.text();
-    record.rarity = rarity.text();
-    record.weight = weight.text();
-    record.value = value.text();
-    record.itemtype = itemtype.text();
-    record.is_weapon = std::to_string(is_weapon.index());
-    record.invisitem = btostr(invisitem.checked());
-    record.wc1 = wc1.text();
-    record.wc2 = wc2.text();
-    record.two_handed = std::to_string(two_handed.index());
-    record.my_mess = my_mess.text();
-    record.your_mess = your_mess.text();
-    record.strength = strength.text();
-  });
-  if (stored.created) itemfilename.add(name);
+  Stored<ditem> stored = store_item(host_.work(), name, [this](ditem& record) { take_fields(record); });
+  if (stored.created) add_file_name_choice(itemfilename, name);
+}
+
+ditem ItemEditor::panel_contents() const {
+  ditem item = host_.work().tmpitem;
+  item.filename.clear();
+  take_fields(item);
+  return item;
+}
+
+bool ItemEditor::pending_edits() const {
+  ditem now = panel_contents();
+  if (const ditem* stored = item_exists(host_.work(), itemfilename.text())) {
+    now.filename = stored->filename;
+    return !(now == *stored);
+  }
+  return !(now == blank_);
+}
+
+void ItemEditor::take_fields(ditem& record) const {
+  record.short_ = itemshort.text();
+  record.long_ = itemlong.text();
+  record.name = itemname.text();
+  record.minlevel = itemminlevel.text();
+  record.rarity = rarity.text();
+  record.weight = weight.text();
+  record.value = value.text();
+  record.itemtype = itemtype.text();
+  record.is_weapon = kept_kind_.value_or(std::to_string(is_weapon.index()));
+  record.invisitem = btostr(invisitem.checked());
+  record.wc1 = wc1.text();
+  record.wc2 = wc2.text();
+  record.two_handed = kept_hands_.value_or(std::to_string(two_handed.index()));
+  record.my_mess = my_mess.text();
+  record.your_mess = your_mess.text();
+  record.strength = strength.text();
 }
 
 }  // namespace tamo::editors

@@ -1,8 +1,10 @@
 #include "editors/monster/monster_editor.h"
 
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
+#include "editors/common/file_name_choices.h"
 #include "editors/monster/count_text.h"
 #include "editors/monster/creature_choices.h"
 #include "model/input_rules.h"
@@ -60,6 +62,7 @@ MonsterEditor::MonsterEditor(EditorHost& host)
   fill_choices(class3, creature_classes());
 
   monsfilename.on_change = [this] { monsfilenameChange(); };
+  monsfilename.on_select = [this] { typed_name_.forget(); };
   level.on_change = [this] { levelonchange(); };
   money.on_change = [this] { moneyChange(); };
   aggressive.on_change = [this] { aggressiveChange(); };
@@ -86,6 +89,7 @@ const dmons* MonsterEditor::stored() const {
 }
 
 void MonsterEditor::init_mons() {
+  typed_name_.forget();
   monsfilename.set_text("");
   controls::Edit* const boxes[] = {&monsshort, &monslong, &monsname,  &level, &aggressive,
                                    &alignment, &speed,    &spemspeed, &money};
@@ -95,15 +99,15 @@ void MonsterEditor::init_mons() {
 }
 
 void MonsterEditor::fill_filename_choices() {
-  std::vector<std::string> names;
-  for (const dmons& m : host_.work().monsters) names.push_back(m.filename);
-  monsfilename.assign(std::move(names));
+  fill_file_name_choices(monsfilename, host_.work().monsters);
 }
 
 void MonsterEditor::show_creature(const dmons& creature) {
-  // The creature is shown as given, not looked up again by its name.
+  // The creature is shown as given, not looked up again by its name; a name the panel would
+  // not take empties the box, as typed.
+  typed_name_.forget();
   controls::Handler load = std::exchange(monsfilename.on_change, nullptr);
-  monsfilename.set_text(creature.filename);
+  monsfilename.set_text(validfilename(creature.filename) ? creature.filename : std::string());
   monsfilename.on_change = std::move(load);
   show_fields(creature);
 }
@@ -137,12 +141,38 @@ void MonsterEditor::MonsDelete() {
   std::string name = monsfilename.text();
   delete_mons(host_.work(), name);
   init_mons();
-  monsfilename.remove(monsfilename.index_of(name));
+  drop_file_name_choice(monsfilename, host_.work().monsters, name);
 }
 
 void MonsterEditor::monsfilenameChange() {
-  if (!validfilename(monsfilename.text())) return monsfilename.set_text("");
-  if (const dmons* m = stored()) show_fields(*m);
+  // An emptied name is no name: it loads nothing, but may return what the panel held.
+  const bool valid = validfilename(monsfilename.text());
+  if (!valid && !monsfilename.text().empty()) return monsfilename.set_text("");
+  const std::uint64_t focus = host_.focus().revision();
+  const dmons* m = valid ? stored() : nullptr;
+  if (!m) {
+    if (std::optional<dmons> back = typed_name_.passed(panel_contents(), focus)) show_fields(*back);
+    return;
+  }
+  typed_name_.reaching(panel_contents(), focus);
+  show_fields(*m);
+  typed_name_.reached(panel_contents());
+}
+
+dmons MonsterEditor::panel_contents() const {
+  dmons creature = host_.work().tmpmons;
+  creature.filename.clear();
+  take_fields(creature);
+  return creature;
+}
+
+bool MonsterEditor::pending_edits() const {
+  dmons now = panel_contents();
+  if (const dmons* m = stored()) {
+    now.filename = m->filename;
+    return !(now == *m);
+  }
+  return !(now == dmons{});
 }
 
 void MonsterEditor::levelonchange() {
@@ -224,7 +254,7 @@ std::optional<std::string> MonsterEditor::commit_creature() {
   if (!refusal) refusal = own_refusal();
   if (refusal) return refusal;
   Stored<dmons> result = store_mons(work, name, [this](dmons& m) { take_fields(m); });
-  if (result.created) monsfilename.add(name);
+  if (result.created) add_file_name_choice(monsfilename, name);
   return std::nullopt;
 }
 

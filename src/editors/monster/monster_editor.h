@@ -9,6 +9,7 @@
 #include "controls/form.h"
 #include "controls/lists.h"
 #include "editors/common/host.h"
+#include "editors/common/typed_name.h"
 #include "editors/monster/delete_dialog.h"
 #include "editors/monster/emote_dialog.h"
 #include "editors/monster/equipment_dialog.h"
@@ -75,6 +76,10 @@ class MonsterEditor {
   // resets the panel and drops the name from the choices. Nothing when no creature has it.
   void MonsDelete();
 
+  // True when "Kész" would change the work: the panel differs from the stored creature of its
+  // name, or holds typing for a creature not stored yet.
+  bool pending_edits() const;
+
   void monsfilenameChange();
   void levelonchange();
   void moneyChange();
@@ -97,8 +102,11 @@ class MonsterEditor {
   // The panel's own checks after the common ones, in order: the first refusal, if any.
   std::optional<std::string> own_refusal() const;
   void take_fields(dmons& creature) const;
+  // The panel's fields and tmpmons's lists as one nameless creature.
+  dmons panel_contents() const;
 
   EditorHost& host_;
+  TypedNameMatch<dmons> typed_name_;
 };
 
 }  // namespace tamo::editors

@@ -22,7 +22,8 @@ void refill_sentences(const MixedList& list, SentencePane anytime, SentencePane 
 void add_sentence(MixedList& list, SentencePane pane, controls::ListBox& other,
                   std::string_view value) {
   std::string sentence = pane.edit.text();
-  if (!sentence.empty() && pane.box.index_of(sentence) < 0) {
+  // The list's end marker as a key would end the list early when the work is read back.
+  if (!sentence.empty() && sentence != kMixedEnd && pane.box.index_of(sentence) < 0) {
     add_mixed(list, sentence, value);
     pane.box.add(sentence);
     other.remove(other.index_of(sentence));

@@ -26,9 +26,9 @@ struct SentencePane {
 void refill_sentences(const MixedList& list, SentencePane anytime, SentencePane combat,
                       OtherValues others);
 
-// Adds the edit's sentence to the list with the box's value, unless it is empty or the box
-// already lists it; the edit is emptied in every case. One sentence is one entry, so a
-// sentence the other box lists leaves that box.
+// Adds the edit's sentence to the list with the box's value, unless it is empty, the list
+// end marker, or already listed by the box; the edit is emptied in every case. One sentence
+// is one entry, so a sentence the other box lists leaves that box.
 void add_sentence(MixedList& list, SentencePane pane, controls::ListBox& other,
                   std::string_view value);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editors/room/exit_names.h"
+#include "editors/room/guard_keys.h"
 #include "model/mixed_list.h"
 #include "model/storing.h"
 
@@ -45,6 +46,7 @@ void ExitEditor::open() {
   for (const droom& room : context_.work().rooms)
     if (&room != stored) exitname.add(room.filename);
   posexits.set_text({});
+  exitdesc.set_text({});
   doorname.set_text({});
   doorkey.clear();
   for (const ditem& item : context_.work().items)
@@ -55,7 +57,7 @@ void ExitEditor::open() {
 }
 
 void ExitEditor::posexitsonchange() {
-  if (!is_exit_word(posexits.text())) posexits.set_text({});
+  if (!is_exit_word(posexits.text()) || is_guard_key(posexits.text())) posexits.set_text({});
 }
 
 void ExitEditor::doornameChange() {
@@ -78,8 +80,10 @@ void ExitEditor::Button2Click() {
   if (!exit.empty() && !target.empty()) {
     add_mixed(context_.tmproom().exits, exit, target);
     if (exitdir.index_of(exit) < 0) exitdir.add(exit);
+    // A reverse exit needs this room's name to lead anywhere.
     std::string back = iranypar(exit);
-    if (!back.empty()) add_reverse_exits(context_.work(), target, back, context_.filename.text());
+    std::string here = context_.filename.text();
+    if (!back.empty() && !here.empty()) add_reverse_exits(context_.work(), target, back, here);
   }
   exitdesc.set_text({});
   posexits.set_text({});
@@ -102,8 +106,10 @@ void ExitEditor::Button1Click() {
     std::string exit = exitdir.selected_text();
     std::string target = query_mixed(context_.tmproom().exits, exit);
     remove_selected_exit();
+    // Only an exit that leads back here is this exit's other side.
     std::string back = iranypar(exit);
-    if (!back.empty()) remove_reverse_exits(context_.work(), target, back);
+    if (!back.empty())
+      remove_reverse_exits(context_.work(), target, back, context_.filename.text());
   }
   exitdesc.set_text({});
   posexits.set_text({});

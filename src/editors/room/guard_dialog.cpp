@@ -2,16 +2,11 @@
 
 #include <string>
 
+#include "editors/room/guard_keys.h"
 #include "model/mixed_list.h"
 #include "model/storing.h"
 
 namespace tamo::editors {
-
-namespace {
-constexpr std::string_view kGuardName = "guardname";
-constexpr std::string_view kGuardSpeech = "guardspeech";
-constexpr std::string_view kGuardedExit = "guarddir";
-}  // namespace
 
 GuardDialog::GuardDialog(RoomContext context) : context_(context) {
   attach_dialog_protocol(context_.host, form);

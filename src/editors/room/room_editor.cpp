@@ -1,9 +1,11 @@
 #include "editors/room/room_editor.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
+#include "editors/common/file_name_choices.h"
 #include "model/input_rules.h"
 #include "model/storing.h"
 
@@ -22,6 +24,7 @@ RoomEditor::RoomEditor(EditorHost& host) : host_(host), deletion(host, [this] { 
       "Itt adhatod meg a szoba tartalmát (pl a szobában található előlények és földön lévő "
       "tárgyak).");
   filename.on_change = [this] { filenameChange(); };
+  filename.on_select = [this] { typed_name_.forget(); };
   long_.on_change = [this] { longChange(); };
   Button1.on_click = [this] { Button1Click(); };
   Button6.on_click = [this] { Button6Click(); };
@@ -39,6 +42,7 @@ std::vector<controls::Form*> RoomEditor::forms() {
 }
 
 void RoomEditor::init_room() {
+  typed_name_.forget();
   filename.set_text({});
   short_.set_text({});
   long_.set_text({});
@@ -49,36 +53,60 @@ void RoomEditor::init_room() {
 }
 
 void RoomEditor::fill_filename_choices() {
-  std::vector<std::string> names;
-  std::unordered_set<std::string_view> seen;
-  for (const droom& r : host_.work().rooms)
-    if (seen.insert(r.filename).second) names.push_back(r.filename);
-  filename.assign(std::move(names));
+  fill_file_name_choices(filename, host_.work().rooms);
 }
 
 void RoomEditor::filenameChange() {
-  if (!validfilename(filename.text())) {
-    filename.set_text({});
+  // An emptied name is no name: it loads nothing, but may return what the panel held.
+  const bool valid = validfilename(filename.text());
+  if (!valid && !filename.text().empty()) return filename.set_text({});
+  const std::uint64_t focus = host_.focus().revision();
+  const droom* stored = valid ? context_.stored_room() : nullptr;
+  if (!stored) {
+    if (std::optional<droom> back = typed_name_.passed(panel_contents(), focus)) show(*back);
     return;
   }
-  const droom* stored = context_.stored_room();
-  if (!stored) return;
-  short_.set_text(stored->short_);
-  long_.set_text(stored->long_);
-  listendefault.set_text(stored->listendefault);
-  smelldefault.set_text(stored->smelldefault);
+  typed_name_.reaching(panel_contents(), focus);
+  show(*stored);
+  typed_name_.reached(panel_contents());
+}
+
+void RoomEditor::show(const droom& room) {
+  short_.set_text(room.short_);
+  long_.set_text(room.long_);
+  listendefault.set_text(room.listendefault);
+  smelldefault.set_text(room.smelldefault);
   droom& t = host_.work().tmproom;
-  for (auto [from, to] : {std::pair{&stored->items, &t.items},
-                          {&stored->smell, &t.smell},
-                          {&stored->listen, &t.listen},
-                          {&stored->search, &t.search},
-                          {&stored->properties, &t.properties},
-                          {&stored->contents, &t.contents},
-                          {&stored->exits, &t.exits},
-                          {&stored->doors, &t.doors},
-                          {&stored->keys, &t.keys},
-                          {&stored->guard, &t.guard}})
+  for (auto [from, to] : {std::pair{&room.items, &t.items},
+                          {&room.smell, &t.smell},
+                          {&room.listen, &t.listen},
+                          {&room.search, &t.search},
+                          {&room.properties, &t.properties},
+                          {&room.contents, &t.contents},
+                          {&room.exits, &t.exits},
+                          {&room.doors, &t.doors},
+                          {&room.keys, &t.keys},
+                          {&room.guard, &t.guard}})
     copy_mixed(*from, *to);
+}
+
+droom RoomEditor::panel_contents() const {
+  droom room = host_.work().tmproom;
+  room.filename.clear();
+  room.short_ = short_.text();
+  room.long_ = long_.text();
+  room.smelldefault = smelldefault.text();
+  room.listendefault = listendefault.text();
+  return room;
+}
+
+bool RoomEditor::pending_edits() const {
+  droom now = panel_contents();
+  if (const droom* stored = context_.stored_room()) {
+    now.filename = stored->filename;
+    return !(now == *stored);
+  }
+  return !(now == droom{});
 }
 
 void RoomEditor::longChange() {
@@ -97,7 +125,7 @@ std::optional<std::string> RoomEditor::commit_room() {
     r.smelldefault = smelldefault.text();
     r.listendefault = listendefault.text();
   });
-  if (stored.created && filename.index_of(name) < 0) filename.add(name);
+  if (stored.created) add_file_name_choice(filename, name);
   things.itemname.clear();
   return std::nullopt;
 }
@@ -122,8 +150,7 @@ void RoomEditor::RoomDelete() {
   std::string name = filename.text();
   if (delete_room(work, name)) {
     init_room();
-    // Another room of that name (a loaded work may hold two) keeps its choice.
-    if (!work.rooms.contains(name)) filename.remove(filename.index_of(name));
+    drop_file_name_choice(filename, work.rooms, name);
   }
   tmproomclear(work);
 }

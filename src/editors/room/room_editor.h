@@ -9,6 +9,7 @@
 #include "controls/form.h"
 #include "controls/lists.h"
 #include "editors/common/host.h"
+#include "editors/common/typed_name.h"
 #include "editors/room/contents_dialog.h"
 #include "editors/room/delete_dialog.h"
 #include "editors/room/exit_editor.h"
@@ -65,6 +66,10 @@ class RoomEditor {
   // Rebuilds the file-name choices from the work's rooms, after a load or a new work.
   void fill_filename_choices();
 
+  // True when "Kész" would change the work: the panel differs from the stored room of its
+  // name, or holds typing for a room not stored yet.
+  bool pending_edits() const;
+
   void filenameChange();
   void longChange();
   void Button1Click();
@@ -78,6 +83,12 @@ class RoomEditor {
 
  private:
   void RoomDelete();
+  // Puts a room's texts into the panel and its lists into tmproom.
+  void show(const droom& room);
+  // The panel's texts and tmproom's lists as one nameless room.
+  droom panel_contents() const;
+
+  TypedNameMatch<droom> typed_name_;
 };
 
 }  // namespace tamo::editors

@@ -64,8 +64,9 @@ TEST_P(KindSwitch, RefillsTheTypesAndKeepsOnlyTheKindsFields) {
   EXPECT_EQ(editor.ifkajapia.visible(), c.food_fields);
   EXPECT_EQ(editor.bonuses.enabled(), c.bonus_buttons);
   EXPECT_EQ(editor.antis.enabled(), c.bonus_buttons);
-  EXPECT_EQ(tmpitem().hp, "7") << "the working copy's bonuses are not touched";
-  EXPECT_EQ(query_mixed(tmpitem().antis, "jo"), "1");
+  // What the builder cannot see is not kept: kinds without bonus buttons drop them.
+  EXPECT_EQ(tmpitem().hp, c.bonus_buttons ? "7" : "");
+  EXPECT_EQ(query_mixed(tmpitem().antis, "jo"), c.bonus_buttons ? "1" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, KindSwitch,
@@ -219,9 +220,10 @@ TEST_F(ItemEditorTest, ChoosingAStoredItemFillsThePanelAndTheWorkingCopy) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(ItemEditorTest, TypingANewNameOverAShownItemKeepsItsFieldsForACopy) {
+TEST_F(ItemEditorTest, TypingANewNameOverAChosenItemKeepsItsFieldsForACopy) {
   add_stored_weapon(work());
-  editor.itemfilename.type("csakany");
+  editor.fill_filename_choices();
+  editor.itemfilename.user_select(editor.itemfilename.index_of("csakany"));
   editor.itemfilename.type("2");
   EXPECT_EQ(editor.itemfilename.text(), "csakany2");
   EXPECT_EQ(editor.itemname.text(), "Csakany");
@@ -239,22 +241,70 @@ struct StoredIndexCase {
 
 class StoredIndex : public ItemEditorTest, public ::testing::WithParamInterface<StoredIndexCase> {};
 
-TEST_P(StoredIndex, ANonNumberShowsTheDefaultWithAMessage) {
+TEST_P(StoredIndex, AnIndexTheGroupCannotShowIsTold) {
+  const StoredIndexCase& c = GetParam();
   ditem& r = add_stored_weapon(work());
-  r.is_weapon = GetParam().is_weapon;
-  r.two_handed = GetParam().two_handed;
+  r.is_weapon = c.is_weapon;
+  r.two_handed = c.two_handed;
   editor.itemfilename.user_set_text("csakany");
-  EXPECT_EQ(editor.is_weapon.index(), GetParam().kind);
-  EXPECT_EQ(editor.two_handed.index(), GetParam().hands);
-  EXPECT_EQ(host.messages, GetParam().messages);
+  EXPECT_EQ(editor.is_weapon.index(), c.kind);
+  EXPECT_EQ(editor.two_handed.index(), c.hands);
+  EXPECT_EQ(host.messages, c.messages);
   EXPECT_EQ(editor.itemname.text(), "Csakany") << "the rest of the item is still shown";
+}
+
+// "egyéb": judged only by weight, value and strength.
+constexpr int kKindOtherItem = 6;
+
+// A stored text the groups cannot show as stored is stored again as it was, until the builder
+// chooses.
+TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
+  struct Case {
+    const char* is_weapon;
+    const char* two_handed;
+    const char* itemtype;  // one the kind shown offers
+  };
+  for (const Case& c : {Case{"9", "7", ""}, Case{"fegyver", "2x", "gyuru"}}) {
+    work().items.clear();
+    ditem& r = add_stored_weapon(work());
+    r.is_weapon = c.is_weapon;
+    r.two_handed = c.two_handed;
+    r.itemtype = c.itemtype;
+    // Without bonuses the verdict has nothing to say whichever kind is shown.
+    for (std::string* bonus : bonus_fields(r)) bonus->clear();
+    clear_mixed(r.antis);
+    editor.itemfilename.set_text("");
+    editor.itemfilename.user_set_text("csakany");
+    host.messages.clear();
+    editor.b14.click();
+    ASSERT_EQ(host.messages, Strings{}) << c.is_weapon;
+    const ditem* stored = item_exists(work(), "csakany");
+    EXPECT_EQ(stored->is_weapon, c.is_weapon);
+    EXPECT_EQ(stored->two_handed, c.two_handed);
+
+    choose_kind(5);  // a kind shown as the last one is chosen only by moving away first
+    choose_kind(kKindOtherItem);
+    editor.two_handed.set_index(1);
+    editor.two_handed.set_index(0);
+    editor.b14.click();
+    ASSERT_EQ(host.messages, Strings{}) << c.is_weapon;
+    EXPECT_EQ(stored->is_weapon, std::to_string(kKindOtherItem)) << c.is_weapon;
+    EXPECT_EQ(stored->two_handed, "0") << c.is_weapon;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, StoredIndex,
     ::testing::Values(
-        StoredIndexCase{"1", "", 1, 0, {}}, StoredIndexCase{"9", "5", 6, 1, {}},
-        StoredIndexCase{"-1", "1", -1, 1, {}},
+        StoredIndexCase{"1", "", 1, 0, {}}, StoredIndexCase{"-1", "1", -1, 1, {}},
+        StoredIndexCase{"9",
+                        "7",
+                        6,
+                        1,
+                        {"A tárgy típusa a munkafájlban nincs a választhatók között (\"9\"). Amíg "
+                         "nem választasz típust, a tárolt érték marad.",
+                         "A fegyver kezessége a munkafájlban nincs a választhatók között (\"7\"). "
+                         "Amíg nem választasz, a tárolt érték marad."}},
         StoredIndexCase{"fegyver",
                         "1",
                         0,
@@ -267,6 +317,32 @@ INSTANTIATE_TEST_SUITE_P(
                         0,
                         {"A fegyver kezessége nem szám a munkafájlban (\"2x\"), ezért "
                          "egykezesként jelenik meg."}}));
+
+// What is stored is what the builder sees and what the verdict judged.
+TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrictions) {
+  for (int kind : {2, 3, 4, 5, 6}) {
+    const ditem& stored = add_stored_weapon(work());
+    editor.itemfilename.set_text("");
+    editor.itemfilename.user_set_text("csakany");
+    ASSERT_EQ(tmpitem().hp, "0");
+    ASSERT_EQ(tmpitem().kari, "13");
+    choose_kind(kind);
+    for (const std::string* bonus : bonus_fields(tmpitem())) EXPECT_EQ(*bonus, "") << kind;
+    EXPECT_TRUE(tmpitem().antis.empty()) << kind;
+    EXPECT_EQ(tmpitem().ids.size(), 1u) << "ids are not a bonus";
+    EXPECT_EQ(stored.kari, "13") << "the stored item changes only with Kész";
+    work().items.clear();
+  }
+}
+
+TEST_F(ItemEditorTest, ALoadedItemOfAKindWithoutBonusesKeepsThem) {
+  ditem& r = add_stored_weapon(work());
+  r.is_weapon = "6";
+  editor.itemfilename.user_set_text("csakany");
+  EXPECT_EQ(editor.is_weapon.index(), 6);
+  EXPECT_EQ(tmpitem().kari, "13");
+  EXPECT_EQ(query_mixed(tmpitem().antis, "jo"), "1");
+}
 
 TEST_F(ItemEditorTest, NewItemEmptiesThePanelAndTheWorkingCopy) {
   add_stored_weapon(work());

@@ -113,6 +113,19 @@ TEST_P(SentenceDialogTest, ListsAreSortedAndEmptyOrRepeatedSentencesAreIgnored) 
   EXPECT_EQ(d.anytime_edit.text(), "") << "emptied in every case";
 }
 
+// The list's end marker as a sentence would end the list early when the work is read back.
+TEST_P(SentenceDialogTest, TheListEndMarkerIsRefusedLikeAnEmptySentence) {
+  d.opener.click();
+  add_anytime("MIXEDEND");
+  add_combat("MIXEDEND");
+  EXPECT_TRUE(d.anytime.items().empty());
+  EXPECT_TRUE(d.combat.items().empty());
+  EXPECT_TRUE(tmp().empty());
+  EXPECT_EQ(d.anytime_edit.text(), "");
+  add_anytime("MIXEDEND!");
+  EXPECT_EQ(tmp().size(), 1u);
+}
+
 TEST_P(SentenceDialogTest, RemovingPutsTheSentenceBackForRewriting) {
   d.opener.click();
   add_anytime("Kotrodj innen!");

@@ -245,12 +245,11 @@ TEST_F(ExitEditorTest, DoorButtonsDoNothingWithoutASelectedExit) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(ExitEditorTest, RemovingOnBothSidesTakesTheReverseExitWhereverItLeads) {
-  add_mixed(room("udvar").exits, "nyugat", "pince");
+TEST_F(ExitEditorTest, RemovingOnBothSidesTakesTheReverseExitThatLeadsBack) {
   add_mixed(room("udvar").exits, "fel", "kocsma");
-  add_mixed(room("udvar").doors, "nyugat", "kapu");
   editor.Button5.click();
-  add_exit("kelet", "udvar");
+  add_exit("kelet", "udvar");  // writes udvar's "nyugat" back to kocsma
+  add_mixed(room("udvar").doors, "nyugat", "kapu");
   add_exit("le", "pince");
   select_exit("kelet");
   dialog.doorname.user_set_text("kapu");
@@ -266,6 +265,26 @@ TEST_F(ExitEditorTest, RemovingOnBothSidesTakesTheReverseExitWhereverItLeads) {
   EXPECT_EQ(entries(room("kocsma").exits), (std::vector<dmixed>{{"le", "pince"}}));  // through
   EXPECT_EQ(dialog.doorname.text(), "");
   EXPECT_TRUE(door_controls_disabled());
+}
+
+// The target's exit in the opposite direction belongs to this exit only when it leads back.
+TEST_F(ExitEditorTest, RemovingOnBothSidesLeavesAnOppositeExitThatLeadsElsewhere) {
+  struct Case {
+    const char* opposite_target;
+    const char* left_in_target;
+  };
+  for (const Case& c : {Case{"pince", "pince"}, Case{"", ""}, Case{"kocsma", ""}}) {
+    droom& udvar = room("udvar");
+    clear_mixed(udvar.exits);
+    if (*c.opposite_target) add_mixed(udvar.exits, "nyugat", c.opposite_target);
+    editor.Button5.click();
+    add_exit("kelet", "udvar");
+    select_exit("kelet");
+    dialog.Button1.click();
+    EXPECT_EQ(query_mixed(room("udvar").exits, "nyugat"), c.left_in_target) << c.opposite_target;
+    EXPECT_TRUE(room("kocsma").exits.empty());
+    dialog.Button5.click();
+  }
 }
 
 TEST_F(ExitEditorTest, RemovingOnThisSideOnlyLeavesEveryStoredRoomAlone) {
@@ -322,6 +341,37 @@ TEST_F(ExitEditorTest, TheReverseExitOfAnUncommittedRoomNamesItsTypedName) {
   editor.Button5.click();
   add_exit("eszak", "pince");
   EXPECT_EQ(query_mixed(room("pince").exits, "del"), "akna");
+}
+
+TEST_F(ExitEditorTest, ARoomWithoutAFileNameWritesNoReverseExit) {
+  editor.Button6.click();
+  editor.Button5.click();
+  add_exit("kelet", "udvar");
+  EXPECT_EQ(query_mixed(work.tmproom.exits, "kelet"), "udvar");
+  EXPECT_TRUE(room("udvar").exits.empty());
+}
+
+TEST_F(ExitEditorTest, TheGuardListsOwnKeysAreRefusedAsExitNames) {
+  editor.Button5.click();
+  for (const char* name : {"guardname", "guardspeech"}) {
+    dialog.posexits.type(name);
+    EXPECT_EQ(dialog.posexits.text(), "") << name;
+    dialog.posexits.user_set_text(name);
+    EXPECT_EQ(dialog.posexits.text(), "") << name;
+  }
+  dialog.posexits.type("guard");
+  EXPECT_EQ(dialog.posexits.text(), "guard");
+}
+
+TEST_F(ExitEditorTest, OpeningShowsNoTargetLeftFromTheRoomBefore) {
+  editor.Button5.click();
+  add_exit("le", "pince");
+  select_exit("le");
+  ASSERT_EQ(dialog.exitdesc.text(), "pince");
+  dialog.Button5.click();
+  choose_room("udvar");
+  editor.Button5.click();
+  EXPECT_EQ(dialog.exitdesc.text(), "");
 }
 
 }  // namespace

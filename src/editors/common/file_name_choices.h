@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "controls/lists.h"
+
+namespace tamo::editors {
+
+// The file-name box of a record editor lists each stored name once, however many records
+// share it (a loaded file may hold two of one name; the later one is the one shown).
+template <class Records>
+void fill_file_name_choices(controls::ComboBox& box, const Records& records) {
+  std::vector<std::string> names;
+  std::unordered_set<std::string_view> seen;
+  for (const auto& record : records)
+    if (seen.insert(record.filename).second) names.push_back(record.filename);
+  box.assign(std::move(names));
+}
+
+// After a record was stored under the name: its choice, once.
+inline void add_file_name_choice(controls::ComboBox& box, const std::string& name) {
+  if (box.index_of(name) < 0) box.add(name);
+}
+
+// After a record of the name was deleted: its choice goes unless another record keeps it.
+template <class Records>
+void drop_file_name_choice(controls::ComboBox& box, const Records& records,
+                           const std::string& name) {
+  if (!records.contains(name)) box.remove(box.index_of(name));
+}
+
+}  // namespace tamo::editors
