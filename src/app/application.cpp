@@ -5,6 +5,7 @@
 
 #include "balance/verdict.h"
 #include "model/input_rules.h"
+#include "model/storing.h"
 #include "workfile/file_names.h"
 #include "workfile/workfile.h"
 
@@ -270,11 +271,11 @@ void Application::Mentsmsknt1Click() {
     return;
   }
   std::string previous = work_.project;
-  work_.project = name;
+  set_creator(work_, name, work_.name, work_.mail);
   if (save_into(chosen->parent_path()))
     debug(std::string(kMsgSaved));
   else
-    work_.project = previous;
+    set_creator(work_, previous, work_.name, work_.mail);
 }
 
 // A work without records is not saved on the way out; if it holds anything unsaved (a

@@ -356,7 +356,7 @@ LoadResult load_bytes(Work& work, std::string_view bytes) {
 LoadResult loadfile(Work& work, const std::filesystem::path& path) {
   std::string name = shown_path(path);
   std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
+                                                          &std::fclose);
   if (file == nullptr) {
     LoadResult failed;
     failed.messages.push_back("Nem sikerült megnyitni a(z) " + name +

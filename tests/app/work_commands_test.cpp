@@ -181,7 +181,7 @@ TEST_F(WorkCommands, ALoadedWorkIsSavedBesideItsFileWhateverTheCurrentFolder) {
   platform.chosen_file = file;
   app.Betlts1Click();
   EXPECT_EQ(app.save_place(), "Mentés helye: „" + file.string() + "”");
-  app.work().desc = "uj";
+  setup_data(app.work()).desc = "uj";
   app.Ments1Click();
   EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgSaved)});
   EXPECT_TRUE(platform.replace_questions.empty()) << "its own file is replaced without a question";
@@ -189,7 +189,7 @@ TEST_F(WorkCommands, ALoadedWorkIsSavedBesideItsFileWhateverTheCurrentFolder) {
   EXPECT_FALSE(std::filesystem::exists(folder / "pelda.tamo"));
 
   // A new work name saves beside it under that name, and then belongs there.
-  app.work().project = "masik";
+  setup_data(app.work()).project = "masik";
   app.Ments1Click();
   EXPECT_TRUE(std::filesystem::exists(folder / "masik" / "masik.tamo"));
   EXPECT_EQ(app.work_file(), folder / "masik" / "masik.tamo");
@@ -300,7 +300,7 @@ TEST_F(WorkCommands, SaveAsRefusesANameThatIsNoWorkNameAndWritesNothing) {
 
 TEST_F(WorkCommands, SaveAndExitAsksAboutAWorkWithoutRecordsThatHoldsSomething) {
   TAMO_NEEDS_WORKFILE();
-  app.work().desc = "Egy leírás.";
+  setup_data(app.work()).desc = "Egy leírás.";
   platform.answer = UnsavedAnswer::cancel;
   app.Kilps1Click();
   EXPECT_EQ(platform.questions, std::vector<std::string>{std::string(kMsgUnsaved)});

@@ -96,10 +96,10 @@ TEST_F(WorkbenchTest, SzerkesztACreatureFillsTheCreaturePanel) {
 
 // A file name the panel would not take (one from a hand-made file) empties the box, as typed.
 TEST_F(WorkbenchTest, SzerkesztKeepsTheFileNameRuleOfTheCreaturePanel) {
-  dmons* vad = bench.work().monsters.add("Vad_Ork");
+  dmons* vad = setup_data(bench.work()).monsters.add("Vad_Ork");
   vad->name = "Vad ork";
   add_mixed(vad->ids, "vad", "vad");
-  add_mixed(room_exists(bench.work(), "kapu")->contents, "Vad_Ork", "1");
+  add_mixed(setup_room_named(bench.work(), "kapu")->contents, "Vad_Ork", "1");
   bench.app().Teszt1Click();
   type_command("szerkeszt vad");
   editors::MonsterEditor& m = bench.monster_editor();

@@ -128,14 +128,14 @@ TEST_F(Check, AFileThatBreaksOffIsJudgedAsFarAsItWasRead) {
 
 TEST_F(Check, CreatorDataAreJudgedAsSavingWould) {
   struct Case {
-    std::string Work::*field;
+    std::string WorkData::*field;
     const char* refusal;
   };
-  for (auto [field, refusal] : {Case{&Work::project, "Nincs munkanév megadva!"},
-                                Case{&Work::name, "Nincs készítőnév megadva!"},
-                                Case{&Work::mail, "Nincs e-mail cím megadva!"}}) {
+  for (auto [field, refusal] : {Case{&WorkData::project, "Nincs munkanév megadva!"},
+                                Case{&WorkData::name, "Nincs készítőnév megadva!"},
+                                Case{&WorkData::mail, "Nincs e-mail cím megadva!"}}) {
     Work w = clean_work();
-    w.*field = "";
+    setup_data(w).*field = "";
     Report r = check_work(w);
     EXPECT_EQ(r.work_refusal, refusal);
     EXPECT_EQ(r.status(), 1) << refusal;

@@ -12,9 +12,9 @@ class CheckReport : public CliTest {};
 
 TEST_F(CheckReport, TextNamesEveryRecordThenWarningsThenLoading) {
   Work w = clean_work();
-  w.name.clear();
-  room_exists(w, "udvar")->long_.clear();
-  add_mixed(room_exists(w, "kapu")->exits, "del", "pince");
+  setup_data(w).name.clear();
+  setup_room_named(w, "udvar")->long_.clear();
+  add_mixed(setup_room_named(w, "kapu")->exits, "del", "pince");
   FileCheck c{"w.tamo", check::check_file(write_work(w))};
   EXPECT_EQ(check_text(c),
             "w.tamo\n"
@@ -41,9 +41,9 @@ TEST_F(CheckReport, AMessageOfSeveralLinesStaysOnOneOutputLine) {
 
 TEST_F(CheckReport, JsonHoldsTheSameFacts) {
   Work w = clean_work();
-  w.mail.clear();
-  room_exists(w, "udvar")->long_.clear();
-  add_mixed(room_exists(w, "kapu")->exits, "del", "pince");
+  setup_data(w).mail.clear();
+  setup_room_named(w, "udvar")->long_.clear();
+  add_mixed(setup_room_named(w, "kapu")->exits, "del", "pince");
   FileCheck c{"a \"b\".tamo", check::check_file(write_work(w))};
   EXPECT_EQ(check_json({c}),
             "{\"files\":[{\"path\":\"a \\\"b\\\".tamo\",\"complete\":true,"

@@ -83,7 +83,7 @@ TEST_F(ConsoleViewTest, ACommandTypedAndEnteredShowsInTheGamesColours) {
 TEST_F(ConsoleViewTest, ACommandStoppedByABadCountStillShowsWhatItPrinted) {
   Work& w = program.bench().work();
   setup_item(w, "kard")->short_ = "egy kard";
-  add_mixed(room_exists(w, "udvar")->contents, "kard", "sok");
+  add_mixed(setup_room_named(w, "udvar")->contents, "kard", "sok");
   SeenBox seen = answer_message_box([this] { enter("k"); });
   EXPECT_EQ(seen.text.toStdString(), ConversionError("sok").what());
   EXPECT_EQ(inmud->text(), "");
@@ -145,7 +145,7 @@ TEST_F(ConsoleViewTest, TheNewestLinesStayInView) {
   // More than a screenful even after the console keeps only its last lines: long lines wrap.
   std::string tall;
   for (int i = 0; i < 30; ++i) tall += std::to_string(i) + std::string(200, '.') + "\r\n";
-  room_exists(program.bench().work(), "udvar")->long_ = tall + "%^GREEN%^vege";
+  setup_room_named(program.bench().work(), "udvar")->long_ = tall + "%^GREEN%^vege";
   enter("k");
   QScrollBar* bar = outmud->verticalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
@@ -160,7 +160,7 @@ TEST_F(ConsoleViewTest, AVeryLongLineIsDrawnInPartAndKeptWhole) {
   for (int n = 0; n < 20000; ++n) colourful += n % 2 ? "%^RED%^ab" : "%^BLUE%^cd";
   std::string plain(300000, 'x');
   for (const std::string* text : {&colourful, &plain}) {
-    room_exists(program.bench().work(), "udvar")->short_ = *text;
+    setup_room_named(program.bench().work(), "udvar")->short_ = *text;
     enter("k");
     const auto& lines = program.bench().console().output().lines();
     auto held = std::find_if(lines.begin(), lines.end(), [](const auto& line) {

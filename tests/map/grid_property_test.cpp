@@ -85,7 +85,7 @@ TEST(GridProperty, StrayExitsStillPlaceEveryRoomOnceAndTheSameWay) {
     GridWork grid(seed, 5, 4, 2);
     std::mt19937 random(seed * 7919);
     std::vector<droom*> rooms;
-    for (droom& r : grid.work.rooms) rooms.push_back(&r);
+    for (droom& r : setup_data(grid.work).rooms) rooms.push_back(&r);
     for (int k = 0; k < 25; ++k) {
       droom& from = *rooms[random() % rooms.size()];
       const droom& to = *rooms[random() % rooms.size()];

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/work.h"
-#include "workfile/workfile.h"
 #include "work_setup.h"
+#include "workfile/workfile.h"
 
 namespace tamo::testing {
 

@@ -180,7 +180,7 @@ TEST_F(SaveTest, TemporariesLeftByEarlierCrashesNeverBlockASave) {
 Work large_work(const std::string& text) {
   Work work = testing::pelda_work();
   for (int n = 0; n < 2000; ++n) {
-    droom& room = *work.rooms.add("szoba" + std::to_string(n));
+    droom& room = *setup_room(work, "szoba" + std::to_string(n));
     room.short_ = text;
     room.long_ = std::string(1500, 'a') + "\r\n" + text;
   }

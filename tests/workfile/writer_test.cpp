@@ -71,12 +71,12 @@ TEST(Writer, ListEntriesWithEmptyValuesAreLeftOut) {
 // A line break inside a one-line value would split it and shift every line after it.
 TEST(Writer, ALineBreakInsideAOneLineValueBecomesABlankAndTheWorkReadsBackWhole) {
   Work work = creator_only();
-  work.name = "valaki\r\n";
-  droom* room = work.rooms.add("r");
+  setup_data(work).name = "valaki\r\n";
+  droom* room = setup_room(work, "r");
   room->short_ = "egy\rketto\nharom";
   room->long_ = "sor\negy\r\nmasodik";
   add_mixed(room->exits, "kelet", "r\r\n2");
-  work.monsters.add("m")->short_ = "x";
+  setup_mons(work, "m")->short_ = "x";
   EXPECT_EQ((Lines{"CREATORPROJECT",
                    "pelda",
                    "CREATORNAME",

@@ -265,7 +265,7 @@ TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
     const char* itemtype;  // one the kind shown offers
   };
   for (const Case& c : {Case{"9", "7", ""}, Case{"fegyver", "2x", "gyuru"}}) {
-    work().items.clear();
+    setup_data(work()).items.clear();
     ditem& r = add_stored_weapon(work());
     r.is_weapon = c.is_weapon;
     r.two_handed = c.two_handed;
@@ -331,7 +331,7 @@ TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrict
     EXPECT_TRUE(tmpitem().antis.empty()) << kind;
     EXPECT_EQ(tmpitem().ids.size(), 1u) << "ids are not a bonus";
     EXPECT_EQ(stored.kari, "13") << "the stored item changes only with Kész";
-    work().items.clear();
+    setup_data(work()).items.clear();
   }
 }
 
