@@ -39,6 +39,7 @@ int usage_error(std::ostream& err, const std::string& message) {
 }
 
 constexpr int kExitFailure = 2;
+constexpr const char* kOutOfMemory = "elfogyott a memória, a munka nem dolgozható fel";
 
 int failure(std::ostream& out, std::ostream& err, const std::string& message) {
   out.flush();
@@ -94,7 +95,13 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   try {
     status = run_command(args, in, out, err, out_is_terminal);
   } catch (const std::bad_alloc&) {
-    return failure(out, err, "elfogyott a memória, a munka nem dolgozható fel");
+    return failure(out, err, kOutOfMemory);
+  } catch (const std::system_error& e) {
+    // A thread whose stack cannot be mapped fails this way when memory is short.
+    if (e.code() == std::errc::resource_unavailable_try_again ||
+        e.code() == std::errc::not_enough_memory)
+      return failure(out, err, kOutOfMemory);
+    return failure(out, err, std::string("váratlan hiba: ") + e.what());
   } catch (const std::exception& e) {
     return failure(out, err, std::string("váratlan hiba: ") + e.what());
   }

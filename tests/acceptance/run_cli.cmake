@@ -9,6 +9,8 @@
 #   OUT_DIR   optional: a fresh folder for written files
 #   WRITTEN, SAME_AS  optional: a file written into OUT_DIR that must equal SAME_AS byte for byte
 #   NOTHING_WRITTEN   optional: OUT_DIR must stay empty
+#   MEMORY_LIMIT      optional: the address space tamo-cli may use, in kB (as ulimit -v)
+# A line "@REPEAT n@text" in an expected file stands for n lines of that text.
 cmake_minimum_required(VERSION 3.25)
 
 if(OUT_DIR)
@@ -21,7 +23,12 @@ set(input_option)
 if(INPUT)
   set(input_option INPUT_FILE "${INPUT}")
 endif()
-execute_process(COMMAND "${CLI}" ${args}
+set(command "${CLI}" ${args})
+if(MEMORY_LIMIT)
+  math(EXPR bytes "${MEMORY_LIMIT} * 1024")
+  set(command prlimit --as=${bytes} -- ${command})
+endif()
+execute_process(COMMAND ${command}
   WORKING_DIRECTORY "${WORKDIR}"
   ${input_option}
   OUTPUT_VARIABLE out
@@ -36,6 +43,10 @@ endif()
 file(READ "${EXPECTED}" expected_out)
 string(REPLACE "@OUT@" "${OUT_DIR}" expected_out "${expected_out}")
 string(REPLACE "@VERSION@" "${VERSION}" expected_out "${expected_out}")
+while(expected_out MATCHES "@REPEAT ([0-9]+)@([^\n]*\n)")
+  string(REPEAT "${CMAKE_MATCH_2}" ${CMAKE_MATCH_1} lines)
+  string(REPLACE "${CMAKE_MATCH_0}" "${lines}" expected_out "${expected_out}")
+endwhile()
 if(NOT out STREQUAL expected_out)
   message(SEND_ERROR "standard output differs.\n--- expected\n${expected_out}--- got\n${out}---")
   set(failed TRUE)
