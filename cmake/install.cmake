@@ -14,6 +14,8 @@ tamo_install_if_present(docs/tamo-cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 if(TARGET tamo)
   install(TARGETS tamo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # tamo-cli finds its map painter here (see src/cli).
+  install(TARGETS tamo_map_painter LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tamo)
   if(EXISTS ${PROJECT_SOURCE_DIR}/data/tamo.desktop)
     tamo_install_if_present(data/tamo.desktop ${CMAKE_INSTALL_DATADIR}/applications)
   else()

@@ -10,6 +10,10 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   for (controls::Form* f : monster_.forms()) app_.install_form(*f);
   for (controls::Form* f : item_.forms()) app_.install_form(*f);
   app_.install_form(mud_.mud);
+  // The map is a window of its own beside the editors: no reset hides it.
+  app_.forms().add(FormRegistry::Kind::dialog, map_form_);
+  app_.menu_bar().add_item("Szerkeszts1", {"Terkep1", "Térkép", "", [this] { Terkep1Click(); }},
+                           "Teszt1");
 
   Hooks& hooks = app_.hooks();
   hooks.room = {[this] { room_.init_room(); }, [this] { room_.fill_filename_choices(); },
@@ -63,6 +67,49 @@ void Workbench::inmud_enter() {
 
 void Workbench::Button3Click() {
   if (const droom* room = room_exists(work(), room_.filename.text())) console_.show_room(*room);
+}
+
+void Workbench::Terkep1Click() {
+  map_form_.show();
+}
+
+bool Workbench::room_panel_unsaved() {
+  const droom& tmp = work().tmproom;
+  const droom* stored = room_exists(work(), room_.filename.text());
+  if (!stored) {
+    droom empty;
+    return !room_.filename.text().empty() || !room_.short_.text().empty() ||
+           !room_.long_.text().empty() || !room_.smelldefault.text().empty() ||
+           !room_.listendefault.text().empty() || !(tmp == empty);
+  }
+  return room_.short_.text() != stored->short_ || room_.long_.text() != stored->long_ ||
+         room_.smelldefault.text() != stored->smelldefault ||
+         room_.listendefault.text() != stored->listendefault || tmp.items != stored->items ||
+         tmp.smell != stored->smell || tmp.listen != stored->listen ||
+         tmp.search != stored->search || tmp.properties != stored->properties ||
+         tmp.contents != stored->contents || tmp.exits != stored->exits ||
+         tmp.doors != stored->doors || tmp.keys != stored->keys || tmp.guard != stored->guard;
+}
+
+void Workbench::map_open_room(std::string_view name) {
+  if (!app_.main_window().enabled()) return;
+  const droom* room = room_exists(work(), name);
+  if (!room) return;
+  if (room_panel_unsaved()) {
+    if (room_.filename.text() == name) {
+      room_.room.show();
+      return;
+    }
+    app_.debug(std::string(kMsgRoomPanelUnsaved));
+    return;
+  }
+  open_room(*room, true);
+}
+
+void Workbench::map_preview_room(std::string_view name) {
+  if (!app_.main_window().enabled()) return;
+  map_open_room(name);
+  if (room_.filename.text() == name) Button3Click();
 }
 
 void Workbench::show_console() {

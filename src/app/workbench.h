@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "app/application.h"
 #include "app/mud_panel.h"
 #include "editors/item/item_editor.h"
@@ -9,6 +11,10 @@
 #include "testconsole/console_host.h"
 
 namespace tamo::app {
+
+inline constexpr std::string_view kMsgRoomPanelUnsaved =
+    "A szobaszerkesztőben mentetlen változások vannak. Előbb tárold a szobát a „Kész” "
+    "gombbal, vagy kezdj új szobát.";
 
 // The whole headless program: the application with the three editors and the test console
 // wired in. The window and tamo-cli both run on it, so they give the same answers.
@@ -32,6 +38,15 @@ class Workbench : public testconsole::ConsoleHost {
   // console; nothing when the room is not stored.
   void Button3Click();
 
+  // "Szerkesztés" > "Térkép": the area map, a window that leaves the main window usable.
+  void Terkep1Click();
+  // The map's click on a room: it opens in the room panel as the console's "sz" opens it.
+  // Nothing while a dialog holds the main window; room edits not yet stored are never
+  // replaced: the builder is told instead.
+  void map_open_room(std::string_view name);
+  // The map's double-click: the room opens, then "Hogy néz ki?" shows it in the console.
+  void map_preview_room(std::string_view name);
+
   // testconsole::ConsoleHost
   void show_console() override;
   void open_room(const droom& room, bool to_front) override;
@@ -39,6 +54,8 @@ class Workbench : public testconsole::ConsoleHost {
   void focus_input() override;
 
  private:
+  // The room panel holds typing or list changes that its stored room does not.
+  bool room_panel_unsaved();
   void announce_stores();
 
   Application app_;
@@ -46,6 +63,7 @@ class Workbench : public testconsole::ConsoleHost {
   editors::MonsterEditor monster_{app_};
   editors::ItemEditor item_{app_};
   MudPanel mud_;
+  controls::Form map_form_{"Terkep", "Térkép"};
   testconsole::Console console_{app_.work(), *this};
 };
 

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/map_command.h"
+
 #include <string_view>
 
 namespace tamo::cli {
@@ -108,12 +110,13 @@ bool asks_for_help(const std::vector<std::string>& args) {
 
 Command parse_command_line(const std::vector<std::string>& args) {
   if (asks_for_help(args) || (!args.empty() && args.front() == "help")) return HelpCommand{};
-  if (args.empty()) return UsageError{"tamo-cli: adj meg egy parancsot (check, play, resave)"};
+  if (args.empty()) return UsageError{"tamo-cli: adj meg egy parancsot (check, play, resave, map)"};
   const std::string& verb = args.front();
   if (verb == "--version") return VersionCommand{};
   if (verb == "check") return parse_check(args);
   if (verb == "play") return parse_play(args);
   if (verb == "resave") return parse_resave(args);
+  if (verb == "map") return parse_map(args);
   return UsageError{"tamo-cli: ismeretlen parancs: " + verb};
 }
 
@@ -126,6 +129,8 @@ const char* usage_text() {
          "      a teszt konzol: a szabványos bemenet minden sora egy parancs\n"
          "  tamo-cli resave FÁJL [--out MAPPA]\n"
          "      betölti és újra elmenti a munkát\n"
+         "  tamo-cli map FÁJL [--out KÉP.svg|KÉP.png] [--start SZOBA]\n"
+         "      a terület térképe: szövegként, vagy --out esetén képként\n"
          "  tamo-cli --help | --version\n"
          "Kilépési kód: 0 rendben, 1 elutasított rekord vagy mentés, 2 nem teljes fájl\n"
          "vagy hiba, 64 hibás használat. Részletek: man tamo-cli\n";

@@ -25,6 +25,13 @@ struct ResaveCommand {
   std::string out_dir = ".";
 };
 
+// tamo-cli map: the layout as text, or a picture when --out names one.
+struct MapCommand {
+  std::string file;
+  std::optional<std::string> out;
+  std::optional<std::string> start_room;
+};
+
 struct HelpCommand {};
 struct VersionCommand {};
 
@@ -33,8 +40,8 @@ struct UsageError {
   std::string message;
 };
 
-using Command =
-    std::variant<CheckCommand, PlayCommand, ResaveCommand, HelpCommand, VersionCommand, UsageError>;
+using Command = std::variant<CheckCommand, PlayCommand, ResaveCommand, MapCommand, HelpCommand,
+                             VersionCommand, UsageError>;
 
 Command parse_command_line(const std::vector<std::string>& args);
 

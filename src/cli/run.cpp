@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/check.h"
+#include "cli/map_command.h"
 #include "cli/options.h"
 #include "cli/play.h"
 #include "cli/resave.h"
@@ -79,6 +80,11 @@ int run_command(const std::vector<std::string>& args, std::istream& in, std::ost
         p->color == ColorMode::always || (p->color == ColorMode::automatic && out_is_terminal);
     Session session;
     return play(session, *p, in, out, err, colour);
+  }
+  if (auto* m = std::get_if<MapCommand>(&command)) {
+    if (auto missing = missing_file({m->file})) return usage_error(err, *missing);
+    Session session;
+    return draw_map(session, *m, out, err);
   }
   const auto& r = std::get<ResaveCommand>(command);
   if (auto missing = missing_file({r.file})) return usage_error(err, *missing);

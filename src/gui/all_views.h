@@ -13,5 +13,6 @@ Views room_views(app::Workbench& bench);
 Views monster_views(app::Workbench& bench);
 Views item_views(app::Workbench& bench);
 Views console_views(app::Workbench& bench);
+Views map_views(app::Workbench& bench);
 
 }  // namespace tamo::gui

@@ -14,6 +14,7 @@ constexpr std::string_view kGuardedExit = "guarddir";
 struct Neighbour {
   std::size_t room;
   Cell step;
+  bool two_way;
 };
 
 class UnionFind {
@@ -123,7 +124,9 @@ class Placer {
   std::unordered_map<Cell, std::size_t, CellHash> taken_;
 };
 
-// Breadth first from the seed: every level's rooms before the levels above and below it.
+// Breadth first from the seed along two-way exits on the level; a stair waits until its
+// level is laid, and a one-way exit until nothing firmer is left, since either is likelier
+// to disagree with the rest.
 void place_component(std::size_t seed, const std::vector<std::vector<Neighbour>>& adjacent,
                      std::vector<MapRoom>& rooms, std::vector<bool>& placed) {
   struct Pending {
@@ -132,7 +135,15 @@ void place_component(std::size_t seed, const std::vector<std::vector<Neighbour>>
   };
   Placer placer(rooms, placed);
   std::deque<std::size_t> lateral;
-  std::deque<Pending> vertical;
+  std::deque<Pending> stairs;
+  std::deque<Pending> one_way;
+  auto take = [&](std::deque<Pending>& q) -> std::optional<Pending> {
+    while (!q.empty() && placed[q.front().next.room]) q.pop_front();
+    if (q.empty()) return std::nullopt;
+    Pending p = q.front();
+    q.pop_front();
+    return p;
+  };
   placer.place(seed, {});
   lateral.push_back(seed);
   for (;;) {
@@ -141,20 +152,21 @@ void place_component(std::size_t seed, const std::vector<std::vector<Neighbour>>
       lateral.pop_front();
       for (const Neighbour& n : adjacent[r]) {
         if (placed[n.room]) continue;
-        if (n.step.z != 0) {
-          vertical.push_back({r, n});
-          continue;
+        if (!n.two_way) {
+          one_way.push_back({r, n});
+        } else if (n.step.z != 0) {
+          stairs.push_back({r, n});
+        } else {
+          placer.place(n.room, rooms[r].cell + n.step);
+          lateral.push_back(n.room);
         }
-        placer.place(n.room, rooms[r].cell + n.step);
-        lateral.push_back(n.room);
       }
     }
-    while (!vertical.empty() && placed[vertical.front().next.room]) vertical.pop_front();
-    if (vertical.empty()) return;
-    Pending p = vertical.front();
-    vertical.pop_front();
-    placer.place(p.next.room, rooms[p.parent].cell + p.next.step);
-    lateral.push_back(p.next.room);
+    std::optional<Pending> p = take(stairs);
+    if (!p) p = take(one_way);
+    if (!p) return;
+    placer.place(p->next.room, rooms[p->parent].cell + p->next.step);
+    lateral.push_back(p->next.room);
   }
 }
 
@@ -276,11 +288,12 @@ MapLayout layout_map(const Work& work) {
   for (const MapExit& e : out.exits)
     if (directional(e)) {
       parts.join(e.from, e.to);
-      adjacent[e.from].push_back({e.to, *exit_vector(e.name)});
+      adjacent[e.from].push_back({e.to, *exit_vector(e.name), e.two_way});
     }
   // A room's own exits lead its placement; exits into it only count after them.
   for (const MapExit& e : out.exits)
-    if (directional(e)) adjacent[e.to].push_back({e.from, Cell{} - *exit_vector(e.name)});
+    if (directional(e))
+      adjacent[e.to].push_back({e.from, Cell{} - *exit_vector(e.name), e.two_way});
 
   std::vector<int> component_of_root(n, -1);
   std::vector<bool> placed(n, false);

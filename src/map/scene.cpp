@@ -82,7 +82,9 @@ class SceneBuilder {
       scene_.boxes.push_back(std::move(box));
       scene_.cells.emplace(r.cell, i);
     }
-    for (const MapProblem& p : layout_.problems) scene_.boxes[p.room].problem = true;
+    // A word for an exit is no fault of the room: it is listed, not outlined.
+    for (const MapProblem& p : layout_.problems)
+      if (p.kind != ProblemKind::free_name) scene_.boxes[p.room].problem = true;
   }
 
   void links() {
@@ -131,14 +133,19 @@ class SceneBuilder {
     return {p.x / l, p.y / l};
   }
 
-  // Marks sit on the exit's own half of the line, so both sides of a door show.
+  // Marks sit on the exit's own half of the line, so both sides of a door show; a door
+  // named alike on both sides is named once.
   void marks(const MapExit& e, Point a, Point b) {
     if (e.guarded) scene_.marks.push_back({MarkKind::guard, along(a, b, 0.15), {}});
     if (e.door.empty()) return;
     Point door = along(a, b, 0.35);
-    scene_.marks.push_back({MarkKind::door, door, e.door});
-    if (e.key) scene_.marks.push_back({MarkKind::key, {door.x + 0.06, door.y - 0.06}, {}});
+    bool named =
+        !(e.two_way && e.partner < exit_index(e) && layout_.exits[e.partner].door == e.door);
+    scene_.marks.push_back({MarkKind::door, door, named ? e.door : std::string()});
+    if (e.key) scene_.marks.push_back({MarkKind::key, {door.x + 0.05, door.y + 0.06}, {}});
   }
+
+  std::size_t exit_index(const MapExit& e) const { return std::size_t(&e - layout_.exits.data()); }
 
   const MapLayout& layout_;
   Scene& scene_;

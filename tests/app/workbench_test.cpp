@@ -159,5 +159,64 @@ TEST_F(WorkbenchTest, CloseallotherformsReachesTheEditorsDialogs) {
   EXPECT_FALSE(bench.room_editor().properties.form.visible());
 }
 
+TEST_F(WorkbenchTest, TerkepOpensTheMapBesideAUsableMainWindow) {
+  bench.app().menu_bar().choose("Terkep1");
+  EXPECT_TRUE(bench.app().form("Terkep").visible());
+  EXPECT_EQ(bench.app().form("Terkep").caption(), "Térkép");
+  EXPECT_TRUE(bench.app().main_window().enabled());
+  bench.app().closeallotherforms();
+  EXPECT_TRUE(bench.app().form("Terkep").visible()) << "the map is no editor's dialog";
+}
+
+TEST_F(WorkbenchTest, ClickingARoomOnTheMapOpensItInTheRoomPanel) {
+  bench.map_open_room("udvar");
+  EXPECT_EQ(front_panel(bench.app()), "room");
+  EXPECT_EQ(bench.room_editor().filename.text(), "udvar");
+  EXPECT_EQ(bench.room_editor().short_.text(), "Az udvaron");
+  EXPECT_EQ(query_mixed(bench.work().tmproom.items, "kut"), "Egy kut.");
+  EXPECT_TRUE(platform.messages.empty());
+
+  bench.map_preview_room("kapu");
+  EXPECT_EQ(front_panel(bench.app()), "mud");
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "kapu"));
+  EXPECT_EQ(bench.room_editor().filename.text(), "kapu");
+  ASSERT_FALSE(console_lines().empty());
+  EXPECT_EQ(console_lines().front(), "kapu");
+}
+
+TEST_F(WorkbenchTest, TheMapNeverReplacesRoomEditsNotYetStored) {
+  bench.map_open_room("kapu");
+  bench.room_editor().short_.type(" es a fal");
+  bench.map_open_room("udvar");
+  ASSERT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgRoomPanelUnsaved)});
+  EXPECT_EQ(bench.room_editor().filename.text(), "kapu");
+  EXPECT_EQ(bench.room_editor().short_.text(), "A kapu elott es a fal");
+
+  bench.app().Teszt1Click();
+  bench.map_open_room("kapu");  // its own room: the panel comes forward as it is
+  EXPECT_EQ(front_panel(bench.app()), "room");
+  EXPECT_EQ(bench.room_editor().short_.text(), "A kapu elott es a fal");
+  EXPECT_EQ(platform.messages.size(), 1u);
+
+  // A new room typed but never stored counts as well.
+  bench.room_editor().Button6.click();
+  bench.room_editor().filename.type("uj");
+  bench.map_preview_room("udvar");
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(bench.room_editor().filename.text(), "uj");
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "kapu"));
+}
+
+TEST_F(WorkbenchTest, TheMapWaitsWhileADialogHoldsTheMainWindow) {
+  bench.map_open_room("kapu");
+  bench.room_editor().Button5.click();
+  ASSERT_FALSE(bench.app().main_window().enabled());
+  bench.map_open_room("udvar");
+  bench.map_preview_room("udvar");
+  EXPECT_EQ(bench.room_editor().filename.text(), "kapu");
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "kapu"));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
 }  // namespace
 }  // namespace tamo::app::testing
