@@ -8,6 +8,7 @@
 #include "app/workbench.h"
 #include "app_fixture.h"
 #include "work_files.h"
+#include "work_setup.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -91,19 +92,21 @@ TEST_P(Faults, ADoubleClickOpensTheRecordAndTheDialogHoldingTheFault) {
 }
 
 const Fault kFaults[] = {
-    {"exit_into_nothing", [](Work& w) { add_mixed(room_exists(w, "udvar")->exits, "le", "pince"); },
+    {"exit_into_nothing",
+     [](Work& w) { add_mixed(setup_room_named(w, "udvar")->exits, "le", "pince"); },
      "figyelmeztetés: szoba udvar: a(z) le kijárat", "room", "udvar", "Form5"},
     {"contents_naming_nothing",
-     [](Work& w) { add_mixed(room_exists(w, "udvar")->contents, "szellem", "1"); },
+     [](Work& w) { add_mixed(setup_room_named(w, "udvar")->contents, "szellem", "1"); },
      "figyelmeztetés: szoba udvar: a tartalomban", "room", "udvar", "Form7"},
     {"equipment_naming_nothing",
-     [](Work& w) { add_mixed(mons_exists(w, "ork")->equipment, "pajzs", "1"); },
+     [](Work& w) { add_mixed(setup_mons_named(w, "ork")->equipment, "pajzs", "1"); },
      "figyelmeztetés: élőlény ork:", "monster", "ork", "Form15"},
-    {"refused_room", [](Work& w) { room_exists(w, "udvar")->long_.clear(); },
+    {"refused_room", [](Work& w) { setup_room_named(w, "udvar")->long_.clear(); },
      "szoba udvar: Nincs hosszú", "room", "udvar", ""},
-    {"refused_item", [](Work& w) { item_exists(w, "gyuru")->short_.clear(); },
+    {"refused_item", [](Work& w) { setup_item_named(w, "gyuru")->short_.clear(); },
      "tárgy gyuru:", "item", "gyuru", ""},
-    {"creator_data_refused", [](Work& w) { w.name.clear(); }, "munka:", "", "", "Form16"},
+    {"creator_data_refused", [](Work& w) { setup_data(w).name.clear(); }, "munka:", "", "",
+     "Form16"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Check, Faults, ::testing::ValuesIn(kFaults),
@@ -113,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Check, Faults, ::testing::ValuesIn(kFaults),
 // and the panel keeps it.
 TEST_F(AreaCheckTest, APanelWithUnstoredEditsIsNotTurnedAway) {
   Work w = tamo::testing::clean_work();
-  room_exists(w, "udvar")->long_.clear();
+  setup_room_named(w, "udvar")->long_.clear();
   load(w);
   bench.app().Szoba1Click();
   bench.room_editor().filename.type("pince");
@@ -130,7 +133,7 @@ TEST_F(AreaCheckTest, APanelWithUnstoredEditsIsNotTurnedAway) {
 // the line the builder chose stays chosen.
 TEST_F(AreaCheckTest, RefreshFollowsTheWorkAndKeepsTheChosenLine) {
   Work w = tamo::testing::clean_work();
-  item_exists(w, "gyuru")->short_.clear();
+  setup_item_named(w, "gyuru")->short_.clear();
   load(w);
   choose("Ellenrzs1");
   AreaCheck& window = bench.area_check();
