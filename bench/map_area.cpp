@@ -3,6 +3,8 @@
 #include <random>
 #include <string>
 
+#include "work_setup.h"
+
 namespace tamo::bench {
 
 namespace {
@@ -16,10 +18,10 @@ Work map_area(int size) {
   Work work;
   std::mt19937 random(20);
   auto name = [](int i) { return "szoba" + std::to_string(i); };
-  for (int i = 0; i < size; ++i) work.rooms.add(name(i))->short_ = "Egy szoba";
+  for (int i = 0; i < size; ++i) setup_room(work, name(i))->short_ = "Egy szoba";
   auto link = [&](int a, int b, int way) {
-    add_mixed(work.rooms[a].exits, kWays[way][0], name(b));
-    add_mixed(work.rooms[b].exits, kWays[way][1], name(a));
+    add_mixed(setup_data(work).rooms[a].exits, kWays[way][0], name(b));
+    add_mixed(setup_data(work).rooms[b].exits, kWays[way][1], name(a));
   };
   for (int i = 1; i < size; ++i) {
     if (i % 10)
@@ -28,7 +30,7 @@ Work map_area(int size) {
       link(i - 10, i, random() % 50 ? 1 : 3);
     if (random() % 7 == 0 && i >= 11) link(i - 11, i, 2);
     if (random() % 20 == 0) {
-      droom& r = work.rooms[i];
+      droom& r = setup_data(work).rooms[i];
       switch (random() % 3) {
         case 0:
           add_mixed(r.exits, "del", name(random() % size));
