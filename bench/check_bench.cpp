@@ -7,6 +7,7 @@
 
 #include "check/report.h"
 #include "model/work.h"
+#include "work_setup.h"
 
 using namespace tamo;
 
@@ -16,16 +17,16 @@ constexpr int kExits = 100000;
 
 Work room_with_exits(int exits, bool guarded) {
   Work work;
-  work.project = "kapuk";
-  work.name = "epito";
-  work.mail = "epito@example.com";
-  droom* hall = work.rooms.add("csarnok");
+  setup_data(work).project = "kapuk";
+  setup_data(work).name = "epito";
+  setup_data(work).mail = "epito@example.com";
+  droom* hall = setup_data(work).rooms.add("csarnok");
   hall->short_ = "Egy csarnok";
   hall->long_ = "Sok kapu nyilik innen.";
-  droom* yard = work.rooms.add("udvar");
+  droom* yard = setup_data(work).rooms.add("udvar");
   yard->short_ = "Az udvar";
   yard->long_ = "Tagas udvar.";
-  dmons* guard = work.monsters.add("or");
+  dmons* guard = setup_data(work).monsters.add("or");
   guard->name = "Or";
   guard->short_ = "Egy or";
   guard->long_ = "Mogorva or.";

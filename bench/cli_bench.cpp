@@ -9,6 +9,7 @@
 
 #include "check/report.h"
 #include "cli/session.h"
+#include "work_setup.h"
 #include "workfile/workfile.h"
 
 namespace fs = std::filesystem;
@@ -36,12 +37,12 @@ std::string long_text(int n, int lines) {
 // Every record passes its editor's checks, so each one runs the whole of "Kész".
 Work make_work(int records) {
   Work work;
-  work.project = "nagymunka";
-  work.name = "epito";
-  work.mail = "epito@example.com";
+  setup_data(work).project = "nagymunka";
+  setup_data(work).name = "epito";
+  setup_data(work).mail = "epito@example.com";
   for (int n = 0; n < records; ++n) {
     std::string id = std::to_string(n);
-    droom* r = work.rooms.add("szoba" + id);
+    droom* r = setup_room(work, "szoba" + id);
     r->short_ = "Egy csendes tisztás " + id;
     r->long_ = long_text(n, 6);
     r->smelldefault = "Fenyőillat.";
@@ -53,7 +54,7 @@ Work make_work(int records) {
     add_mixed(r->contents, "ork" + id, "1");
     add_mixed(r->contents, "gyuru" + id, "1");
 
-    dmons* m = work.monsters.add("ork" + id);
+    dmons* m = setup_mons(work, "ork" + id);
     m->name = "Ork " + id;
     m->short_ = "egy ork";
     m->long_ = long_text(n + 2, 4);
@@ -67,7 +68,7 @@ Work make_work(int records) {
     add_mixed(m->speech, text_line(n, 5), "0");
     add_mixed(m->equipment, "gyuru" + id, "1");
 
-    ditem* i = work.items.add("gyuru" + id);
+    ditem* i = setup_item(work, "gyuru" + id);
     i->name = "gyuru";
     i->short_ = "egy gyűrű";
     i->long_ = long_text(n + 3, 3);

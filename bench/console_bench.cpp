@@ -4,6 +4,7 @@
 
 #include "model/work.h"
 #include "testconsole/console.h"
+#include "work_setup.h"
 
 namespace {
 
@@ -21,24 +22,24 @@ class NullHost : public tamo::testconsole::ConsoleHost {
 // in a work of `size` creatures and `size` items, each creature carrying three items.
 struct LargeWork {
   explicit LargeWork(int size) {
-    hub = work.rooms.add("hub");
+    hub = setup_room(work, "hub");
     hub->short_ = "%^BOLD%^%^GREEN%^Nagy csarnok%^RESET%^";
     hub->long_ = "Egy hosszu leiras,\r\nket sorban.";
     for (int i = 0; i < size; ++i) {
       std::string n = std::to_string(i);
-      tamo::droom* side = work.rooms.add("szoba" + n);
+      tamo::droom* side = setup_room(work, "szoba" + n);
       side->short_ = "Kis szoba";
       add_mixed(side->exits, "vissza", "hub");
       add_mixed(hub->exits, "kijarat" + n, "szoba" + n);
       add_mixed(hub->doors, "kijarat" + n, "ajto" + n);
       add_mixed(hub->keys, "kijarat" + n, "targy" + n);
-      tamo::dmons* m = work.monsters.add("leny" + n);
+      tamo::dmons* m = setup_mons(work, "leny" + n);
       m->name = "Lény " + n;
       m->short_ = "Egy %^RED%^lény%^RESET%^";
       m->level = std::to_string(i % 60);
       add_mixed(m->ids, "lény" + n, "");
       add_mixed(m->speech, "Szia, vándor!", "");
-      tamo::ditem* it = work.items.add("targy" + n);
+      tamo::ditem* it = setup_item(work, "targy" + n);
       it->short_ = "egy tárgy";
       it->itemtype = "vago";
       for (int k = 0; k < 3; ++k)

@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include "work_setup.h"
 #include "workfile/workfile.h"
 
 namespace fs = std::filesystem;
@@ -57,14 +58,14 @@ void fill_list(MixedList& list, const std::string& stem, int n, int entries) {
 
 Work make_work(int scale) {
   Work work;
-  work.project = "nagymunka";
-  work.name = "Építő";
-  work.mail = "epito@example.com";
-  work.desc = long_text(0, 20);
+  setup_data(work).project = "nagymunka";
+  setup_data(work).name = "Építő";
+  setup_data(work).mail = "epito@example.com";
+  setup_data(work).desc = long_text(0, 20);
   int records = scale * kRecordsPerScale;
   for (int n = 0; n < records; ++n) {
     std::string id = std::to_string(n);
-    droom* r = work.rooms.add("szoba" + id);
+    droom* r = setup_room(work, "szoba" + id);
     r->short_ = "Egy csendes tisztás " + id;
     r->long_ = long_text(n, 5);
     r->smelldefault = "Fenyőillat.";
@@ -77,7 +78,7 @@ Work make_work(int scale) {
     add_mixed(r->exits, "kelet", "szoba" + std::to_string(n + 1));
     add_mixed(r->exits, "nyugat", "szoba" + std::to_string(n ? n - 1 : 0));
     add_mixed(r->contents, "ork" + id, "1");
-    dmons* m = work.monsters.add("ork" + id);
+    dmons* m = setup_mons(work, "ork" + id);
     m->name = "ork";
     m->short_ = "egy morcos ork";
     m->long_ = long_text(n, 3);
@@ -94,7 +95,7 @@ Work make_work(int scale) {
     fill_list(m->speech, "szia", n, 3);
     fill_list(m->emote, "morog", n, 2);
     add_mixed(m->equipment, "kard" + id, "1");
-    ditem* i = work.items.add("kard" + id);
+    ditem* i = setup_item(work, "kard" + id);
     i->name = "kard";
     i->short_ = "egy rozsdás kard";
     i->long_ = long_text(n, 2);
@@ -125,7 +126,7 @@ const fs::path& work_file(int scale) {
   auto [it, added] = files.try_emplace(scale);
   if (added) {
     Work work = make_work(scale);
-    work.project = "nagymunka" + std::to_string(scale);
+    setup_data(work).project = "nagymunka" + std::to_string(scale);
     SaveResult saved = savetamo(work, bench_folder());
     if (!saved.saved) std::abort();
     it->second = saved.path;

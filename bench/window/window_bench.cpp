@@ -13,6 +13,7 @@
 #include "generated_work.h"
 #include "gui/program.h"
 #include "model/storing.h"
+#include "work_setup.h"
 
 namespace fs = std::filesystem;
 using namespace tamo;
@@ -60,12 +61,12 @@ void BM_ContentsDialog(benchmark::State& state) {
     program.window().show();
     app::Workbench& bench = program.bench();
     Work& work = bench.work();
-    droom* room = work.rooms.add("terem");
+    droom* room = setup_data(work).rooms.add("terem");
     room->short_ = "Terem";
     room->long_ = "Nagy terem.";
     for (int n = creatures - 1; n >= 0; --n) {
       std::string name = "ork" + std::to_string(n);
-      work.monsters.add(name);
+      setup_data(work).monsters.add(name);
       add_mixed(room->contents, name, std::to_string(kPerCreature));
     }
     program.screen().run([&] {
@@ -93,7 +94,7 @@ void console_case(benchmark::State& state, const std::string& text) {
     gui::Program program;
     program.window().show();
     app::Workbench& bench = program.bench();
-    droom* room = bench.work().rooms.add("terem");
+    droom* room = setup_data(bench.work()).rooms.add("terem");
     room->short_ = text;
     room->long_ = "Nagy terem.";
     bench.work().current_room = room;

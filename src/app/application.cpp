@@ -1,11 +1,11 @@
 #include "app/application.h"
 
 #include <array>
-#include <cstdint>
 #include <utility>
 
 #include "balance/verdict.h"
 #include "model/input_rules.h"
+#include "model/storing.h"
 #include "workfile/file_names.h"
 #include "workfile/workfile.h"
 
@@ -182,9 +182,13 @@ void Application::open_work(const std::filesystem::path& path) {
 }
 
 void Application::load(const std::filesystem::path& path) {
+  // Read into a work of its own first: a load that throws leaves the open work, its panels
+  // and its caption as they were.
+  Work loaded;
+  workfile::LoadResult result = workfile::loadfile(loaded, path);
   closeallotherforms();
   initeverything();
-  workfile::LoadResult result = workfile::loadfile(work_, path);
+  replace_work(work_, std::move(loaded).take_data());
   load_complete_ = result.complete;
   std::error_code error;
   work_file_ = result.opened ? std::filesystem::absolute(path, error) : std::filesystem::path();
@@ -267,11 +271,11 @@ void Application::Mentsmsknt1Click() {
     return;
   }
   std::string previous = work_.project;
-  work_.project = name;
+  set_creator(work_, name, work_.name, work_.mail);
   if (save_into(chosen->parent_path()))
     debug(std::string(kMsgSaved));
   else
-    work_.project = previous;
+    set_creator(work_, previous, work_.name, work_.mail);
 }
 
 // A work without records is not saved on the way out; if it holds anything unsaved (a
@@ -325,27 +329,13 @@ bool Application::ask_about_unsaved_work() {
   return false;
 }
 
-namespace {
-// A 64-bit FNV-1a digest of the file's lines stands in for the lines themselves, which for a
-// large work would keep a second copy of the whole file in memory.
-std::uint64_t digest_of(const std::vector<std::string>& lines) {
-  std::uint64_t h = 14695981039346656037ULL;
-  auto mix = [&h](unsigned char c) { h = (h ^ c) * 1099511628211ULL; };
-  for (const std::string& line : lines) {
-    for (char c : line) mix(static_cast<unsigned char>(c));
-    mix('\n');
-  }
-  return h;
-}
-}  // namespace
-
 bool Application::work_changed() const {
-  return lacks_from_file_ || digest_of(workfile::work_lines(work_)) != saved_digest_;
+  return lacks_from_file_ || clean_point_.changed(work_);
 }
 
 void Application::remember_saved_state() {
   lacks_from_file_ = false;
-  saved_digest_ = digest_of(workfile::work_lines(work_));
+  clean_point_.mark(work_);
 }
 
 void Application::show_panel(std::string_view name, const controls::Control* focus_target) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "app/about_box.h"
+#include "app/clean_point.h"
 #include "app/creator_data.h"
 #include "app/description.h"
 #include "app/form_registry.h"
@@ -151,9 +151,9 @@ class Application : public editors::EditorHost {
   DescriptionPanel description_{work_};
   AboutBox about_;
   std::filesystem::path work_folder_;
+  CleanPoint clean_point_;  // the last start, save or load
   std::filesystem::path save_folder_;
   std::filesystem::path work_file_;
-  std::uint64_t saved_digest_ = 0;  // of the writer's lines at the last start, save or load
   bool load_complete_ = false;
   bool lacks_from_file_ = false;  // loaded not whole, and not saved since
   std::filesystem::path saved_path_;

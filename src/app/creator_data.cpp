@@ -1,6 +1,7 @@
 #include "app/creator_data.h"
 
 #include "model/input_rules.h"
+#include "model/storing.h"
 
 namespace tamo::app {
 
@@ -24,9 +25,7 @@ void CreatorDataDialog::cprojectChange() {
 }
 
 void CreatorDataDialog::Button1Click() {
-  work_.project = cproject.text();
-  work_.name = cname.text();
-  work_.mail = cemail.text();
+  set_creator(work_, cproject.text(), cname.text(), cemail.text());
   form.hide();
 }
 

@@ -1,5 +1,7 @@
 #include "app/description.h"
 
+#include "model/storing.h"
+
 namespace tamo::app {
 
 DescriptionPanel::DescriptionPanel(Work& work) : work_(work) {
@@ -19,7 +21,7 @@ void DescriptionPanel::maindescChange() {
 }
 
 void DescriptionPanel::descreadyClick() {
-  work_.desc = maindesc.text();
+  set_description(work_, maindesc.text());
 }
 
 }  // namespace tamo::app

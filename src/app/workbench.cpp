@@ -66,7 +66,7 @@ void Workbench::inmud_enter() {
 }
 
 void Workbench::Button3Click() {
-  if (droom* room = room_exists(work(), room_.filename.text())) console_.show_room(*room);
+  if (const droom* room = room_exists(work(), room_.filename.text())) console_.show_room(*room);
 }
 
 void Workbench::Terkep1Click() {

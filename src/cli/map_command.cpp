@@ -38,7 +38,7 @@ int draw_map(Session& session, const MapCommand& command, std::ostream& out, std
   for (const std::string& m : session.messages_from(0)) err << one_line(m) << '\n';
   app::Workbench& bench = session.bench();
   if (command.start_room) {
-    droom* room = room_exists(bench.work(), *command.start_room);
+    const droom* room = room_exists(bench.work(), *command.start_room);
     if (room == nullptr) {
       err << "tamo-cli map: nincs ilyen szoba: " << *command.start_room << '\n';
       return kExitUsage;

@@ -49,7 +49,7 @@ int play(Session& session, const PlayCommand& command, std::istream& in, std::os
           << '\n';
       return kExitUsage;
     }
-    droom* room = room_exists(bench.work(), name);
+    const droom* room = room_exists(bench.work(), name);
     if (room == nullptr) {
       err << one_line("tamo-cli play: nincs ilyen szoba: " + name) << '\n';
       return kExitUsage;

@@ -28,7 +28,7 @@ const QColor kDoor(0x80, 0x48, 0x10);
 const QColor kKey(0xb0, 0x84, 0x00);
 const QColor kGuard(0x1a, 0x5c, 0xb8);
 
-constexpr double kLabelHeight = 0.12;  // in cells
+constexpr double kLabelHeight = 0.16;  // in cells: under half a box, so names stay inside
 constexpr double kSmallestLabelPixels = 5;
 
 class MapPainter {
@@ -44,6 +44,7 @@ class MapPainter {
     if (!labels_) return;
     QFont bold = font_;
     bold.setBold(true);
+    bold.setPixelSize(font_.pixelSize() * 3 / 2);
     p_.setFont(bold);
     p_.setPen(kInk);
     p_.drawText(v_.to_device(c.at), QString::fromStdString(c.text));

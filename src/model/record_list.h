@@ -29,32 +29,36 @@ class RecordList {
   };
 
  public:
-  class iterator {
+  template <class Value>
+  class basic_iterator {
    public:
     using iterator_category = std::forward_iterator_tag;
     using value_type = Record;
     using difference_type = std::ptrdiff_t;
-    using pointer = Record*;
-    using reference = Record&;
+    using pointer = Value*;
+    using reference = Value&;
 
-    iterator() = default;
-    explicit iterator(typename std::vector<Slot>::const_iterator it) : it_(it) {}
-    Record& operator*() const { return *it_->record; }
-    Record* operator->() const { return it_->record.get(); }
-    iterator& operator++() {
+    basic_iterator() = default;
+    explicit basic_iterator(typename std::vector<Slot>::const_iterator it) : it_(it) {}
+    Value& operator*() const { return *it_->record; }
+    Value* operator->() const { return it_->record.get(); }
+    basic_iterator& operator++() {
       ++it_;
       return *this;
     }
-    iterator operator++(int) {
-      iterator old = *this;
+    basic_iterator operator++(int) {
+      basic_iterator old = *this;
       ++it_;
       return old;
     }
-    friend bool operator==(const iterator&, const iterator&) = default;
+    friend bool operator==(const basic_iterator&, const basic_iterator&) = default;
 
    private:
     typename std::vector<Slot>::const_iterator it_;
   };
+  // A list reached through a const reference hands out its records only for reading.
+  using iterator = basic_iterator<Record>;
+  using const_iterator = basic_iterator<const Record>;
 
   RecordList() = default;
   RecordList(const RecordList& other) { *this = other; }
@@ -67,13 +71,18 @@ class RecordList {
   RecordList(RecordList&&) noexcept = default;
   RecordList& operator=(RecordList&&) noexcept = default;
 
-  iterator begin() const { return iterator(slots_.begin()); }
-  iterator end() const { return iterator(slots_.end()); }
+  const_iterator begin() const { return const_iterator(slots_.begin()); }
+  const_iterator end() const { return const_iterator(slots_.end()); }
+  iterator begin() { return iterator(slots_.begin()); }
+  iterator end() { return iterator(slots_.end()); }
   std::size_t size() const { return slots_.size(); }
   bool empty() const { return slots_.empty(); }
-  Record* head() const { return slots_.empty() ? nullptr : slots_.front().record.get(); }
-  Record* last() const { return slots_.empty() ? nullptr : slots_.back().record.get(); }
-  Record& operator[](std::size_t i) const { return *slots_[i].record; }
+  const Record* head() const { return slots_.empty() ? nullptr : slots_.front().record.get(); }
+  Record* head() { return slots_.empty() ? nullptr : slots_.front().record.get(); }
+  const Record* last() const { return slots_.empty() ? nullptr : slots_.back().record.get(); }
+  Record* last() { return slots_.empty() ? nullptr : slots_.back().record.get(); }
+  const Record& operator[](std::size_t i) const { return *slots_[i].record; }
+  Record& operator[](std::size_t i) { return *slots_[i].record; }
 
   // Links a new record with the given file name at the tail.
   Record* add(std::string filename) {
@@ -91,20 +100,16 @@ class RecordList {
   }
 
   // The last record in list order with that file name, or none.
-  Record* find_last(std::string_view name) const {
-    auto it = by_name_.find(name);
-    if (it == by_name_.end() || it->second.empty()) return nullptr;
-    return it->second.back().second;
-  }
-  bool contains(std::string_view name) const { return find_last(name) != nullptr; }
+  const Record* find_last(std::string_view name) const { return lookup(name); }
+  Record* find_last(std::string_view name) { return lookup(name); }
+  bool contains(std::string_view name) const { return lookup(name) != nullptr; }
   // Every record with that name, in list order.
-  std::vector<Record*> all_named(std::string_view name) const {
-    std::vector<Record*> out;
-    auto it = by_name_.find(name);
-    if (it != by_name_.end())
-      for (const auto& [seq, rec] : it->second) out.push_back(rec);
+  std::vector<const Record*> all_named(std::string_view name) const {
+    std::vector<const Record*> out;
+    for (Record* rec : named(name)) out.push_back(rec);
     return out;
   }
+  std::vector<Record*> all_named(std::string_view name) { return named(name); }
 
   void rename(Record& record, std::string name) {
     std::uint64_t seq = unindex(record);
@@ -130,6 +135,20 @@ class RecordList {
   }
 
  private:
+  std::vector<Record*> named(std::string_view name) const {
+    std::vector<Record*> out;
+    auto it = by_name_.find(name);
+    if (it != by_name_.end())
+      for (const auto& [seq, rec] : it->second) out.push_back(rec);
+    return out;
+  }
+
+  Record* lookup(std::string_view name) const {
+    auto it = by_name_.find(name);
+    if (it == by_name_.end() || it->second.empty()) return nullptr;
+    return it->second.back().second;
+  }
+
   Record* link(std::unique_ptr<Record> record) {
     Record* raw = record.get();
     std::uint64_t seq = next_seq_++;

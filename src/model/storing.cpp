@@ -1,5 +1,9 @@
 #include "model/storing.h"
 
+#include <utility>
+
+#include "model/work_changes.h"
+
 namespace tamo {
 
 bool filename_clash(const Work& work, RecordKind kind, std::string_view name) {
@@ -21,81 +25,180 @@ std::optional<std::string> common_store_refusal(const Work& work, RecordKind kin
   return std::nullopt;
 }
 
+void set_creator(Work& work, std::string project, std::string name, std::string mail) {
+  WorkChanges::apply(work, {Change::Target::creator}, [&](WorkData& d) {
+    d.project = std::move(project);
+    d.name = std::move(name);
+    d.mail = std::move(mail);
+  });
+}
+
+void set_description(Work& work, std::string desc) {
+  WorkChanges::apply(work, {Change::Target::description},
+                     [&](WorkData& d) { d.desc = std::move(desc); });
+}
+
 namespace {
+
 template <class Record>
 Stored<Record> find_or_add(RecordList<Record>& list, std::string_view name) {
   if (Record* found = list.find_last(name)) return {found, false};
   return {list.add(std::string(name)), true};
 }
+
+Change record_change(RecordKind kind, std::string_view name) {
+  return {Change::Target::record, kind, name};
+}
+
 }  // namespace
 
-Stored<droom> store_room(Work& work, std::string_view name) {
-  bool was_empty = work.rooms.empty();
-  Stored<droom> s = find_or_add(work.rooms, name);
-  if (s.created && was_empty) work.current_room = s.record;
-  const droom& t = work.tmproom;
-  droom& r = *s.record;
-  copy_mixed(t.properties, r.properties);
-  copy_mixed(t.items, r.items);
-  copy_mixed(t.listen, r.listen);
-  copy_mixed(t.smell, r.smell);
-  copy_mixed(t.search, r.search);
-  copy_mixed(t.exits, r.exits);
-  copy_mixed(t.doors, r.doors);
-  copy_mixed(t.keys, r.keys);
-  copy_mixed(t.contents, r.contents);
-  copy_mixed(t.guard, r.guard);
-  return s;
+Stored<droom> store_room(Work& work, std::string_view name,
+                         const std::function<void(droom&)>& texts) {
+  return WorkChanges::apply(work, record_change(RecordKind::room, name), [&](WorkData& d) {
+    bool was_empty = d.rooms.empty();
+    Stored<droom> s = find_or_add(d.rooms, name);
+    droom& r = *d.rooms.find_last(name);
+    if (s.created && was_empty) work.current_room = &r;
+    const droom& t = work.tmproom;
+    copy_mixed(t.properties, r.properties);
+    copy_mixed(t.items, r.items);
+    copy_mixed(t.listen, r.listen);
+    copy_mixed(t.smell, r.smell);
+    copy_mixed(t.search, r.search);
+    copy_mixed(t.exits, r.exits);
+    copy_mixed(t.doors, r.doors);
+    copy_mixed(t.keys, r.keys);
+    copy_mixed(t.contents, r.contents);
+    copy_mixed(t.guard, r.guard);
+    if (texts) texts(r);
+    return s;
+  });
 }
 
-Stored<dmons> store_mons(Work& work, std::string_view name) {
-  Stored<dmons> s = find_or_add(work.monsters, name);
-  const dmons& t = work.tmpmons;
-  dmons& m = *s.record;
-  copy_mixed(t.ids, m.ids);
-  copy_mixed(t.speech, m.speech);
-  copy_mixed(t.emote, m.emote);
-  copy_mixed(t.equipment, m.equipment);
-  return s;
+Stored<dmons> store_mons(Work& work, std::string_view name,
+                         const std::function<void(dmons&)>& texts) {
+  return WorkChanges::apply(work, record_change(RecordKind::monster, name), [&](WorkData& d) {
+    Stored<dmons> s = find_or_add(d.monsters, name);
+    dmons& m = *d.monsters.find_last(name);
+    const dmons& t = work.tmpmons;
+    copy_mixed(t.ids, m.ids);
+    copy_mixed(t.speech, m.speech);
+    copy_mixed(t.emote, m.emote);
+    copy_mixed(t.equipment, m.equipment);
+    if (texts) texts(m);
+    return s;
+  });
 }
 
-Stored<ditem> store_item(Work& work, std::string_view name) {
-  Stored<ditem> s = find_or_add(work.items, name);
-  const ditem& t = work.tmpitem;
-  ditem& i = *s.record;
-  auto from = bonus_fields(t);
-  auto to = bonus_fields(i);
-  for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
-  copy_mixed(t.ids, i.ids);
-  copy_mixed(t.antis, i.antis);
-  return s;
+Stored<ditem> store_item(Work& work, std::string_view name,
+                         const std::function<void(ditem&)>& texts) {
+  return WorkChanges::apply(work, record_change(RecordKind::item, name), [&](WorkData& d) {
+    Stored<ditem> s = find_or_add(d.items, name);
+    ditem& i = *d.items.find_last(name);
+    const ditem& t = work.tmpitem;
+    auto from = bonus_fields(t);
+    auto to = bonus_fields(i);
+    for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
+    copy_mixed(t.ids, i.ids);
+    copy_mixed(t.antis, i.antis);
+    if (texts) texts(i);
+    return s;
+  });
+}
+
+namespace {
+template <class Record>
+const Record& append_to(Work& work, RecordKind kind, RecordList<Record> WorkData::*list,
+                        Record record) {
+  std::string name = record.filename;
+  return WorkChanges::apply(work, record_change(kind, name), [&](WorkData& d) -> const Record& {
+    Record* added = (d.*list).add(std::move(name));
+    *added = std::move(record);
+    return *added;
+  });
+}
+}  // namespace
+
+const droom& append_room(Work& work, droom record) {
+  return append_to(work, RecordKind::room, &WorkData::rooms, std::move(record));
+}
+const dmons& append_mons(Work& work, dmons record) {
+  return append_to(work, RecordKind::monster, &WorkData::monsters, std::move(record));
+}
+const ditem& append_item(Work& work, ditem record) {
+  return append_to(work, RecordKind::item, &WorkData::items, std::move(record));
 }
 
 bool delete_room(Work& work, std::string_view name) {
-  droom* room = work.rooms.find_last(name);
+  const droom* room = work.rooms.find_last(name);
   if (!room) return false;
-  bool was_current = work.current_room == room;
-  work.rooms.erase(room);
-  if (was_current) work.current_room = work.rooms.head();
+  WorkChanges::apply(work, record_change(RecordKind::room, name), [&](WorkData& d) {
+    bool was_current = work.current_room == room;
+    d.rooms.erase(room);
+    if (was_current) work.current_room = d.rooms.head();
+  });
   return true;
 }
 
 // The references go only with a record of that name: a name that is no creature (or no
 // item) may well name something else in the rooms' contents.
 bool delete_mons(Work& work, std::string_view name) {
-  dmons* mons = work.monsters.find_last(name);
+  const dmons* mons = work.monsters.find_last(name);
   if (!mons) return false;
-  for (droom& room : work.rooms) delete_mixed(room.contents, name);
-  work.monsters.erase(mons);
+  WorkChanges::apply(work, record_change(RecordKind::monster, name), [&](WorkData& d) {
+    for (droom& room : d.rooms) delete_mixed(room.contents, name);
+    d.monsters.erase(mons);
+  });
   return true;
 }
 
 bool delete_item(Work& work, std::string_view name) {
-  ditem* item = work.items.find_last(name);
+  const ditem* item = work.items.find_last(name);
   if (!item) return false;
-  for (dmons& mons : work.monsters) delete_mixed(mons.equipment, name);
-  work.items.erase(item);
+  WorkChanges::apply(work, record_change(RecordKind::item, name), [&](WorkData& d) {
+    for (dmons& mons : d.monsters) delete_mixed(mons.equipment, name);
+    d.items.erase(item);
+  });
   return true;
+}
+
+void add_reverse_exits(Work& work, std::string_view target, std::string_view back,
+                       std::string_view from) {
+  WorkChanges::apply(work, record_change(RecordKind::room, target), [&](WorkData& d) {
+    for (droom* room : d.rooms.all_named(target))
+      if (query_mixed(room->exits, back).empty()) add_mixed(room->exits, back, from);
+  });
+}
+
+void remove_reverse_exits(Work& work, std::string_view target, std::string_view back,
+                          std::string_view from) {
+  WorkChanges::apply(work, record_change(RecordKind::room, target), [&](WorkData& d) {
+    for (droom* room : d.rooms.all_named(target))
+      if (query_mixed(room->exits, back) == from) delete_mixed(room->exits, back);
+  });
+}
+
+namespace {
+template <class Record>
+void set_list(Work& work, RecordKind kind, RecordList<Record> WorkData::*records,
+              std::string_view name, MixedList Record::*list, const MixedList& value) {
+  WorkChanges::apply(work, record_change(kind, name), [&](WorkData& d) {
+    if (Record* record = (d.*records).find_last(name)) copy_mixed(value, record->*list);
+  });
+}
+}  // namespace
+
+void set_room_list(Work& work, std::string_view name, MixedList droom::*list,
+                   const MixedList& value) {
+  set_list(work, RecordKind::room, &WorkData::rooms, name, list, value);
+}
+void set_mons_list(Work& work, std::string_view name, MixedList dmons::*list,
+                   const MixedList& value) {
+  set_list(work, RecordKind::monster, &WorkData::monsters, name, list, value);
+}
+void set_item_list(Work& work, std::string_view name, MixedList ditem::*list,
+                   const MixedList& value) {
+  set_list(work, RecordKind::item, &WorkData::items, name, list, value);
 }
 
 }  // namespace tamo

@@ -43,7 +43,7 @@ void Console::enter() {
   host_.focus_input();
 }
 
-void Console::show_room(droom& room) {
+void Console::show_room(const droom& room) {
   work_.current_room = &room;
   host_.show_console();
   output_.clear();

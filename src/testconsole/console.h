@@ -23,7 +23,7 @@ class Console {
   // Entering the console from the menu: show it, print the current room, focus the input.
   void enter();
   // The room editor's preview: the room becomes current and is shown on a cleared console.
-  void show_room(droom& room);
+  void show_room(const droom& room);
   // One press of Enter in the input line with this text.
   void command(std::string_view input);
 

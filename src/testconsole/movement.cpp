@@ -42,7 +42,7 @@ void Console::open_in_room_editor(const droom& room, bool to_front) {
 void Console::move_through(std::string_view exit, std::string_view target) {
   check_pre_exit(*work_.current_room, exit);
   // A move is never refused; an exit into a room that is not there leaves the player put.
-  droom* next = room_exists(work_, target);
+  const droom* next = room_exists(work_, target);
   if (next == nullptr) return;
   work_.current_room = next;
   open_in_room_editor(*next, false);

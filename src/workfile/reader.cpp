@@ -1,6 +1,7 @@
 #include "workfile/reader.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -99,11 +100,12 @@ class Reader {
 
   LoadResult read() {
     bool whole = read_creator() && read_description() && read_blocks();
-    // Records join their lists only now, a kind at once, in the order the file holds them.
-    work_.rooms.append(std::move(rooms_));
-    work_.monsters.append(std::move(monsters_));
-    work_.items.append(std::move(items_));
-    work_.current_room = work_.rooms.head();
+    // Records join their lists only now, a kind at once, in the order the file holds them,
+    // and the work changes only once reading is over: a read that throws leaves it as it was.
+    data_.rooms.append(std::move(rooms_));
+    data_.monsters.append(std::move(monsters_));
+    data_.items.append(std::move(items_));
+    replace_work(work_, std::move(data_));
     if (!problems_.empty()) {
       result_.complete = false;
       result_.messages.push_back(problems_.message());
@@ -140,17 +142,17 @@ class Reader {
 
   // Creator values by position: lines 0, 2 and 4 are not looked at.
   bool read_creator() {
-    if (!pass() || !take(work_.project)) return false;
-    if (!validfilename(work_.project)) {
-      work_.project = kFallbackProject;
+    if (!pass() || !take(data_.project)) return false;
+    if (!validfilename(data_.project)) {
+      data_.project = kFallbackProject;
       result_.messages.emplace_back(kBadProjectMessage);
     }
-    return pass() && take(work_.name) && pass() && take(work_.mail);
+    return pass() && take(data_.name) && pass() && take(data_.mail);
   }
 
   bool read_description() {
     if (!at(format::kCreatorDesc)) return true;
-    return pass() && read_multiline(work_.desc, format::kCreatorDescEnd);
+    return pass() && read_multiline(data_.desc, format::kCreatorDescEnd);
   }
 
   // The lines up to the end line, joined by CR LF; leading empty lines vanish.
@@ -256,6 +258,7 @@ class Reader {
   }
 
   Work& work_;
+  WorkData data_;
   Lines& lines_;
   std::string_view line_;  // line i, when more_: none past the end
   bool more_ = false;
@@ -352,7 +355,8 @@ LoadResult load_bytes(Work& work, std::string_view bytes) {
 
 LoadResult loadfile(Work& work, const std::filesystem::path& path) {
   std::string name = shown_path(path);
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"),
+                                                          &std::fclose);
   if (file == nullptr) {
     LoadResult failed;
     failed.messages.push_back("Nem sikerült megnyitni a(z) " + name +
@@ -361,8 +365,8 @@ LoadResult loadfile(Work& work, const std::filesystem::path& path) {
     return failed;
   }
   bool failed = false;
-  LoadResult result = read_file(work, file, failed);
-  std::fclose(file);
+  LoadResult result = read_file(work, file.get(), failed);
+  file.reset();
   if (failed) {
     // The early end that a failed read causes is not the file's fault.
     if (result.ended_early) result.messages.pop_back();

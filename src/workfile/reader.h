@@ -7,7 +7,7 @@
 
 namespace tamo::workfile {
 
-// Reads a work from the lines into the work, which the caller has emptied.
+// Reads a work from the lines; once reading ends, what was read replaces the work.
 LoadResult read_work(Work& work, LineReader& lines);
 LoadResult read_work(Work& work, LinePipe& lines);
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "model/storing.h"
 #include "workfile/file_names.h"
 #include "workfile/workfile.h"
 #include "workfile/writer.h"
@@ -194,9 +195,10 @@ SaveResult savetamo(const Work& work, const fs::path& folder) {
 }
 
 void apply_exit_defaults(Work& work) {
-  if (work.project.empty()) work.project = kPlaceholderProject;
-  if (work.name.empty()) work.name = kPlaceholderName;
-  if (work.mail.empty()) work.mail = kPlaceholderMail;
+  if (!work.project.empty() && !work.name.empty() && !work.mail.empty()) return;
+  set_creator(work, work.project.empty() ? std::string(kPlaceholderProject) : work.project,
+              work.name.empty() ? std::string(kPlaceholderName) : work.name,
+              work.mail.empty() ? std::string(kPlaceholderMail) : work.mail);
 }
 
 bool has_records(const Work& work) {

@@ -8,6 +8,7 @@
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "work_setup.h"
 
 // A builder who types, pastes and presses anything in any order must find after saving and
 // loading exactly the work that was saved.
@@ -309,17 +310,17 @@ Record as_saved(Record record) {
 
 std::vector<std::string> lines_of(const droom& r) {
   Work w;
-  *w.rooms.add(r.filename) = r;
+  *setup_data(w).rooms.add(r.filename) = r;
   return workfile::work_lines(w);
 }
 std::vector<std::string> lines_of(const dmons& m) {
   Work w;
-  *w.monsters.add(m.filename) = m;
+  *setup_data(w).monsters.add(m.filename) = m;
   return workfile::work_lines(w);
 }
 std::vector<std::string> lines_of(const ditem& i) {
   Work w;
-  *w.items.add(i.filename) = i;
+  *setup_data(w).items.add(i.filename) = i;
   return workfile::work_lines(w);
 }
 

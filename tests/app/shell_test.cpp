@@ -7,6 +7,7 @@
 #include "controls/lists.h"
 #include "editors/common/host.h"
 #include "model/numbers.h"
+#include "work_setup.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -117,7 +118,7 @@ TEST_F(Shell, EditorCommandsGoThroughTheEditorHooks) {
 
 TEST_F(Shell, CreatorDataDialogStoresOnOkOnly) {
   CreatorDataDialog& d = app.creator_data();
-  app.work().project = "regi";
+  setup_data(app.work()).project = "regi";
   app.Kszt1Click();
   EXPECT_TRUE(d.form.visible());
   EXPECT_EQ(d.cproject.text(), "regi");
@@ -158,7 +159,7 @@ TEST_F(Shell, ARefusedCharacterEmptiesTheWholeWorkName) {
 
 TEST_F(Shell, DescriptionIsStoredByKeszAndRestoredOnReopening) {
   DescriptionPanel& p = app.description();
-  app.work().desc = "elso\r\nmasodik";
+  setup_data(app.work()).desc = "elso\r\nmasodik";
   app.Lers1Click();
   EXPECT_EQ(p.maindesc.text(), "elso\r\nmasodik");
   p.maindesc.type("\nharmadik");
@@ -213,8 +214,8 @@ TEST_F(Shell, CloseallotherformsHidesExactlyItsDialogsWithoutCloseHandlers) {
 TEST_F(Shell, NewWorkHidesOpenCreatorDataAndAboutBox) {
   app.Kszt1Click();
   app.Nvjegy1Click();
-  app.work().project = "pelda";
-  app.work().desc = "leiras";
+  setup_data(app.work()).project = "pelda";
+  setup_data(app.work()).desc = "leiras";
   app.description().maindesc.set_text("leiras");
   platform.answer = UnsavedAnswer::discard;
   app.j1Click();

@@ -5,6 +5,7 @@
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -49,7 +50,7 @@ struct QuitCase {
 class QuitWithUnsavedWork : public AppTest, public ::testing::WithParamInterface<QuitCase> {};
 
 TEST_P(QuitWithUnsavedWork, AsksTheCloseBoxQuestion) {
-  app.work().desc = "valami";
+  setup_data(app.work()).desc = "valami";
   app.Nvjegy1Click();
   platform.answer = GetParam().answer;
   app.quit();
@@ -109,9 +110,9 @@ TEST_F(StatusLineTest, AStoredRoomSaysSoAndARefusalEmptiesTheLine) {
 
 TEST_F(StatusLineTest, SavingAndLoadingNameTheFileAndWhatItHolds) {
   commit_room("kapu");
-  app.work().project = "erdo";
-  app.work().name = "valaki";
-  app.work().mail = "v@example.org";
+  setup_data(app.work()).project = "erdo";
+  setup_data(app.work()).name = "valaki";
+  setup_data(app.work()).mail = "v@example.org";
   app.Ments1Click();
   std::filesystem::path file = std::filesystem::absolute(folder / "erdo.tamo");
   EXPECT_EQ(status(), "Mentve: …/erdo.tamo");

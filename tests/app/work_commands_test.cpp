@@ -5,6 +5,7 @@
 
 #include "app_fixture.h"
 #include "model/storing.h"
+#include "work_setup.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -12,9 +13,9 @@ namespace {
 class WorkCommands : public AppTest {
  protected:
   void fill_creator_data() {
-    app.work().project = "pelda";
-    app.work().name = "valaki";
-    app.work().mail = "valaki@example.org";
+    setup_data(app.work()).project = "pelda";
+    setup_data(app.work()).name = "valaki";
+    setup_data(app.work()).mail = "valaki@example.org";
   }
   std::filesystem::path write_file(const std::string& name, const std::string& bytes) {
     std::filesystem::path path = folder / name;
@@ -34,7 +35,7 @@ const std::string kBadNameFile =
 TEST_F(WorkCommands, SaveShowsTheCompletionMessageOnlyAfterWritingTheFile) {
   TAMO_NEEDS_WORKFILE();
   app.Kszt1Click();
-  app.work().project = "pelda";
+  setup_data(app.work()).project = "pelda";
   app.Ments1Click();
   EXPECT_EQ(platform.messages, (std::vector<std::string>{"Nincs készítőnév megadva!"}));
   EXPECT_EQ(app.main_window().caption(), "Tamo");
@@ -93,7 +94,7 @@ TEST_F(WorkCommands, SaveAndExitStaysOpenWhenTheFileCannotBeWritten) {
 
 TEST_F(WorkCommands, LoadAsksForATamoFileInTheCurrentDirectory) {
   platform.answer = UnsavedAnswer::discard;
-  app.work().project = "regi";
+  setup_data(app.work()).project = "regi";
   app.Betlts1Click();
   ASSERT_EQ(platform.open_requests.size(), 1u);
   const OpenFileRequest& r = platform.open_requests[0];
@@ -152,7 +153,7 @@ TEST_F(WorkCommands, AWorkNotReadWholeCountsAsChangedUntilSaved) {
   platform.answer = UnsavedAnswer::cancel;
   EXPECT_FALSE(app.FormCloseQuery());
 
-  app.work().project = "pelda";
+  setup_data(app.work()).project = "pelda";
   app.Ments1Click();
   EXPECT_FALSE(app.work_changed());
 }
@@ -180,7 +181,7 @@ TEST_F(WorkCommands, ALoadedWorkIsSavedBesideItsFileWhateverTheCurrentFolder) {
   platform.chosen_file = file;
   app.Betlts1Click();
   EXPECT_EQ(app.save_place(), "Mentés helye: „" + file.string() + "”");
-  app.work().desc = "uj";
+  setup_data(app.work()).desc = "uj";
   app.Ments1Click();
   EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgSaved)});
   EXPECT_TRUE(platform.replace_questions.empty()) << "its own file is replaced without a question";
@@ -188,7 +189,7 @@ TEST_F(WorkCommands, ALoadedWorkIsSavedBesideItsFileWhateverTheCurrentFolder) {
   EXPECT_FALSE(std::filesystem::exists(folder / "pelda.tamo"));
 
   // A new work name saves beside it under that name, and then belongs there.
-  app.work().project = "masik";
+  setup_data(app.work()).project = "masik";
   app.Ments1Click();
   EXPECT_TRUE(std::filesystem::exists(folder / "masik" / "masik.tamo"));
   EXPECT_EQ(app.work_file(), folder / "masik" / "masik.tamo");
@@ -299,7 +300,7 @@ TEST_F(WorkCommands, SaveAsRefusesANameThatIsNoWorkNameAndWritesNothing) {
 
 TEST_F(WorkCommands, SaveAndExitAsksAboutAWorkWithoutRecordsThatHoldsSomething) {
   TAMO_NEEDS_WORKFILE();
-  app.work().desc = "Egy leírás.";
+  setup_data(app.work()).desc = "Egy leírás.";
   platform.answer = UnsavedAnswer::cancel;
   app.Kilps1Click();
   EXPECT_EQ(platform.questions, std::vector<std::string>{std::string(kMsgUnsaved)});
@@ -320,7 +321,7 @@ TEST_F(WorkCommands, UnchangedWorkIsReplacedWithoutAQuestion) {
 
 TEST_F(WorkCommands, UnsavedWorkIsKeptWhenTheUserCancels) {
   TAMO_NEEDS_WORKFILE();
-  app.work().project = "pelda";
+  setup_data(app.work()).project = "pelda";
   platform.answer = UnsavedAnswer::cancel;
   app.j1Click();
   app.Betlts1Click();
@@ -366,7 +367,7 @@ TEST_F(WorkCommands, SavedWorkNeedsNoQuestionUntilItChangesAgain) {
   fill_creator_data();
   app.Ments1Click();
   EXPECT_FALSE(app.work_changed());
-  app.work().desc = "uj leiras";
+  setup_data(app.work()).desc = "uj leiras";
   EXPECT_TRUE(app.work_changed());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -13,17 +14,17 @@ class WorkbenchTest : public ::testing::Test {
   WorkbenchTest() {
     bench.app().start();
     Work& w = bench.work();
-    droom* kapu = w.rooms.add("kapu");
+    droom* kapu = setup_room(w, "kapu");
     kapu->short_ = "A kapu elott";
     kapu->long_ = "Egy magas fal elott allsz.";
     add_mixed(kapu->exits, "kelet", "udvar");
     add_mixed(kapu->contents, "ork", "1");
-    droom* udvar = w.rooms.add("udvar");
+    droom* udvar = setup_room(w, "udvar");
     udvar->short_ = "Az udvaron";
     udvar->long_ = "Tagas udvar.";
     add_mixed(udvar->exits, "nyugat", "kapu");
     add_mixed(udvar->items, "kut", "Egy kut.");
-    dmons* ork = w.monsters.add("ork");
+    dmons* ork = setup_mons(w, "ork");
     ork->name = "Ork";
     ork->short_ = "Egy ork";
     ork->long_ = "Zold es buta.";
@@ -95,10 +96,10 @@ TEST_F(WorkbenchTest, SzerkesztACreatureFillsTheCreaturePanel) {
 
 // A file name the panel would not take (one from a hand-made file) empties the box, as typed.
 TEST_F(WorkbenchTest, SzerkesztKeepsTheFileNameRuleOfTheCreaturePanel) {
-  dmons* vad = bench.work().monsters.add("Vad_Ork");
+  dmons* vad = setup_data(bench.work()).monsters.add("Vad_Ork");
   vad->name = "Vad ork";
   add_mixed(vad->ids, "vad", "vad");
-  add_mixed(room_exists(bench.work(), "kapu")->contents, "Vad_Ork", "1");
+  add_mixed(setup_room_named(bench.work(), "kapu")->contents, "Vad_Ork", "1");
   bench.app().Teszt1Click();
   type_command("szerkeszt vad");
   editors::MonsterEditor& m = bench.monster_editor();
@@ -109,10 +110,10 @@ TEST_F(WorkbenchTest, SzerkesztKeepsTheFileNameRuleOfTheCreaturePanel) {
 }
 
 TEST_F(WorkbenchTest, TheConsoleNeverTouchesTheItemEditor) {
-  ditem* kard = bench.work().items.add("kard");
+  ditem* kard = setup_item(bench.work(), "kard");
   kard->short_ = "egy kard";
-  add_mixed(room_exists(bench.work(), "kapu")->contents, "kard", "1");
-  add_mixed(mons_exists(bench.work(), "ork")->equipment, "kard", "1");
+  add_mixed(setup_room_named(bench.work(), "kapu")->contents, "kard", "1");
+  add_mixed(setup_mons_named(bench.work(), "ork")->equipment, "kard", "1");
   bench.item_editor().itemname.set_text("fel van irva");
   bench.work().tmpitem.hp = "3";
   bench.app().Teszt1Click();

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "work_files.h"
+#include "work_setup.h"
 
 namespace tamo::check {
 namespace {
@@ -52,32 +53,32 @@ TEST_P(Refusals, AreWhatTheEditorShows) {
 
 const Refusal kRefusals[] = {
     {"room_without_long_text",
-     [](Work& w) { room_exists(w, "udvar")->long_.clear(); },
+     [](Work& w) { setup_room_named(w, "udvar")->long_.clear(); },
      {"szoba udvar: Nincs hosszú leírás megadva!"}},
     {"room_named_like_an_item",
-     [](Work& w) { w.rooms.rename(*room_exists(w, "udvar"), "gyuru"); },
+     [](Work& w) { setup_data(w).rooms.rename(*setup_room_named(w, "udvar"), "gyuru"); },
      {"szoba gyuru: Már van ilyen fájlnév!", "tárgy gyuru: Már van ilyen fájlnév!"},
      {"szoba kapu: a(z) kelet kijárat nem létező szobába vezet: udvar",
       "a(z) gyuru fájlnév többször szerepel: szoba, tárgy"}},
     {"creature_of_a_class_combination_that_cannot_be",
      [](Work& w) {
-       mons_exists(w, "ork")->class1 = "lovag";
-       mons_exists(w, "ork")->class2 = "nekromanta";
+       setup_mons_named(w, "ork")->class1 = "lovag";
+       setup_mons_named(w, "ork")->class2 = "nekromanta";
      },
      {"élőlény ork: A lény jelleme nem megfelelő!"}},
     {"creature_race_not_offered",
-     [](Work& w) { mons_exists(w, "ork")->race = "marslako"; },
+     [](Work& w) { setup_mons_named(w, "ork")->race = "marslako"; },
      {"élőlény ork: Nincs faj megadva!"}},
     {"creature_level_too_high_shows_while_opening",
-     [](Work& w) { mons_exists(w, "ork")->level = "150"; },
+     [](Work& w) { setup_mons_named(w, "ork")->level = "150"; },
      {"élőlény ork: Nincs szint megadva!"},
      {"élőlény ork megnyitásakor: Ilyen szintű lény nem lehetséges!"}},
     {"unbalanced_ring",
-     [](Work& w) { item_exists(w, "gyuru")->ac = "2"; },
+     [](Work& w) { setup_item_named(w, "gyuru")->ac = "2"; },
      {"tárgy gyuru: A tárgy bónuszainak összege túlsagosan nagy."}},
     {"unreadable_number_is_the_conversion_message",
      [](Work& w) {
-       ditem& club = *item_exists(w, "gyuru");
+       ditem& club = *setup_item_named(w, "gyuru");
        club.is_weapon = "1";
        club.itemtype = "zuzo";
        club.minlevel = "20";
@@ -90,7 +91,7 @@ const Refusal kRefusals[] = {
      {"tárgy gyuru: '8x' nem érvényes egész szám."}},
     {"item_kind_that_is_no_number",
      [](Work& w) {
-       ditem& kulcs = *item_exists(w, "kulcs");
+       ditem& kulcs = *setup_item_named(w, "kulcs");
        kulcs.is_weapon = "kulcs";
        kulcs.value = "3001";
      },
@@ -105,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, Refusals, ::testing::ValuesIn(kRefusals),
 
 TEST_F(Check, ARepeatedNameIsJudgedAsTheEditorOpensItTheLastOfThatName) {
   Work w = clean_work();
-  droom* again = w.rooms.add("udvar");
+  droom* again = setup_room(w, "udvar");
   again->short_ = "Masik udvar";  // no long text: the editor refuses this one
   Report r = check_file(write_work(w));
   ASSERT_EQ(r.records.size(), 6u);
@@ -127,14 +128,14 @@ TEST_F(Check, AFileThatBreaksOffIsJudgedAsFarAsItWasRead) {
 
 TEST_F(Check, CreatorDataAreJudgedAsSavingWould) {
   struct Case {
-    std::string Work::*field;
+    std::string WorkData::*field;
     const char* refusal;
   };
-  for (auto [field, refusal] : {Case{&Work::project, "Nincs munkanév megadva!"},
-                                Case{&Work::name, "Nincs készítőnév megadva!"},
-                                Case{&Work::mail, "Nincs e-mail cím megadva!"}}) {
+  for (auto [field, refusal] : {Case{&WorkData::project, "Nincs munkanév megadva!"},
+                                Case{&WorkData::name, "Nincs készítőnév megadva!"},
+                                Case{&WorkData::mail, "Nincs e-mail cím megadva!"}}) {
     Work w = clean_work();
-    w.*field = "";
+    setup_data(w).*field = "";
     Report r = check_work(w);
     EXPECT_EQ(r.work_refusal, refusal);
     EXPECT_EQ(r.status(), 1) << refusal;
@@ -143,7 +144,7 @@ TEST_F(Check, CreatorDataAreJudgedAsSavingWould) {
 
 TEST_F(Check, AWorkInMemoryIsJudgedWithoutTouchingIt) {
   Work w = clean_work();
-  room_exists(w, "udvar")->long_.clear();
+  setup_room_named(w, "udvar")->long_.clear();
   add_mixed(w.tmproom.exits, "fel", "padlas");  // what the builder is editing right now
   const Work before = w;
   Report r = check_work(w);
@@ -172,7 +173,7 @@ TEST_P(ValueFaults, AreWarnedOf) {
 const ValueFault kValueFaults[] = {
     {"bonuses_the_verdict_reads_as_zero",
      [](Work& w) {
-       ditem& gyuru = *item_exists(w, "gyuru");
+       ditem& gyuru = *setup_item_named(w, "gyuru");
        gyuru.hp = "+999";
        gyuru.mp = " 999";
        gyuru.sp = "999 ";
@@ -183,7 +184,7 @@ const ValueFault kValueFaults[] = {
       "tárgy gyuru: a(z) sp bónusz nem egyszerű szám, a mérlegelés 0-nak veszi: 999 "}},
     {"key_with_bonuses_and_restrictions",
      [](Work& w) {
-       ditem& kulcs = *item_exists(w, "kulcs");
+       ditem& kulcs = *setup_item_named(w, "kulcs");
        kulcs.ac = "3";
        kulcs.kari = "0";
        kulcs.bolcsi = "-2";
@@ -194,16 +195,16 @@ const ValueFault kValueFaults[] = {
      {"tárgy kulcs: ilyen fajta tárgynak nem lehet bónusza, mégis van: ac, bolcsi",
       "tárgy kulcs: ilyen fajta tárgynak nem lehet korlátozása, mégis van: jo, pap"}},
     {"armour_may_hold_bonuses",
-     [](Work& w) { add_mixed(item_exists(w, "gyuru")->antis, "jo", "1"); },
+     [](Work& w) { add_mixed(setup_item_named(w, "gyuru")->antis, "jo", "1"); },
      {}},
     {"control_characters_in_one_line_values",
      [](Work& w) {
-       w.name = "epito\x1b[2J";
-       room_exists(w, "kapu")->short_ = "A kapu\x07";
-       room_exists(w, "kapu")->long_ = "Hosszu\r\nleiras";  // several lines are its nature
-       add_mixed(room_exists(w, "udvar")->listen, "szel", "fuj\xc2\x81");
-       mons_exists(w, "ork")->name = "Ork\x7f";
-       add_mixed(item_exists(w, "gyuru")->ids, "gy\turu", "1");
+       setup_data(w).name = "epito\x1b[2J";
+       setup_room_named(w, "kapu")->short_ = "A kapu\x07";
+       setup_room_named(w, "kapu")->long_ = "Hosszu\r\nleiras";  // several lines are its nature
+       add_mixed(setup_room_named(w, "udvar")->listen, "szel", "fuj\xc2\x81");
+       setup_mons_named(w, "ork")->name = "Ork\x7f";
+       add_mixed(setup_item_named(w, "gyuru")->ids, "gy\turu", "1");
      },
      {"munka: a(z) CREATORNAME értékében vezérlőkarakter van",
       "szoba kapu: a(z) ROOMSHORT értékében vezérlőkarakter van",

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "work_files.h"
+#include "work_setup.h"
 
 namespace tamo::check {
 namespace {
@@ -30,7 +31,7 @@ TEST_P(ReferenceFaults, EachIsNamedOnce) {
 }
 
 droom& kapu(Work& w) {
-  return *room_exists(w, "kapu");
+  return *setup_room_named(w, "kapu");
 }
 
 const Fault kFaults[] = {
@@ -38,7 +39,7 @@ const Fault kFaults[] = {
      [](Work& w) { add_mixed(kapu(w).exits, "del", "pince"); },
      {"szoba kapu: a(z) del kijárat nem létező szobába vezet: pince"}},
     {"deleted_target_room",
-     [](Work& w) { w.rooms.erase(room_exists(w, "udvar")); },
+     [](Work& w) { setup_data(w).rooms.erase(setup_room_named(w, "udvar")); },
      {"szoba kapu: a(z) kelet kijárat nem létező szobába vezet: udvar"}},
     {"guarded_exit_that_is_no_exit",
      [](Work& w) { add_mixed(kapu(w).guard, "eszak", "guarddir"); },
@@ -48,7 +49,7 @@ const Fault kFaults[] = {
      {"szoba kapu: a tartalomban szereplő szellem sem élőlény, sem tárgy"}},
     {"item_in_contents_is_fine", [](Work& w) { add_mixed(kapu(w).contents, "gyuru", "1"); }, {}},
     {"equipment_naming_nothing",
-     [](Work& w) { add_mixed(mons_exists(w, "ork")->equipment, "pajzs", "1"); },
+     [](Work& w) { add_mixed(setup_mons_named(w, "ork")->equipment, "pajzs", "1"); },
      {"élőlény ork: a felszerelésben szereplő pajzs nem tárgy"}},
     {"key_that_is_no_key_item",
      [](Work& w) { add_mixed(kapu(w).keys, "kelet", "gyuru"); },
@@ -66,12 +67,12 @@ const Fault kFaults[] = {
      },
      {"szoba kapu: az őr nincs a szobában: gyuru"}},
     {"name_twice_across_lists",
-     [](Work& w) { w.items.add("udvar"); },
+     [](Work& w) { setup_item(w, "udvar"); },
      {"a(z) udvar fájlnév többször szerepel: szoba, tárgy"}},
     {"name_three_times_in_one_list",
      [](Work& w) {
-       w.monsters.add("ork");
-       w.monsters.add("ork");
+       setup_mons(w, "ork");
+       setup_mons(w, "ork");
      },
      {"a(z) ork fájlnév többször szerepel: élőlény, élőlény, élőlény"}},
 };

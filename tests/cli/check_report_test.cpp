@@ -3,6 +3,7 @@
 #include "check/report.h"
 #include "cli/check.h"
 #include "cli_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::cli::testing {
 namespace {
@@ -11,9 +12,9 @@ class CheckReport : public CliTest {};
 
 TEST_F(CheckReport, TextNamesEveryRecordThenWarningsThenLoading) {
   Work w = clean_work();
-  w.name.clear();
-  room_exists(w, "udvar")->long_.clear();
-  add_mixed(room_exists(w, "kapu")->exits, "del", "pince");
+  setup_data(w).name.clear();
+  setup_room_named(w, "udvar")->long_.clear();
+  add_mixed(setup_room_named(w, "kapu")->exits, "del", "pince");
   FileCheck c{"w.tamo", check::check_file(write_work(w))};
   EXPECT_EQ(check_text(c),
             "w.tamo\n"
@@ -28,7 +29,7 @@ TEST_F(CheckReport, TextNamesEveryRecordThenWarningsThenLoading) {
 
 TEST_F(CheckReport, AMessageOfSeveralLinesStaysOnOneOutputLine) {
   Work w = clean_work();
-  w.project = "Rossz Nev";
+  setup_data(w).project = "Rossz Nev";
   FileCheck c{"w.tamo", check::check_file(write_work(w))};
   EXPECT_EQ(check_status({c}), 0) << "a replaced work name refuses nothing";
   ASSERT_EQ(c.report.loading.size(), 1u);
@@ -40,9 +41,9 @@ TEST_F(CheckReport, AMessageOfSeveralLinesStaysOnOneOutputLine) {
 
 TEST_F(CheckReport, JsonHoldsTheSameFacts) {
   Work w = clean_work();
-  w.mail.clear();
-  room_exists(w, "udvar")->long_.clear();
-  add_mixed(room_exists(w, "kapu")->exits, "del", "pince");
+  setup_data(w).mail.clear();
+  setup_room_named(w, "udvar")->long_.clear();
+  add_mixed(setup_room_named(w, "kapu")->exits, "del", "pince");
   FileCheck c{"a \"b\".tamo", check::check_file(write_work(w))};
   EXPECT_EQ(check_json({c}),
             "{\"files\":[{\"path\":\"a \\\"b\\\".tamo\",\"complete\":true,"

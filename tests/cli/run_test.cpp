@@ -4,6 +4,7 @@
 
 #include "cli/options.h"
 #include "cli_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::cli::testing {
 namespace {
@@ -82,7 +83,7 @@ TEST_F(RunCli, OutputThatCannotBeWrittenIsAFailure) {
 
 TEST_F(RunCli, CheckReportsEveryFileInTurn) {
   Work refused = clean_work();
-  room_exists(refused, "udvar")->short_.clear();
+  setup_room_named(refused, "udvar")->short_.clear();
   std::string a = path(write_work(clean_work(), "a.tamo"));
   std::string b = path(write_work(refused, "b.tamo"));
   Outcome r = run_cli({"check", a, b});
@@ -97,7 +98,7 @@ TEST_F(RunCli, PlayPrintsEveryLineOfACommandEvenBeyondWhatTheConsoleKeeps) {
   Work w = clean_work();
   std::string long_text;
   for (int i = 0; i < 40; ++i) long_text += (i ? "\r\n" : "") + std::to_string(i) + ". sor";
-  room_exists(w, "udvar")->long_ = long_text;
+  setup_room_named(w, "udvar")->long_ = long_text;
   Outcome r = run_cli({"play", path(write_work(w)), "--start", "udvar"}, "n\n");
   EXPECT_EQ(r.status, 0);
   std::size_t first = r.out.find("0. sor\n");
@@ -118,9 +119,9 @@ TEST_F(RunCli, PlayShowsEveryEquipmentLineUpToItsBoundThenHowManyMore) {
        {Case{"30", 30, ""}, Case{"10000", 10000, ""},
         Case{"2000000000", 10000, "(és még 1999990000 darab: egy gyuru (ujjon viselve))\n"}}) {
     Work w = clean_work();
-    add_mixed(mons_exists(w, "ork")->ids, "ork", "1");
-    delete_mixed(mons_exists(w, "ork")->equipment, "gyuru");
-    add_mixed(mons_exists(w, "ork")->equipment, "gyuru", c.count);
+    add_mixed(setup_mons_named(w, "ork")->ids, "ork", "1");
+    delete_mixed(setup_mons_named(w, "ork")->equipment, "gyuru");
+    add_mixed(setup_mons_named(w, "ork")->equipment, "gyuru", c.count);
     Outcome r = run_cli({"play", path(write_work(w)), "--color=never"}, "n ork\n");
     EXPECT_EQ(r.status, 0);
     std::size_t lines = 0;
@@ -149,7 +150,7 @@ TEST_F(RunCli, PlayAnnouncesWhatItKeptOfAnOverlongLine) {
 
 TEST_F(RunCli, PlayReadsInputThatIsNoUtf8AsWindows1250) {
   Work w = clean_work();
-  add_mixed(mons_exists(w, "ork")->ids, "őr", "1");
+  add_mixed(setup_mons_named(w, "ork")->ids, "őr", "1");
   std::string work = path(write_work(w));
   Outcome utf8 = run_cli({"play", work, "--color=never"}, "n őr\n");
   Outcome cp1250 = run_cli({"play", work, "--color=never"}, "n \xf5r\r\n");
@@ -160,7 +161,7 @@ TEST_F(RunCli, PlayReadsInputThatIsNoUtf8AsWindows1250) {
 
 TEST_F(RunCli, PlayStartRoomWhoseNameTheEditorRefusesIsNamedSo) {
   Work w = clean_work();
-  w.rooms.add("Kamra")->short_ = "Egy kamra";
+  setup_room(w, "Kamra")->short_ = "Egy kamra";
   Outcome r = run_cli({"play", path(write_work(w)), "--start", "Kamra"});
   EXPECT_EQ(r.status, kExitUsage);
   EXPECT_EQ(r.out, "");
@@ -171,8 +172,8 @@ TEST_F(RunCli, PlayStartRoomWhoseNameTheEditorRefusesIsNamedSo) {
 
 TEST_F(RunCli, ControlCharactersOfTheWorkNeverReachTheTerminal) {
   Work w = clean_work();
-  room_exists(w, "kapu")->short_ = "\x1b]0;cim\x07\x1b[2J";
-  w.rooms.rename(*room_exists(w, "udvar"), "udvar\x1b[31m");
+  setup_room_named(w, "kapu")->short_ = "\x1b]0;cim\x07\x1b[2J";
+  setup_data(w).rooms.rename(*setup_room_named(w, "udvar"), "udvar\x1b[31m");
   std::string work = path(write_work(w));
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"check", work}, {"play", work, "--color=always"}, {"play", work, "--color=never"}}) {
@@ -199,7 +200,7 @@ TEST_F(RunCli, PlayColoursATerminalOnlyWhenAuto) {
 
 TEST_F(RunCli, PlayShowsAnEscapedErrorOnStandardErrorAndGoesOn) {
   Work w = clean_work();
-  add_mixed(room_exists(w, "udvar")->contents, "ork", "sok");
+  add_mixed(setup_room_named(w, "udvar")->contents, "ork", "sok");
   Outcome r = run_cli({"play", path(write_work(w)), "--color=never"}, "k\nkik\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "'sok' nem érvényes egész szám.\n");
@@ -221,7 +222,7 @@ TEST_F(RunCli, ResaveWritesTheSameBytesAndNamesTheFile) {
 
 TEST_F(RunCli, ResaveRefusedWithoutCreatorName) {
   Work w = clean_work();
-  w.name.clear();
+  setup_data(w).name.clear();
   Outcome r = run_cli({"resave", path(write_work(w)), "--out", path(folder)});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");

@@ -13,6 +13,7 @@
 #include "gui/console_output.h"
 #include "gui_fixture.h"
 #include "model/numbers.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -22,11 +23,11 @@ class ConsoleViewTest : public WindowTest {
  protected:
   ConsoleViewTest() {
     Work& w = program.bench().work();
-    droom* kapu = w.rooms.add("kapu");
+    droom* kapu = setup_room(w, "kapu");
     kapu->short_ = "A kapu elott";
     kapu->long_ = "Egy magas fal elott allsz.";
     add_mixed(kapu->exits, "kelet", "udvar");
-    droom* udvar = w.rooms.add("udvar");
+    droom* udvar = setup_room(w, "udvar");
     udvar->short_ = "Az udvaron";
     udvar->long_ = "Egy %^BOLD%^%^RED%^veres%^RESET%^ zaszlo leng.";
     add_mixed(udvar->exits, "nyugat", "kapu");
@@ -81,8 +82,8 @@ TEST_F(ConsoleViewTest, ACommandTypedAndEnteredShowsInTheGamesColours) {
 // are drawn, the input is empty and the toolkit's message is seen.
 TEST_F(ConsoleViewTest, ACommandStoppedByABadCountStillShowsWhatItPrinted) {
   Work& w = program.bench().work();
-  w.items.add("kard")->short_ = "egy kard";
-  add_mixed(room_exists(w, "udvar")->contents, "kard", "sok");
+  setup_item(w, "kard")->short_ = "egy kard";
+  add_mixed(setup_room_named(w, "udvar")->contents, "kard", "sok");
   SeenBox seen = answer_message_box([this] { enter("k"); });
   EXPECT_EQ(seen.text.toStdString(), ConversionError("sok").what());
   EXPECT_EQ(inmud->text(), "");
@@ -144,7 +145,7 @@ TEST_F(ConsoleViewTest, TheNewestLinesStayInView) {
   // More than a screenful even after the console keeps only its last lines: long lines wrap.
   std::string tall;
   for (int i = 0; i < 30; ++i) tall += std::to_string(i) + std::string(200, '.') + "\r\n";
-  room_exists(program.bench().work(), "udvar")->long_ = tall + "%^GREEN%^vege";
+  setup_room_named(program.bench().work(), "udvar")->long_ = tall + "%^GREEN%^vege";
   enter("k");
   QScrollBar* bar = outmud->verticalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
@@ -159,7 +160,7 @@ TEST_F(ConsoleViewTest, AVeryLongLineIsDrawnInPartAndKeptWhole) {
   for (int n = 0; n < 20000; ++n) colourful += n % 2 ? "%^RED%^ab" : "%^BLUE%^cd";
   std::string plain(300000, 'x');
   for (const std::string* text : {&colourful, &plain}) {
-    room_exists(program.bench().work(), "udvar")->short_ = *text;
+    setup_room_named(program.bench().work(), "udvar")->short_ = *text;
     enter("k");
     const auto& lines = program.bench().console().output().lines();
     auto held = std::find_if(lines.begin(), lines.end(), [](const auto& line) {

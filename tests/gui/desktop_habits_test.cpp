@@ -15,6 +15,7 @@
 
 #include "editors/common/host.h"
 #include "gui_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -63,7 +64,7 @@ TEST_F(DesktopHabits, F1OpensTheAboutBoxAndCtrlSSaves) {
 
 TEST_F(DesktopHabits, CtrlQAsksAboutUnsavedWorkAndCancelStays) {
   activate(window);
-  app.work().desc = "valami";
+  setup_data(app.work()).desc = "valami";
   QTimer::singleShot(0, [] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
       box->escapeButton()->click();
@@ -95,9 +96,9 @@ TEST_F(DesktopHabits, TheTitleMarksUnsavedWorkAndTheStatusLineSaysWhatHappened) 
   QTRY_VERIFY(window.isWindowModified());
   EXPECT_EQ(shown_title(window), "Tamo*");
 
-  app.work().project = "erdo";
-  app.work().name = "valaki";
-  app.work().mail = "v@example.org";
+  setup_data(app.work()).project = "erdo";
+  setup_data(app.work()).name = "valaki";
+  setup_data(app.work()).mail = "v@example.org";
   QTemporaryDir dir;
   app.set_work_folder(dir.path().toStdString());
   answer_message_box([this] { trigger("Ments1"); });

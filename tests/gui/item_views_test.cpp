@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "gui_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -123,7 +124,7 @@ class DeleteDialogTest : public ItemViewsTest {
  protected:
   void SetUp() override {
     ItemViewsTest::SetUp();
-    app.work().items.add("kard");
+    setup_item(app.work(), "kard");
     QTest::keyClicks(on_panel<QComboBox>("itemfilename")->lineEdit(), "kard");
     on_panel<QPushButton>("b8")->click();
     dialog = window.page("Form11");

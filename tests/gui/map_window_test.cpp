@@ -13,6 +13,8 @@
 #include "gui/map_view.h"
 #include "gui_fixture.h"
 #include "map/layout.h"
+#include "model/storing.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -96,7 +98,7 @@ TEST_F(MapWindowTest, TheMapFollowsEveryChangeAndTheConsole) {
   open_map("terkep.tamo");
   std::size_t links = view()->scene().links.size();
   run([this] {
-    droom* remete = room_exists(program.bench().work(), "remete");
+    droom* remete = setup_room_named(program.bench().work(), "remete");
     add_mixed(remete->exits, "kelet", "sehol");
   });
   EXPECT_EQ(view()->scene().links.size(), links + 1);
@@ -105,6 +107,9 @@ TEST_F(MapWindowTest, TheMapFollowsEveryChangeAndTheConsole) {
   });
   EXPECT_TRUE(box("udvar").current);
   EXPECT_FALSE(box("kovacs").current);
+  std::size_t rooms = view()->scene().boxes.size();
+  run([this] { delete_room(program.bench().work(), "remete"); });
+  EXPECT_EQ(view()->scene().boxes.size(), rooms - 1);
 }
 
 TEST_F(MapWindowTest, ClickOpensTheRoomAndDoubleClickShowsIt) {
@@ -142,9 +147,9 @@ TEST_F(MapWindowTest, ZoomingInPaintsOnlyTheRoomsInSight) {
 // A door with a key and a guard, a dangling stub, a stair, a one-way arrow.
 map::Scene small_scene() {
   Work work;
-  droom& kapu = *work.rooms.add("kapu");
-  droom& udvar = *work.rooms.add("udvar");
-  droom& torony = *work.rooms.add("torony");
+  droom& kapu = *setup_room(work, "kapu");
+  droom& udvar = *setup_room(work, "udvar");
+  droom& torony = *setup_room(work, "torony");
   add_mixed(kapu.exits, "kelet", "udvar");
   add_mixed(kapu.exits, "del", "sehol");
   add_mixed(kapu.doors, "kelet", "vaskapu");

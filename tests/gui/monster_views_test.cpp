@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "gui_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -23,7 +24,7 @@ class MonsterViewsTest : public WindowTest {
 
   // A stored creature chosen in the panel by typing its file name.
   void choose_stored(const char* filename) {
-    program.bench().work().monsters.add(filename);
+    setup_mons(program.bench().work(), filename);
     screen.run([this] { editor().fill_filename_choices(); });
     QTest::keyClicks(find<QComboBox>(panel(), "monsfilename")->lineEdit(), filename);
   }
@@ -253,7 +254,7 @@ TEST_F(MonsterViewsTest, AnIdWithACapitalEmptiesTheBox) {
 }
 
 TEST_F(MonsterViewsTest, EquipmentOffersTheWorksItemsOneRowPerPiece) {
-  program.bench().work().items.add("kard");
+  setup_item(program.bench().work(), "kard");
   button(panel(), "Button12")->click();
   QWidget* dialog = window.page("Form15");
   auto* items = find<QComboBox>(dialog, "posequipment");

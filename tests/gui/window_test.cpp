@@ -13,6 +13,7 @@
 #include "editors/common/host.h"
 #include "gui_fixture.h"
 #include "model/numbers.h"
+#include "work_setup.h"
 
 namespace tamo::gui::testing {
 namespace {
@@ -71,7 +72,7 @@ TEST_F(WindowTest, ASaveRefusalAppearsAsAMessageBox) {
 }
 
 TEST_F(WindowTest, ClosingWithUnsavedWorkAsksAndCancelKeepsTheWindow) {
-  app.work().project = "pelda";
+  setup_data(app.work()).project = "pelda";
   QStringList answers;
   QTimer::singleShot(0, [&answers] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "map_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::map::testing {
 namespace {
@@ -28,14 +29,14 @@ TEST_F(MapTest, FingerprintMovesWithWhatTheMapShowsAndOnlyThat) {
   const std::uint64_t before = map_fingerprint(work);
   for (const Case& c : cases) {
     Work changed = work;
-    c.change(changed.rooms[0]);
+    c.change(setup_data(changed).rooms[0]);
     EXPECT_EQ(map_fingerprint(changed) != before, c.shows) << c.what;
   }
   Work renamed = work;
-  renamed.rooms.rename(renamed.rooms[1], "c");
+  setup_data(renamed).rooms.rename(setup_data(renamed).rooms[1], "c");
   EXPECT_NE(map_fingerprint(renamed), before);
   Work fewer = work;
-  fewer.rooms.erase(&fewer.rooms[1]);
+  setup_data(fewer).rooms.erase(&setup_data(fewer).rooms[1]);
   EXPECT_NE(map_fingerprint(fewer), before);
 }
 

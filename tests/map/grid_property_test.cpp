@@ -7,6 +7,7 @@
 
 #include "map/layout.h"
 #include "map_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::map::testing {
 namespace {
@@ -54,7 +55,7 @@ struct GridWork {
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::shuffle(order.begin(), order.end(), random);
     for (std::size_t i : order) {
-      droom& r = *work.rooms.add(name_of(cells[i]));
+      droom& r = *setup_room(work, name_of(cells[i]));
       std::shuffle(exits[i].begin(), exits[i].end(), random);
       for (const auto& [exit, target] : exits[i]) add_mixed(r.exits, exit, target);
       where.push_back(cells[i]);
@@ -84,7 +85,7 @@ TEST(GridProperty, StrayExitsStillPlaceEveryRoomOnceAndTheSameWay) {
     GridWork grid(seed, 5, 4, 2);
     std::mt19937 random(seed * 7919);
     std::vector<droom*> rooms;
-    for (droom& r : grid.work.rooms) rooms.push_back(&r);
+    for (droom& r : setup_data(grid.work).rooms) rooms.push_back(&r);
     for (int k = 0; k < 25; ++k) {
       droom& from = *rooms[random() % rooms.size()];
       const droom& to = *rooms[random() % rooms.size()];

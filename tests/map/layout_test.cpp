@@ -1,6 +1,7 @@
 #include "map/layout.h"
 
 #include "map_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::map::testing {
 namespace {
@@ -129,9 +130,9 @@ TEST_F(Layout, ExitsWithoutDirectionAreListed) {
   };
   for (const Case& c : cases) {
     Work w;
-    droom& a = *w.rooms.add("a");
+    droom& a = *setup_room(w, "a");
     for (const auto& [exit, target] : c.exits) add_mixed(a.exits, exit, target);
-    w.rooms.add("b");
+    setup_room(w, "b");
     MapLayout layout = layout_map(w);
     ASSERT_EQ(layout.exits.size(), 1u);
     EXPECT_EQ(layout.exits[0].kind, c.kind) << c.problem;

@@ -8,6 +8,7 @@
 
 #include "map/layout.h"
 #include "model/work.h"
+#include "work_setup.h"
 
 namespace tamo::map::testing {
 
@@ -17,7 +18,7 @@ class MapTest : public ::testing::Test {
  protected:
   // A room with its exits (name, target) in order.
   droom& room(const std::string& name, const Exits& exits = {}) {
-    droom& r = *work.rooms.add(name);
+    droom& r = *setup_room(work, name);
     r.short_ = "A " + name + " szoba";
     for (const auto& [exit, target] : exits) add_mixed(r.exits, exit, target);
     return r;

@@ -1,6 +1,7 @@
 #include "model/storing.h"
 
 #include <gtest/gtest.h>
+#include "work_setup.h"
 
 namespace tamo {
 namespace {
@@ -13,11 +14,10 @@ std::vector<std::string> room_names(const Work& w) {
 
 TEST(Storing, StoringTwiceKeepsOneRecordInPlaceWithTheSecondFields) {
   Work w;
-  store_room(w, "a").record->short_ = "first";
+  store_room(w, "a", [](droom& r) { r.short_ = "first"; });
   store_room(w, "b");
   add_mixed(w.tmproom.exits, "kelet", "b");
-  Stored<droom> again = store_room(w, "a");
-  again.record->short_ = "second";
+  Stored<droom> again = store_room(w, "a", [](droom& r) { r.short_ = "second"; });
   EXPECT_FALSE(again.created);
   EXPECT_EQ(room_names(w), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(w.rooms.head()->short_, "second");
@@ -27,14 +27,14 @@ TEST(Storing, StoringTwiceKeepsOneRecordInPlaceWithTheSecondFields) {
 TEST(Storing, StoredListsAreCopiesOfTheWorkingCopy) {
   Work w;
   add_mixed(w.tmproom.contents, "ork", "2");
-  droom* r = store_room(w, "a").record;
+  const droom* r = store_room(w, "a").record;
   add_mixed(w.tmproom.contents, "ork", "3");
   EXPECT_EQ(query_mixed(r->contents, "ork"), "2");
   EXPECT_EQ(query_mixed(w.tmproom.contents, "ork"), "3") << "the working copy is not changed";
 
   w.tmpitem.hp = "5";
   add_mixed(w.tmpitem.antis, "jo", "1");
-  ditem* i = store_item(w, "kard").record;
+  const ditem* i = store_item(w, "kard").record;
   EXPECT_EQ(i->hp, "5");
   EXPECT_EQ(query_mixed(i->antis, "jo"), "1");
 
@@ -53,9 +53,9 @@ class ClashTest : public testing::TestWithParam<ClashCase> {};
 TEST_P(ClashTest, OnlyTheOtherTwoListsClash) {
   Work w;
   std::string in = GetParam().existing_in;
-  if (in == "room") w.rooms.add("x");
-  if (in == "monster") w.monsters.add("x");
-  if (in == "item") w.items.add("x");
+  if (in == "room") setup_room(w, "x");
+  if (in == "monster") setup_mons(w, "x");
+  if (in == "item") setup_item(w, "x");
   EXPECT_EQ(filename_clash(w, GetParam().kind, "x"), GetParam().clash);
   auto refusal = common_store_refusal(w, GetParam().kind, "x");
   EXPECT_EQ(refusal.has_value(), GetParam().clash);
@@ -78,13 +78,13 @@ INSTANTIATE_TEST_SUITE_P(AllPairs, ClashTest,
 TEST(Storing, EmptyNameIsRefusedAfterTheClashCheck) {
   Work w;
   EXPECT_EQ(common_store_refusal(w, RecordKind::room, ""), "Nincs fájlnév megadva!");
-  w.items.add("");
+  setup_item(w, "");
   EXPECT_EQ(common_store_refusal(w, RecordKind::room, ""), "Már van ilyen fájlnév!");
 }
 
 TEST(Storing, OnlyTheFirstRoomOfAnEmptyListBecomesCurrent) {
   Work w;
-  droom* a = store_room(w, "a").record;
+  const droom* a = store_room(w, "a").record;
   EXPECT_EQ(w.current_room, a);
   store_room(w, "b");
   EXPECT_EQ(w.current_room, a);
@@ -92,8 +92,8 @@ TEST(Storing, OnlyTheFirstRoomOfAnEmptyListBecomesCurrent) {
 
 TEST(Deleting, TheCurrentRoomMovesToTheNewHead) {
   Work w;
-  droom* a = store_room(w, "a").record;
-  droom* b = store_room(w, "b").record;
+  const droom* a = store_room(w, "a").record;
+  const droom* b = store_room(w, "b").record;
   store_room(w, "c");
   w.current_room = b;
   EXPECT_TRUE(delete_room(w, "a"));
@@ -109,9 +109,9 @@ TEST(Deleting, TheCurrentRoomMovesToTheNewHead) {
 
 TEST(Deleting, ACreatureLeavesEveryRoomsContentsButNotGuards) {
   Work w;
-  w.monsters.add("ork");
-  droom* r1 = w.rooms.add("r1");
-  droom* r2 = w.rooms.add("r2");
+  setup_mons(w, "ork");
+  droom* r1 = setup_room(w, "r1");
+  droom* r2 = setup_room(w, "r2");
   add_mixed(r1->contents, "ork", "3");
   add_mixed(r1->contents, "kard", "1");
   add_mixed(r2->contents, "ork", "1");
@@ -128,9 +128,9 @@ TEST(Deleting, ACreatureLeavesEveryRoomsContentsButNotGuards) {
 
 TEST(Deleting, AnItemLeavesEquipmentButNotRoomContents) {
   Work w;
-  w.items.add("kard");
-  dmons* m = w.monsters.add("ork");
-  droom* r = w.rooms.add("r");
+  setup_item(w, "kard");
+  dmons* m = setup_mons(w, "ork");
+  droom* r = setup_room(w, "r");
   add_mixed(m->equipment, "kard", "2");
   add_mixed(r->contents, "kard", "1");
   EXPECT_TRUE(delete_item(w, "kard"));
@@ -140,9 +140,9 @@ TEST(Deleting, AnItemLeavesEquipmentButNotRoomContents) {
 
 TEST(Deleting, ANameThatIsNoSuchRecordLeavesTheReferencesAlone) {
   Work w;
-  w.items.add("kard");
-  droom* r = w.rooms.add("r");
-  dmons* m = w.monsters.add("ork");
+  setup_item(w, "kard");
+  droom* r = setup_room(w, "r");
+  dmons* m = setup_mons(w, "ork");
   add_mixed(r->contents, "kard", "1");
   add_mixed(m->equipment, "ork", "1");
   EXPECT_FALSE(delete_mons(w, "kard"));
@@ -153,8 +153,8 @@ TEST(Deleting, ANameThatIsNoSuchRecordLeavesTheReferencesAlone) {
 
 TEST(Deleting, WithTwoRoomsOfOneNameTheLaterIsFoundAndDeleted) {
   Work w;
-  droom* first = w.rooms.add("a");
-  droom* second = w.rooms.add("a");
+  droom* first = setup_room(w, "a");
+  droom* second = setup_room(w, "a");
   EXPECT_EQ(room_exists(w, "a"), second);
   delete_room(w, "a");
   EXPECT_EQ(room_exists(w, "a"), first);
@@ -162,13 +162,13 @@ TEST(Deleting, WithTwoRoomsOfOneNameTheLaterIsFoundAndDeleted) {
 
 TEST(WorkReset, EmptiesEverything) {
   Work w;
-  w.project = "p";
-  w.name = "n";
-  w.mail = "m";
-  w.desc = "d";
+  setup_data(w).project = "p";
+  setup_data(w).name = "n";
+  setup_data(w).mail = "m";
+  setup_data(w).desc = "d";
   store_room(w, "a");
-  w.monsters.add("m");
-  w.items.add("i");
+  setup_mons(w, "m");
+  setup_item(w, "i");
   add_mixed(w.tmproom.exits, "le", "a");
   w.tmpitem.kari = "1";
   reset_work(w);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/work.h"
+#include "work_setup.h"
 #include "workfile/workfile.h"
 
 namespace tamo::testing {
@@ -15,10 +16,10 @@ namespace tamo::testing {
 // ring, and a key for the door between them.
 inline Work clean_work() {
   Work w;
-  w.project = "pelda";
-  w.name = "epito";
-  w.mail = "epito@example.com";
-  droom* kapu = w.rooms.add("kapu");
+  setup_data(w).project = "pelda";
+  setup_data(w).name = "epito";
+  setup_data(w).mail = "epito@example.com";
+  droom* kapu = setup_room(w, "kapu");
   kapu->short_ = "A kapu elott";
   kapu->long_ = "Egy magas fal elott allsz.";
   add_mixed(kapu->exits, "kelet", "udvar");
@@ -28,11 +29,11 @@ inline Work clean_work() {
   add_mixed(kapu->guard, "guardname", "ork");
   add_mixed(kapu->guard, "guardspeech", "Megallj!");
   add_mixed(kapu->guard, "kelet", "guarddir");
-  droom* udvar = w.rooms.add("udvar");
+  droom* udvar = setup_room(w, "udvar");
   udvar->short_ = "Az udvaron";
   udvar->long_ = "Tagas udvar.";
   add_mixed(udvar->exits, "nyugat", "kapu");
-  dmons* ork = w.monsters.add("ork");
+  dmons* ork = setup_mons(w, "ork");
   ork->name = "Ork";
   ork->short_ = "Egy ork";
   ork->long_ = "Zold es buta.";
@@ -43,7 +44,7 @@ inline Work clean_work() {
   ork->alignment = "-300";
   ork->money = "12";
   add_mixed(ork->equipment, "gyuru", "1");
-  ditem* gyuru = w.items.add("gyuru");
+  ditem* gyuru = setup_item(w, "gyuru");
   gyuru->name = "gyuru";
   gyuru->short_ = "egy gyuru";
   gyuru->long_ = "Egy vekony gyuru.";
@@ -56,7 +57,7 @@ inline Work clean_work() {
   gyuru->invisitem = "0";
   gyuru->two_handed = "0";
   gyuru->ac = "1";
-  ditem* kulcs = w.items.add("kulcs");
+  ditem* kulcs = setup_item(w, "kulcs");
   kulcs->name = "kulcs";
   kulcs->short_ = "egy kulcs";
   kulcs->long_ = "Egy nagy kulcs.";

@@ -2,6 +2,7 @@
 
 #include "console_fixture.h"
 #include "model/numbers.h"
+#include "work_setup.h"
 
 namespace tamo::testconsole::testing {
 namespace {
@@ -216,7 +217,7 @@ TEST_F(Commands, TheWhoListWorksEvenWithoutARoom) {
   work.current_room = nullptr;
   const std::pair<std::string, std::string> authors[] = {{"", "Nevtelen"}, {"Marud", "Marud"}};
   for (const auto& [name, shown] : authors) {
-    work.name = name;
+    setup_data(work).name = name;
     for (const std::string typed : {"kik", "kik halhatatlan", "kik wiz"}) {
       EXPECT_EQ(run(typed), (Lines{kTildes, "                             Zelvaria Editor",
                                    "                 Jelenleg 2 kalandozo talalhato a Tamo-ben.",

@@ -7,6 +7,7 @@
 
 #include "model/work.h"
 #include "testconsole/console.h"
+#include "work_setup.h"
 
 namespace tamo::testconsole::testing {
 
@@ -28,17 +29,17 @@ class FakeConsoleHost : public ConsoleHost {
 class ConsoleTest : public ::testing::Test {
  protected:
   droom& room(const std::string& filename, const std::string& short_ = "") {
-    droom& r = *work.rooms.add(filename);
+    droom& r = *setup_room(work, filename);
     r.short_ = short_;
     return r;
   }
   dmons& creature(const std::string& filename, const std::string& name = "") {
-    dmons& m = *work.monsters.add(filename);
+    dmons& m = *setup_mons(work, filename);
     m.name = name;
     return m;
   }
   ditem& item(const std::string& filename, const std::string& name = "") {
-    ditem& i = *work.items.add(filename);
+    ditem& i = *setup_item(work, filename);
     i.name = name;
     return i;
   }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sample_works.h"
+#include "work_setup.h"
 #include "workfile/codec.h"
 #include "workfile/file_form.h"
 #include "workfile/line_reader.h"
@@ -185,7 +186,7 @@ std::string large_work_bytes() {
   Work work = testing::full_work();
   for (int n = 0; n < 20000; ++n) {
     std::string id = std::to_string(n);
-    droom* room = work.rooms.add("terem" + id);
+    droom* room = setup_room(work, "terem" + id);
     room->short_ = "Hosszú folyosó " + id;
     room->long_ = "Első sor " + id + ".\r\nMásodik sor, ékezetekkel: őű.\r\n\r\nVége.";
     add_mixed(room->exits, "észak", "terem" + std::to_string(n + 1));

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "sample_works.h"
+#include "work_setup.h"
 #include "workfile/format.h"
 #include "workfile/workfile.h"
 
@@ -35,7 +36,8 @@ class WorkGenerator {
   explicit WorkGenerator(unsigned seed) : random_(seed) {}
 
   Work work() {
-    Work w;
+    Work work;
+    WorkData& w = setup_data(work);
     w.project = pick({"pelda", "a", "nagy_munka-2", "x1234567890abcde"});
     w.name = value();
     w.mail = value();
@@ -48,8 +50,8 @@ class WorkGenerator {
       // An empty flag reads back as its default.
       if (item.invisitem.empty()) item.invisitem = "0";
     }
-    w.current_room = w.rooms.head();
-    return w;
+    work.current_room = work.rooms.head();
+    return work;
   }
 
  private:

@@ -3,20 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include "work_setup.h"
 
 namespace tamo::workfile::testing {
 
 Work pelda_work() {
   Work work;
-  work.project = "pelda";
-  work.name = "valaki";
-  work.mail = "valaki@example.com";
-  droom* room = work.rooms.add("kapu1");
+  setup_data(work).project = "pelda";
+  setup_data(work).name = "valaki";
+  setup_data(work).mail = "valaki@example.com";
+  droom* room = setup_room(work, "kapu1");
   room->short_ = "A kapu elott";
   room->long_ = "Egy magas fal elott allsz.\r\nDelre egy kapu vezet.";
   add_mixed(room->items, "kapu", "Nagy vaskapu.");
   work.current_room = room;
-  ditem* item = work.items.add("kard1");
+  ditem* item = setup_item(work, "kard1");
   item->name = "kard";
   item->short_ = "egy rovid kard";
   item->long_ = "Egy egyszeru rovid kard.";
@@ -61,12 +62,12 @@ void fill(MixedList& list, const std::string& tag, int n) {
 
 Work full_work() {
   Work work;
-  work.project = "nagy_munka-2";
-  work.name = "Kovács Éva";
-  work.mail = "eva@example.com";
-  work.desc = "Első sor: árvíztűrő tükörfúrógép.\r\n\r\nHarmadik sor €.\r\n";
+  setup_data(work).project = "nagy_munka-2";
+  setup_data(work).name = "Kovács Éva";
+  setup_data(work).mail = "eva@example.com";
+  setup_data(work).desc = "Első sor: árvíztűrő tükörfúrógép.\r\n\r\nHarmadik sor €.\r\n";
   for (int n = 0; n < 3; ++n) {
-    droom* r = work.rooms.add("szoba" + std::to_string(n));
+    droom* r = setup_room(work, "szoba" + std::to_string(n));
     fill(r->short_, "short", n);
     r->long_ = "Hosszú leírás " + std::to_string(n) + ".\r\nMásodik sor.";
     fill(r->listendefault, "listen", n);
@@ -75,7 +76,7 @@ Work full_work() {
     for (MixedList* l : {&r->items, &r->smell, &r->listen, &r->search, &r->properties, &r->contents,
                          &r->exits, &r->doors, &r->keys, &r->guard})
       fill(*l, "l" + std::to_string(k++), n);
-    dmons* m = work.monsters.add("lény" + std::to_string(n));
+    dmons* m = setup_mons(work, "lény" + std::to_string(n));
     for (std::string* f :
          {&m->name, &m->short_, &m->race, &m->gender, &m->class1, &m->class2, &m->class3, &m->level,
           &m->alignment, &m->aggressive, &m->money, &m->speed, &m->spemspeed})
@@ -83,7 +84,7 @@ Work full_work() {
     m->long_ = "Egy ork.";
     for (MixedList* l : {&m->ids, &m->speech, &m->emote, &m->equipment})
       fill(*l, "ml" + std::to_string(k++), n);
-    ditem* i = work.items.add("tárgy" + std::to_string(n));
+    ditem* i = setup_item(work, "tárgy" + std::to_string(n));
     for (std::string* f : {&i->name, &i->short_, &i->minlevel, &i->rarity, &i->weight, &i->value,
                            &i->itemtype, &i->is_weapon, &i->invisitem, &i->wc1, &i->wc2,
                            &i->two_handed, &i->my_mess, &i->your_mess, &i->strength})

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "sample_works.h"
+#include "work_setup.h"
 #include "workfile/workfile.h"
 
 namespace tamo::workfile {
@@ -78,10 +79,11 @@ TEST_F(SaveTest, CreatorDataRefusalsInTheirOrderLeaveTheEarlierFile) {
   };
   for (const Case& c : cases) {
     Work changed = work;
-    changed.rooms[0].short_ = "más";
-    if (!c.project) changed.project.clear();
-    if (!c.name) changed.name.clear();
-    if (!c.mail) changed.mail.clear();
+    WorkData& data = setup_data(changed);
+    data.rooms[0].short_ = "más";
+    if (!c.project) data.project.clear();
+    if (!c.name) data.name.clear();
+    if (!c.mail) data.mail.clear();
     SaveResult result = savetamo(changed, folder_);
     EXPECT_FALSE(result.saved);
     EXPECT_EQ(c.message, result.message.value_or(""));
@@ -178,7 +180,7 @@ TEST_F(SaveTest, TemporariesLeftByEarlierCrashesNeverBlockASave) {
 Work large_work(const std::string& text) {
   Work work = testing::pelda_work();
   for (int n = 0; n < 2000; ++n) {
-    droom& room = *work.rooms.add("szoba" + std::to_string(n));
+    droom& room = *setup_room(work, "szoba" + std::to_string(n));
     room.short_ = text;
     room.long_ = std::string(1500, 'a') + "\r\n" + text;
   }
@@ -252,7 +254,7 @@ TEST_F(SaveTest, ExitDefaultsFillOnlyWhatIsEmpty) {
   EXPECT_EQ("valami", work.project);
   EXPECT_EQ("valaki", work.name);
   EXPECT_FALSE(work.mail.empty());
-  work.monsters.add("m");
+  setup_mons(work, "m");
   EXPECT_TRUE(has_records(work));
   ASSERT_TRUE(savetamo(work, folder_).saved);
   std::vector<std::string> lines = work_lines(work);
@@ -261,7 +263,7 @@ TEST_F(SaveTest, ExitDefaultsFillOnlyWhatIsEmpty) {
   EXPECT_TRUE(fs::exists(folder_ / "valami.tamo"));
 
   Work named = testing::pelda_work();
-  named.name.clear();
+  setup_data(named).name.clear();
   apply_exit_defaults(named);
   EXPECT_EQ("pelda", named.project);
   EXPECT_EQ("valaki", named.name);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sample_works.h"
+#include "work_setup.h"
 #include "workfile/workfile.h"
 
 namespace tamo::workfile {
@@ -12,9 +13,9 @@ using Lines = std::vector<std::string>;
 
 Work creator_only() {
   Work work;
-  work.project = "pelda";
-  work.name = "valaki";
-  work.mail = "v@example.com";
+  setup_data(work).project = "pelda";
+  setup_data(work).name = "valaki";
+  setup_data(work).mail = "v@example.com";
   return work;
 }
 
@@ -39,8 +40,8 @@ TEST(Writer, CreatorDataOnlyIsSixLines) {
 
 TEST(Writer, DescriptionBlockFollowsTheCreatorLines) {
   Work work = creator_only();
-  work.desc = "Első sor\r\n\r\nharmadik";
-  work.items.add("i");
+  setup_data(work).desc = "Első sor\r\n\r\nharmadik";
+  setup_item(work, "i");
   EXPECT_EQ((Lines{"CREATORDESC", "Első sor", "", "harmadik", "CREATORDESCEND", "ITEMBEGIN",
                    "ITEMFILENAME", "i", "ITEMLONGEND", "ITEMEND"}),
             lines_after_creator(work));
@@ -48,8 +49,8 @@ TEST(Writer, DescriptionBlockFollowsTheCreatorLines) {
 
 TEST(Writer, EmptyLongWritesOnlyItsEndLineAndEmptyTextsNothing) {
   Work work = creator_only();
-  work.rooms.add("");
-  work.monsters.add("m")->short_ = " ";
+  setup_room(work, "");
+  setup_mons(work, "m")->short_ = " ";
   EXPECT_EQ((Lines{"ROOMBEGIN", "ROOMLONGEND", "ROOMEND", "MONSBEGIN", "MONSFILENAME", "m",
                    "MONSSHORT", " ", "MONSLONGEND", "MONSEND"}),
             lines_after_creator(work));
@@ -57,7 +58,7 @@ TEST(Writer, EmptyLongWritesOnlyItsEndLineAndEmptyTextsNothing) {
 
 TEST(Writer, ListEntriesWithEmptyValuesAreLeftOut) {
   Work work = creator_only();
-  droom* room = work.rooms.add("r");
+  droom* room = setup_room(work, "r");
   add_mixed(room->properties, "indoors", "");
   add_mixed(room->properties, "light", "");
   add_mixed(room->exits, "kelet", "");
@@ -70,12 +71,12 @@ TEST(Writer, ListEntriesWithEmptyValuesAreLeftOut) {
 // A line break inside a one-line value would split it and shift every line after it.
 TEST(Writer, ALineBreakInsideAOneLineValueBecomesABlankAndTheWorkReadsBackWhole) {
   Work work = creator_only();
-  work.name = "valaki\r\n";
-  droom* room = work.rooms.add("r");
+  setup_data(work).name = "valaki\r\n";
+  droom* room = setup_room(work, "r");
   room->short_ = "egy\rketto\nharom";
   room->long_ = "sor\negy\r\nmasodik";
   add_mixed(room->exits, "kelet", "r\r\n2");
-  work.monsters.add("m")->short_ = "x";
+  setup_mons(work, "m")->short_ = "x";
   EXPECT_EQ((Lines{"CREATORPROJECT",
                    "pelda",
                    "CREATORNAME",
@@ -114,17 +115,17 @@ TEST(Writer, ALineBreakInsideAOneLineValueBecomesABlankAndTheWorkReadsBackWhole)
 
 TEST(Writer, FileOrderDiffersFromRecordOrderWhereStoredFilesNeedIt) {
   Work work = creator_only();
-  droom* room = work.rooms.add("r");
+  droom* room = setup_room(work, "r");
   room->listendefault = "csend";
   room->smelldefault = "füst";
   add_mixed(room->exits, "kelet", "r2");
   add_mixed(room->guard, "kelet", "or1");
-  dmons* mons = work.monsters.add("m");
+  dmons* mons = setup_mons(work, "m");
   mons->short_ = "egy ork";
   mons->name = "ork";
   mons->money = "5";
   mons->level = "3";
-  ditem* item = work.items.add("i");
+  ditem* item = setup_item(work, "i");
   add_mixed(item->antis, "harcos", "1");
   add_mixed(item->ids, "kard", "1");
   item->kari = "2";

@@ -4,6 +4,7 @@
 
 #include "editors/item/field_filter.h"
 #include "model/mixed_list.h"
+#include "model/storing.h"
 #include "model/work.h"
 
 namespace tamo::editors {
@@ -54,8 +55,8 @@ void ItemIdsDialog::Button2Click() {
 
 void ItemIdsDialog::Button3Click() {
   Work& work = host_.work();
-  if (ditem* stored = item_exists(work, itemfilename_.text()))
-    copy_mixed(work.tmpitem.ids, stored->ids);
+  if (const ditem* stored = item_exists(work, itemfilename_.text()))
+    set_item_list(work, stored->filename, &ditem::ids, work.tmpitem.ids);
   form.close();
 }
 

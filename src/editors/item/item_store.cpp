@@ -62,9 +62,9 @@ void ItemEditor::b14Click() {
 
 void ItemEditor::store() {
   const std::string name = itemfilename.text();
-  Stored<ditem> stored = store_item(host_.work(), name);
+  Stored<ditem> stored =
+      store_item(host_.work(), name, [this](ditem& record) { take_fields(record); });
   if (stored.created) add_file_name_choice(itemfilename, name);
-  take_fields(*stored.record);
 }
 
 ditem ItemEditor::panel_contents() const {

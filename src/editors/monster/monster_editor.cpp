@@ -84,7 +84,7 @@ std::vector<controls::Form*> MonsterEditor::forms() {
           &emote_dialog.form, &equipment_dialog.form};
 }
 
-dmons* MonsterEditor::stored() const {
+const dmons* MonsterEditor::stored() const {
   return mons_exists(host_.work(), monsfilename.text());
 }
 
@@ -253,9 +253,8 @@ std::optional<std::string> MonsterEditor::commit_creature() {
   std::optional<std::string> refusal = common_store_refusal(work, RecordKind::monster, name);
   if (!refusal) refusal = own_refusal();
   if (refusal) return refusal;
-  Stored<dmons> result = store_mons(work, name);
+  Stored<dmons> result = store_mons(work, name, [this](dmons& m) { take_fields(m); });
   if (result.created) add_file_name_choice(monsfilename, name);
-  take_fields(*result.record);
   return std::nullopt;
 }
 

@@ -97,7 +97,7 @@ class MonsterEditor {
   void Button12Click();
 
  private:
-  dmons* stored() const;
+  const dmons* stored() const;
   void show_fields(const dmons& creature);
   // The panel's own checks after the common ones, in order: the first refusal, if any.
   std::optional<std::string> own_refusal() const;

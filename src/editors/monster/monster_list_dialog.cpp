@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "model/storing.h"
+
 namespace tamo::editors {
 
 MonsterListDialog::MonsterListDialog(EditorHost& host, const controls::ComboBox& monsfilename,
@@ -13,7 +15,7 @@ MonsterListDialog::MonsterListDialog(EditorHost& host, const controls::ComboBox&
   attach_dialog_protocol(host_, form);
 }
 
-dmons* MonsterListDialog::stored() const {
+const dmons* MonsterListDialog::stored() const {
   return mons_exists(host_.work(), monsfilename_.text());
 }
 
@@ -31,7 +33,7 @@ void MonsterListDialog::show(const controls::Control& focused) {
 }
 
 void MonsterListDialog::write_through_and_close() {
-  if (dmons* m = stored()) copy_mixed(list(), m->*list_);
+  if (const dmons* m = stored()) set_mons_list(host_.work(), m->filename, list_, list());
   form.close();
 }
 

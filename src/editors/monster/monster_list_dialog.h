@@ -25,7 +25,7 @@ class MonsterListDialog {
                     MixedList dmons::*list, std::string name, std::string caption);
   ~MonsterListDialog() = default;
 
-  dmons* stored() const;
+  const dmons* stored() const;
   // The dialog's list in the working copy.
   MixedList& list() const;
   // Replaces the working copy's list with the stored creature's, when there is one.

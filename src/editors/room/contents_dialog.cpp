@@ -8,6 +8,7 @@
 
 #include "model/mixed_list.h"
 #include "model/numbers.h"
+#include "model/storing.h"
 
 namespace tamo::editors {
 
@@ -95,8 +96,8 @@ void ContentsDialog::Button4Click() {
 }
 
 void ContentsDialog::keszClick() {
-  if (droom* stored = context_.stored_room())
-    copy_mixed(context_.tmproom().contents, stored->contents);
+  if (const droom* stored = context_.stored_room())
+    set_room_list(context_.work(), stored->filename, &droom::contents, context_.tmproom().contents);
   form.close();
 }
 

@@ -5,6 +5,7 @@
 #include "editors/room/exit_names.h"
 #include "editors/room/guard_keys.h"
 #include "model/mixed_list.h"
+#include "model/storing.h"
 
 namespace tamo::editors {
 
@@ -39,7 +40,7 @@ void ExitEditor::open() {
   exitdir.clear();
   exitname.clear();
   droom& t = context_.tmproom();
-  droom* stored = context_.stored_room();
+  const droom* stored = context_.stored_room();
   if (stored) copy_mixed(stored->exits, t.exits);
   for (const dmixed& e : t.exits) exitdir.add(e.key);
   for (const droom& room : context_.work().rooms)
@@ -82,9 +83,7 @@ void ExitEditor::Button2Click() {
     // A reverse exit needs this room's name to lead anywhere.
     std::string back = iranypar(exit);
     std::string here = context_.filename.text();
-    if (!back.empty() && !here.empty())
-      for (droom* room : context_.work().rooms.all_named(target))
-        if (query_mixed(room->exits, back).empty()) add_mixed(room->exits, back, here);
+    if (!back.empty() && !here.empty()) add_reverse_exits(context_.work(), target, back, here);
   }
   exitdesc.set_text({});
   posexits.set_text({});
@@ -109,14 +108,13 @@ void ExitEditor::Button1Click() {
     remove_selected_exit();
     // Only an exit that leads back here is this exit's other side.
     std::string back = iranypar(exit);
-    std::string here = context_.filename.text();
     if (!back.empty())
-      for (droom* room : context_.work().rooms.all_named(target))
-        if (query_mixed(room->exits, back) == here) delete_mixed(room->exits, back);
+      remove_reverse_exits(context_.work(), target, back, context_.filename.text());
   }
   exitdesc.set_text({});
   posexits.set_text({});
-  if (droom* stored = context_.stored_room()) copy_mixed(context_.tmproom().exits, stored->exits);
+  if (const droom* stored = context_.stored_room())
+    set_room_list(context_.work(), stored->filename, &droom::exits, context_.tmproom().exits);
 }
 
 void ExitEditor::Button4Click() {
@@ -154,11 +152,12 @@ void ExitEditor::keydeleteClick() {
 }
 
 void ExitEditor::Button3Click() {
-  if (droom* stored = context_.stored_room()) {
+  if (const droom* stored = context_.stored_room()) {
     const droom& t = context_.tmproom();
-    copy_mixed(t.exits, stored->exits);
-    copy_mixed(t.doors, stored->doors);
-    copy_mixed(t.keys, stored->keys);
+    std::string name = stored->filename;
+    set_room_list(context_.work(), name, &droom::exits, t.exits);
+    set_room_list(context_.work(), name, &droom::doors, t.doors);
+    set_room_list(context_.work(), name, &droom::keys, t.keys);
   }
   form.close();
 }

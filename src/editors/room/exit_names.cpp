@@ -22,7 +22,7 @@ std::string iranypar(std::string_view exit) {
   return {};
 }
 
-droom* query_exit(const Work& work, const droom& room, std::string_view exit) {
+const droom* query_exit(const Work& work, const droom& room, std::string_view exit) {
   std::string target = query_mixed(room.exits, exit);
   return target.empty() ? nullptr : room_exists(work, target);
 }

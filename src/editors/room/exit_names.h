@@ -17,7 +17,7 @@ inline constexpr std::array<std::string_view, 10> kExitNames = {
 std::string iranypar(std::string_view exit);
 
 // The room the exit leads to (the last room of that file name), or none.
-droom* query_exit(const Work& work, const droom& room, std::string_view exit);
+const droom* query_exit(const Work& work, const droom& room, std::string_view exit);
 
 // Exit and door names are words of the letters a to z only.
 bool is_exit_word(std::string_view text);

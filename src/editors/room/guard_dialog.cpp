@@ -4,6 +4,7 @@
 
 #include "editors/room/guard_keys.h"
 #include "model/mixed_list.h"
+#include "model/storing.h"
 
 namespace tamo::editors {
 
@@ -50,7 +51,8 @@ void GuardDialog::Button2Click() {
 
 void GuardDialog::guarddeleteClick() {
   clear_mixed(context_.tmproom().guard);
-  if (droom* stored = context_.stored_room()) clear_mixed(stored->guard);
+  if (const droom* stored = context_.stored_room())
+    set_room_list(context_.work(), stored->filename, &droom::guard, MixedList{});
   form.close();
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/mixed_list.h"
 #include "model/numbers.h"
+#include "model/storing.h"
 
 namespace tamo::editors {
 
@@ -47,7 +48,7 @@ std::array<std::pair<std::string_view, controls::CheckBox*>, 8> RoomPropertiesDi
 }
 
 void RoomPropertiesDialog::open() {
-  droom* stored = context_.stored_room();
+  const droom* stored = context_.stored_room();
   const MixedList& source = stored ? stored->properties : context_.tmproom().properties;
   int indoors_index = 0;
   int light_index = 0;
@@ -72,7 +73,8 @@ void RoomPropertiesDialog::OkPropertiesClick() {
   store_position(properties, "indoors", indoors.index(), 0);
   store_position(properties, "light", light.index(), kLightOffset);
   for (auto [key, box] : flags()) add_mixed(properties, key, btostr(box->checked()));
-  if (droom* stored = context_.stored_room()) copy_mixed(properties, stored->properties);
+  if (const droom* stored = context_.stored_room())
+    set_room_list(context_.work(), stored->filename, &droom::properties, properties);
   form.close();
 }
 

@@ -15,7 +15,7 @@ struct RoomContext {
   Work& work() const { return host.work(); }
   droom& tmproom() const { return host.work().tmproom; }
   // The room stored under the panel's file name, or none.
-  droom* stored_room() const { return room_exists(host.work(), filename.text()); }
+  const droom* stored_room() const { return room_exists(host.work(), filename.text()); }
 };
 
 }  // namespace tamo::editors

@@ -61,7 +61,7 @@ void RoomEditor::filenameChange() {
   const bool valid = validfilename(filename.text());
   if (!valid && !filename.text().empty()) return filename.set_text({});
   const std::uint64_t focus = host_.focus().revision();
-  droom* stored = valid ? context_.stored_room() : nullptr;
+  const droom* stored = valid ? context_.stored_room() : nullptr;
   if (!stored) {
     if (std::optional<droom> back = typed_name_.passed(panel_contents(), focus)) show(*back);
     return;
@@ -119,13 +119,13 @@ std::optional<std::string> RoomEditor::commit_room() {
   if (auto refusal = common_store_refusal(work, RecordKind::room, name)) return refusal;
   if (short_.text().empty()) return "Nincs rövid leírás megadva!";
   if (long_.text().empty()) return "Nincs hosszú leírás megadva!";
-  Stored<droom> stored = store_room(work, name);
+  Stored<droom> stored = store_room(work, name, [this](droom& r) {
+    r.short_ = short_.text();
+    r.long_ = long_.text();
+    r.smelldefault = smelldefault.text();
+    r.listendefault = listendefault.text();
+  });
   if (stored.created) add_file_name_choice(filename, name);
-  droom& r = *stored.record;
-  r.short_ = short_.text();
-  r.long_ = long_.text();
-  r.smelldefault = smelldefault.text();
-  r.listendefault = listendefault.text();
   things.itemname.clear();
   return std::nullopt;
 }

@@ -5,6 +5,7 @@
 
 #include "model/input_rules.h"
 #include "model/mixed_list.h"
+#include "model/storing.h"
 
 namespace tamo::editors {
 
@@ -32,7 +33,8 @@ void RoomThingsDialog::empty_fields() {
 }
 
 void RoomThingsDialog::open() {
-  if (droom* stored = context_.stored_room()) copy_mixed(stored->items, context_.tmproom().items);
+  if (const droom* stored = context_.stored_room())
+    copy_mixed(stored->items, context_.tmproom().items);
   itemname.clear();
   for (auto [edit, list] : texts())
     for (const dmixed& e : *list)
@@ -61,10 +63,11 @@ void RoomThingsDialog::itemreadyClick() {
   for (auto [edit, list] : texts()) add_mixed(*list, name, edit->text());
   if (itemname.index_of(name) < 0) itemname.add(name);
   empty_fields();
-  if (droom* stored = context_.stored_room()) {
-    auto from = sense_lists(context_.tmproom());
-    auto to = sense_lists(*stored);
-    for (std::size_t i = 0; i < from.size(); ++i) copy_mixed(*from[i], *to[i]);
+  if (const droom* stored = context_.stored_room()) {
+    std::string stored_name = stored->filename;
+    const droom& t = context_.tmproom();
+    for (MixedList droom::*list : {&droom::items, &droom::smell, &droom::listen, &droom::search})
+      set_room_list(context_.work(), stored_name, list, t.*list);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "editors/monster/monster_editor.h"
 #include "editors/room/room_editor.h"
 #include "fake_host.h"
+#include "work_setup.h"
 
 // What the three record editors share, driven as a builder would through each panel.
 namespace tamo::editors {
@@ -21,10 +22,9 @@ struct RoomPanel {
   static controls::Memo& long_text(Editor& e) { return e.long_; }
   static controls::Button& fresh(Editor& e) { return e.Button6; }
   static MixedList& working_list(Work& w) { return w.tmproom.exits; }
-  static RecordList<droom>& records(Work& w) { return w.rooms; }
   static constexpr const char* kLongEnd = "ROOMLONGEND";
   static droom& store(Work& w, const std::string& name) {
-    droom& r = *w.rooms.add(name);
+    droom& r = *setup_data(w).rooms.add(name);
     r.short_ = "tarolt " + name;
     r.long_ = "Tarolt szoba.";
     add_mixed(r.exits, "kelet", "udvar");
@@ -40,10 +40,9 @@ struct MonsterPanel {
   static controls::Memo& long_text(Editor& e) { return e.monslong; }
   static controls::Button& fresh(Editor& e) { return e.Button2; }
   static MixedList& working_list(Work& w) { return w.tmpmons.speech; }
-  static RecordList<dmons>& records(Work& w) { return w.monsters; }
   static constexpr const char* kLongEnd = "MONSLONGEND";
   static dmons& store(Work& w, const std::string& name) {
-    dmons& m = *w.monsters.add(name);
+    dmons& m = *setup_data(w).monsters.add(name);
     m.name = "Ork";
     m.short_ = "tarolt " + name;
     m.long_ = "Tarolt leny.";
@@ -66,10 +65,9 @@ struct ItemPanel {
   static controls::Memo& long_text(Editor& e) { return e.itemlong; }
   static controls::Button& fresh(Editor& e) { return e.b11; }
   static MixedList& working_list(Work& w) { return w.tmpitem.ids; }
-  static RecordList<ditem>& records(Work& w) { return w.items; }
   static constexpr const char* kLongEnd = "ITEMLONGEND";
   static ditem& store(Work& w, const std::string& name) {
-    ditem& i = *w.items.add(name);
+    ditem& i = *setup_data(w).items.add(name);
     i.name = "Gyuru";
     i.short_ = "tarolt " + name;
     i.long_ = "Tarolt targy.";

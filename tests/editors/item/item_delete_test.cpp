@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "item_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -19,11 +20,11 @@ class ItemDelete : public ItemEditorTest {
     editor.itemfilename.user_select(editor.itemfilename.index_of("kard"));
     add_mixed(work().tmpitem.ids, "kard", "kard");
     for (const char* owner : {"ork", "troll"}) {
-      dmons& m = *work().monsters.add(owner);
+      dmons& m = *setup_mons(work(), owner);
       add_mixed(m.equipment, "kard", "2");
       add_mixed(m.equipment, "sisak", "1");
     }
-    add_mixed(work().rooms.add("terem")->contents, "kard", "1");
+    add_mixed(setup_room(work(), "terem")->contents, "kard", "1");
   }
 
   Strings equipment_of(const char* owner) {
@@ -85,7 +86,7 @@ TEST_F(ItemDelete, YesForATypedNameDeletesTheChoiceOfThatName) {
 TEST_F(ItemDelete, YesForAnUnstoredNameLeavesEquipmentAndThePanel) {
   editor.itemfilename.type("x");
   EXPECT_EQ(editor.itemfilename.text(), "kardx");
-  add_mixed(mons_exists(work(), "ork")->equipment, "kardx", "1");
+  add_mixed(setup_mons_named(work(), "ork")->equipment, "kardx", "1");
   editor.b8.click();
   editor.delete_dialog.Button1.click();
   EXPECT_EQ(work().items.size(), 2u);

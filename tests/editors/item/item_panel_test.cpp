@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "item_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -166,7 +167,7 @@ TEST_F(ItemEditorTest, FileNameBoxKeepsOnlyValidNames) {
 
 // A weapon stored with every field set, as a loaded work would hold it.
 ditem& add_stored_weapon(Work& w) {
-  ditem& r = *w.items.add("csakany");
+  ditem& r = *setup_item(w, "csakany");
   r.name = "Csakany";
   r.short_ = "egy csakany";
   r.long_ = "Nehez.\r\nEles.";
@@ -264,7 +265,7 @@ TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
     const char* itemtype;  // one the kind shown offers
   };
   for (const Case& c : {Case{"9", "7", ""}, Case{"fegyver", "2x", "gyuru"}}) {
-    work().items.clear();
+    setup_data(work()).items.clear();
     ditem& r = add_stored_weapon(work());
     r.is_weapon = c.is_weapon;
     r.two_handed = c.two_handed;
@@ -330,7 +331,7 @@ TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrict
     EXPECT_TRUE(tmpitem().antis.empty()) << kind;
     EXPECT_EQ(tmpitem().ids.size(), 1u) << "ids are not a bonus";
     EXPECT_EQ(stored.kari, "13") << "the stored item changes only with Kész";
-    work().items.clear();
+    setup_data(work()).items.clear();
   }
 }
 
@@ -371,8 +372,8 @@ TEST_F(ItemEditorTest, InitItemLeavesTheWorkingCopy) {
 }
 
 TEST_F(ItemEditorTest, FileNameChoicesAreTheWorksItemsSorted) {
-  work().items.add("sisak");
-  work().items.add("kard");
+  setup_item(work(), "sisak");
+  setup_item(work(), "kard");
   editor.itemfilename.add("regi");
   editor.fill_filename_choices();
   EXPECT_EQ(editor.itemfilename.items(), (Strings{"kard", "sisak"}));

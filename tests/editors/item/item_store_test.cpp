@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "item_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -89,9 +90,9 @@ class NameClash : public ItemEditorTest, public ::testing::WithParamInterface<bo
 
 TEST_P(NameClash, ANameOfARoomOrCreatureIsRefusedBeforeAnythingElse) {
   if (GetParam()) {
-    work().rooms.add("kard");
+    setup_room(work(), "kard");
   } else {
-    work().monsters.add("kard");
+    setup_mons(work(), "kard");
   }
   editor.itemfilename.type("kard");
   editor.b14.click();

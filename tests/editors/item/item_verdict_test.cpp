@@ -4,6 +4,7 @@
 
 #include "item_fixture.h"
 #include "model/numbers.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -209,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, PanelVerdict, ::testing::ValuesIn(kCases),
 TEST_F(ItemEditorTest, AnUnreadableNumberEscapesAndNothingIsStored) {
   enter_item("buzogany", kKindWeapon);
   editor.b14.click();
-  ditem& stored = *item_exists(work(), "buzogany");
+  ditem& stored = *setup_item_named(work(), "buzogany");
   stored.wc2 = "8x";  // as a hand-edited work file may hold it
   editor.b11.click();
   editor.itemfilename.type("buzogany");

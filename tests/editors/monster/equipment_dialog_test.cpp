@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "monster_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -15,8 +16,8 @@ constexpr std::size_t kCap = MonsEquipmentDialog::kMostRowsPerItem;
 class EquipmentDialogTest : public MonsterEditorTest {
  protected:
   void SetUp() override {
-    work().items.add("pajzs");
-    work().items.add("kard");
+    setup_item(work(), "pajzs");
+    setup_item(work(), "kard");
   }
   MonsEquipmentDialog& d = ed.equipment_dialog;
   MixedList& tmp() { return work().tmpmons.equipment; }
@@ -41,7 +42,7 @@ TEST_F(EquipmentDialogTest, OpeningOffersTheWorksItems) {
   EXPECT_TRUE(host.focus().on(d.posequipment));
   EXPECT_EQ(d.posequipment.items(), (Strings{"kard", "pajzs"}));
   d.form.close();
-  work().items.add("balta");
+  setup_item(work(), "balta");
   ed.Button12.click();
   EXPECT_EQ(d.posequipment.items(), (Strings{"balta", "kard", "pajzs"}));
 }

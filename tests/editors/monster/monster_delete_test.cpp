@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "monster_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -16,16 +17,16 @@ class MonsterDeleteTest : public MonsterEditorTest {
     ASSERT_NE(commit_creature("ork"), nullptr);
     ed.Button2.click();
     ASSERT_NE(commit_creature("troll"), nullptr);
-    droom& cave = *work().rooms.add("barlang");
+    droom& cave = *setup_room(work(), "barlang");
     add_mixed(cave.contents, "ork", "3");
     add_mixed(cave.contents, "kard", "1");
-    add_mixed(work().rooms.add("erdo")->contents, "ork", "1");
+    add_mixed(setup_room(work(), "erdo")->contents, "ork", "1");
     add_mixed(work().tmproom.contents, "ork", "1");
     ed.monsfilename.set_text("ork");
     add_mixed(work().tmpmons.speech, "Hahó!", "0");
     ed.bt.click();
   }
-  droom& room(const char* name) { return *work().rooms.find_last(name); }
+  droom& room(const char* name) { return *setup_room_named(work(), name); }
 };
 
 TEST_F(MonsterDeleteTest, OpensInFrontWithNoFocusedAndTheMainWindowDisabled) {
@@ -56,7 +57,7 @@ TEST_F(MonsterDeleteTest, YesRemovesTheCreatureFromTheWorkAndEveryRoom) {
 // The name may be an item's: its entries in the rooms stay.
 TEST_F(MonsterDeleteTest, YesForAnUnstoredNameOnlyEmptiesTmpmons) {
   ed.delete_dialog.form.close();
-  work().items.add("kard");
+  setup_item(work(), "kard");
   ed.monsfilename.set_text("");
   ed.monsfilename.type("kard");
   ed.monsname.set_text("Megmarad");

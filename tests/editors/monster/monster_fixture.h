@@ -6,6 +6,7 @@
 
 #include "editors/monster/monster_editor.h"
 #include "fake_host.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 
@@ -35,7 +36,7 @@ class MonsterEditorTest : public ::testing::Test {
     type_creature(filename);
     ed.monsready.click();
     EXPECT_TRUE(host.messages.empty()) << host.messages.front();
-    return work().monsters.find_last(filename);
+    return setup_mons_named(work(), filename);
   }
 
   testing::FakeHost host;

@@ -6,6 +6,7 @@
 
 #include "editors/monster/creature_choices.h"
 #include "monster_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -201,9 +202,9 @@ TEST_F(MonsterEditorTest, NameOfARoomOrAnItemIsRefused) {
     testing::FakeHost h;
     MonsterEditor e{h};
     if (std::string(kind) == "room") {
-      h.work().rooms.add("ork");
+      setup_room(h.work(), "ork");
     } else {
-      h.work().items.add("ork");
+      setup_item(h.work(), "ork");
     }
     e.monsfilename.type("ork");
     e.monsready.click();
@@ -240,7 +241,7 @@ TEST_F(MonsterEditorTest, CommitChecksSpeakInTheirOrder) {
   for (std::size_t first = 0; first < checks.size(); ++first) {
     testing::FakeHost h;
     MonsterEditor e{h};
-    h.work().items.add("kard");
+    setup_item(h.work(), "kard");
     e.monsfilename.type("ork");
     e.monsname.type("Ork");
     e.monsshort.type("egy ork");
@@ -316,7 +317,7 @@ TEST_F(MonsterEditorTest, AnUnknownNameKeepsFieldsAndListsForACopy) {
 }
 
 TEST_F(MonsterEditorTest, TextsOutsideTheFixedListsLoadAsNoChoice) {
-  dmons& loaded = *work().monsters.add("hobbit");
+  dmons& loaded = *setup_mons(work(), "hobbit");
   loaded.name = "Hobbit";
   loaded.short_ = "egy hobbit";
   loaded.long_ = "Kicsi.";
@@ -375,8 +376,8 @@ TEST_F(MonsterEditorTest, InitMonsLeavesTmpmonsAlone) {
 
 TEST_F(MonsterEditorTest, FileNameChoicesFollowTheWork) {
   ed.monsfilename.add("regi");
-  work().monsters.add("troll");
-  work().monsters.add("ork");
+  setup_mons(work(), "troll");
+  setup_mons(work(), "ork");
   ed.fill_filename_choices();
   EXPECT_EQ(ed.monsfilename.items(), (Strings{"ork", "troll"}));
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "monster_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::editors {
 namespace {
@@ -172,7 +173,7 @@ TEST_P(SentenceDialogTest, AnUncommittedCreatureGetsItsLinesWithThePanelsCommit)
 TEST(SentenceDialogs, OtherValuesAreCombatEmotesAndUnlistedSpeech) {
   testing::FakeHost host;
   MonsterEditor ed{host};
-  dmons& m = *host.work().monsters.add("ork");
+  dmons& m = *setup_mons(host.work(), "ork");
   for (MixedList* l : {&m.speech, &m.emote}) {
     add_mixed(*l, "nulla", "0");
     add_mixed(*l, "egy", "1");

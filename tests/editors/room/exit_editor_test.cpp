@@ -5,6 +5,7 @@
 
 #include "editors/room/exit_names.h"
 #include "room_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::testing {
 namespace {
@@ -24,9 +25,9 @@ TEST(ExitNames, EveryStandardNameHasItsPairAndOtherWordsHaveNone) {
 
 TEST(ExitNames, QueryExitFindsTheLastRoomOfTheTargetName) {
   Work work;
-  droom& from = *work.rooms.add("kocsma");
-  work.rooms.add("udvar");
-  droom* later = work.rooms.add("udvar");
+  droom& from = *setup_room(work, "kocsma");
+  setup_room(work, "udvar");
+  droom* later = setup_room(work, "udvar");
   add_mixed(from.exits, "kelet", "udvar");
   add_mixed(from.exits, "le", "nincs");
   EXPECT_EQ(editors::query_exit(work, from, "kelet"), later);
@@ -60,7 +61,7 @@ class ExitEditorTest : public RoomEditorTest {
            !dialog.doordelete.enabled() && !dialog.keydelete.enabled() &&
            !dialog.doorkeysave.enabled();
   }
-  droom& room(std::string_view name) { return *room_exists(work, name); }
+  droom& room(std::string_view name) { return *setup_room_named(work, name); }
 };
 
 TEST_F(ExitEditorTest, OpeningListsTheStandardNamesTheOtherRoomsAndTheRoomsExits) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "room_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::testing {
 namespace {
@@ -113,7 +114,7 @@ TEST_F(PropertiesDialogTest, LightBelowTheChoicesShowsNoneAndKeepsTheStoredValue
 
 TEST_F(PropertiesDialogTest, AStoredValueThatIsNoNumberStopsTheOpeningWithAMessage) {
   commit_room("kocsma");
-  add_mixed(room_exists(work, "kocsma")->properties, "light", "sok");
+  add_mixed(setup_room_named(work, "kocsma")->properties, "light", "sok");
   add_mixed(work.tmproom.properties, "indoors", "1");
   Work before = work;
   editor.RoomProperties.click();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "room_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::testing {
 namespace {
@@ -64,8 +65,8 @@ TEST_F(RoomEditorTest, DeletingAnUnknownNameOnlyClearsTmproom) {
 }
 
 TEST_F(RoomEditorTest, DeletingOneOfTwoLoadedRoomsOfOneNameKeepsTheName) {
-  work.rooms.add("pince")->short_ = "elso";
-  work.rooms.add("pince")->short_ = "masodik";
+  setup_room(work, "pince")->short_ = "elso";
+  setup_room(work, "pince")->short_ = "masodik";
   editor.fill_filename_choices();
   choose_room("pince");
   EXPECT_EQ(editor.short_.text(), "masodik");

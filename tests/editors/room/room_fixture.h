@@ -9,6 +9,7 @@
 #include "editors/room/room_editor.h"
 #include "fake_host.h"
 #include "model/mixed_list.h"
+#include "work_setup.h"
 
 namespace tamo::testing {
 
@@ -39,11 +40,11 @@ class RoomEditorTest : public ::testing::Test {
     editor.long_.user_set_text(std::string(long_text));
     editor.Button1.click();
     EXPECT_TRUE(host.messages.empty()) << host.messages.front();
-    return *room_exists(work, name);
+    return *setup_room_named(work, name);
   }
-  void add_monster(std::string_view name) { work.monsters.add(std::string(name)); }
+  void add_monster(std::string_view name) { setup_mons(work, std::string(name)); }
   ditem& add_item(std::string_view name, std::string_view is_weapon = "0") {
-    ditem& item = *work.items.add(std::string(name));
+    ditem& item = *setup_item(work, std::string(name));
     item.is_weapon = is_weapon;
     return item;
   }

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "room_fixture.h"
+#include "work_setup.h"
 
 namespace tamo::testing {
 namespace {
@@ -181,9 +182,9 @@ TEST_F(RoomEditorTest, NewRoomEmptiesThePanelAndTmproomAndHidesTheDialogs) {
 }
 
 TEST_F(RoomEditorTest, FillingTheChoicesListsEveryStoredRoomNameOnce) {
-  work.rooms.add("pince");
-  work.rooms.add("akna");
-  work.rooms.add("pince");
+  setup_room(work, "pince");
+  setup_room(work, "akna");
+  setup_room(work, "pince");
   editor.filename.add("regi");
   editor.fill_filename_choices();
   EXPECT_EQ(editor.filename.items(), (std::vector<std::string>{"akna", "pince"}));

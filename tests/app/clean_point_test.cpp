@@ -1,0 +1,107 @@
+#include "app/clean_point.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/storing.h"
+#include "workfile/workfile.h"
+
+namespace tamo::app {
+namespace {
+
+// The decision the cheap one replaces: the writer's whole output against the saved one.
+class FullComparison {
+ public:
+  void mark(const Work& work) { saved_ = workfile::work_lines(work); }
+  bool changed(const Work& work) const { return workfile::work_lines(work) != saved_; }
+
+ private:
+  std::vector<std::string> saved_;
+};
+
+void store_room_texts(Work& work, const std::string& name, const std::string& short_text) {
+  store_room(work, name, [&](droom& r) {
+    r.short_ = short_text;
+    r.long_ = "Hosszu";
+  });
+}
+
+struct Step {
+  const char* what;
+  std::function<void(Work&)> run;
+  bool changed;  // what both decisions must answer after the step
+};
+
+// Each step runs on the work the previous steps left; "save" marks the clean point.
+TEST(CleanPoint, AnswersAsTheFullComparisonThroughEditsThatReturnToTheSavedText) {
+  const std::vector<Step> steps = {
+      {"nothing yet", [](Work&) {}, false},
+      {"creator data set", [](Work& w) { set_creator(w, "proj", "Nev", "a@b"); }, true},
+      {"creator data back", [](Work& w) { set_creator(w, "", "", ""); }, false},
+      {"same creator data again", [](Work& w) { set_creator(w, "", "", ""); }, false},
+      {"description", [](Work& w) { set_description(w, "Egy\r\nKetto"); }, true},
+      {"description back", [](Work& w) { set_description(w, ""); }, false},
+      {"room stored", [](Work& w) { store_room_texts(w, "a", "Rovid"); }, true},
+      {"save", [](Work&) {}, false},
+      {"room stored again unchanged", [](Work& w) { store_room_texts(w, "a", "Rovid"); }, false},
+      {"room text changed", [](Work& w) { store_room_texts(w, "a", "Mas"); }, true},
+      {"room text back", [](Work& w) { store_room_texts(w, "a", "Rovid"); }, false},
+      {"second room", [](Work& w) { store_room_texts(w, "b", "B"); }, true},
+      {"second room deleted", [](Work& w) { delete_room(w, "b"); }, false},
+      {"reverse exit added", [](Work& w) { add_reverse_exits(w, "a", "del", "b"); }, true},
+      {"reverse exit removed", [](Work& w) { remove_reverse_exits(w, "a", "del", "b"); }, false},
+      {"exits of a missing room", [](Work& w) { set_room_list(w, "x", &droom::exits, {}); }, false},
+      {"working copy only", [](Work& w) { add_mixed(w.tmproom.exits, "fel", "a"); }, false},
+      {"working copy's exits stored",
+       [](Work& w) { set_room_list(w, "a", &droom::exits, w.tmproom.exits); }, true},
+      {"save", [](Work&) {}, false},
+      {"item stored", [](Work& w) { store_item(w, "kard", [](ditem&) {}); }, true},
+      {"creature with the item",
+       [](Work& w) {
+         add_mixed(w.tmpmons.equipment, "kard", "1");
+         store_mons(w, "ork", [](dmons&) {});
+       },
+       true},
+      {"item deleted, equipment cleaned", [](Work& w) { delete_item(w, "kard"); }, true},
+      {"creature deleted", [](Work& w) { delete_mons(w, "ork"); }, false},
+      {"emptied", [](Work& w) { reset_work(w); }, true},
+      {"save", [](Work&) {}, false},
+      {"emptied again", [](Work& w) { reset_work(w); }, false},
+  };
+  Work work;
+  CleanPoint cheap;
+  FullComparison full;
+  cheap.mark(work);
+  full.mark(work);
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.run(work);
+    if (std::string(step.what) == "save") {
+      cheap.mark(work);
+      full.mark(work);
+    }
+    EXPECT_EQ(full.changed(work), step.changed);
+    EXPECT_EQ(cheap.changed(work), step.changed);
+    // Asking again gives the same answer without anything changing in between.
+    EXPECT_EQ(cheap.changed(work), step.changed);
+  }
+}
+
+TEST(CleanPoint, AWorkLoadedInPlaceIsCleanAgainOnlyWhenMarked) {
+  Work work;
+  CleanPoint cheap;
+  cheap.mark(work);
+  ASSERT_TRUE(
+      workfile::load_bytes(work, workfile::encode_lines({"CREATORPROJECT", "p", "CREATORNAME", "n",
+                                                         "CREATORMAIL", "m"}))
+          .complete);
+  EXPECT_TRUE(cheap.changed(work));
+  cheap.mark(work);
+  EXPECT_FALSE(cheap.changed(work));
+}
+
+}  // namespace
+}  // namespace tamo::app
