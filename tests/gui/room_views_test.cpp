@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,20 @@ TEST_F(RoomViewsTest, TypingIntoThePanelReachesTheCore) {
 
   QTest::keyClicks(find<QLineEdit>(panel(), "short"), "Egy terem");
   EXPECT_EQ(editor.short_.text(), "Egy terem");
+}
+
+TEST_F(RoomViewsTest, PastingSeveralLinesIntoAOneLineBoxKeepsTheFirstLine) {
+  QApplication::clipboard()->setText("Első sor\r\nMásodik sor\nHarmadik");
+  QLineEdit* short_text = find<QLineEdit>(panel(), "short");
+  short_text->setFocus();
+  short_text->paste();
+  EXPECT_EQ(editor.short_.text(), "Első sor");
+  EXPECT_EQ(short_text->text(), QString("Első sor"));
+
+  QPlainTextEdit* long_text = find<QPlainTextEdit>(panel(), "long");
+  long_text->setFocus();
+  long_text->paste();
+  EXPECT_EQ(editor.long_.text(), "Első sor\r\nMásodik sor\r\nHarmadik") << "a memo keeps its lines";
 }
 
 TEST_F(RoomViewsTest, EachDialogOpensFromThePanelShowsItsControlsAndItsButtonClosesIt) {
