@@ -3,6 +3,7 @@
 #include "balance/evaluations.h"
 #include "balance/tables.h"
 #include "balance/working_values.h"
+#include "model/item_kind.h"
 
 namespace tamo::balance {
 
@@ -12,10 +13,10 @@ void set_db() {
 
 std::string balance(const ItemValues& item) {
   const WorkingValues w = gather(item);
-  switch (item.is_weapon) {
-    case 1:
+  switch (static_cast<ItemKind>(item.is_weapon)) {
+    case ItemKind::weapon:
       return balwea(w, item.itemtype, item.two_handed);
-    case 0:
+    case ItemKind::armour:
       return balarm(w, item.itemtype);
     default:
       return baloth(w, item.strength);

@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "check/report.h"
-#include "editors/room/exit_names.h"
+#include "model/item_kind.h"
 
 namespace tamo::check {
 
@@ -35,7 +35,7 @@ void check_room(const Work& work, const droom& room, std::vector<std::string>& o
       out.push_back(who + "a tartalomban szereplő " + thing.key + " sem élőlény, sem tárgy");
   for (const dmixed& key : room.keys) {
     const ditem* item = item_exists(work, key.value);
-    if (item == nullptr || !editors::is_key_item(*item))
+    if (item == nullptr || !is_key_item(*item))
       out.push_back(who + "a(z) " + key.key + " kijárat kulcsa nem kulcs: " + key.value);
   }
   if (!room.guard.empty()) {

@@ -66,7 +66,7 @@ int shown_kind(const std::string& is_weapon) {
   try {
     return str2int(is_weapon);
   } catch (const ConversionError&) {
-    return editors::kKindArmour;
+    return editors::kind_index(ItemKind::armour);
   }
 }
 

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "gui/elided_path_label.h"
+
 namespace tamo::gui {
 
 namespace {
@@ -108,7 +110,7 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
 // will be saved) on the right.
 void MainWindow::build_status_bar() {
   statusBar()->setObjectName("status");
-  work_path_ = new QLabel;
+  work_path_ = new ElidedPathLabel;
   work_path_->setObjectName("workpath");
   statusBar()->addPermanentWidget(work_path_);
   // Asking whether the work changed costs a pass over it, so a burst of typing asks once.

@@ -93,6 +93,10 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
 void MapWindow::refresh() {
   if (!page_->isVisible()) return;  // laid out when it is shown
   const Work& work = bench_.work();
+  // Most events change neither the work nor where the console stands.
+  if (laid_out_ && work.revision() == revision_ && work.current_room == seen_room_) return;
+  revision_ = work.revision();
+  seen_room_ = work.current_room;
   std::uint64_t fingerprint = map::map_fingerprint(work);
   std::size_t current = map::current_room_index(work);
   bool changed = !laid_out_ || fingerprint != fingerprint_;

@@ -16,8 +16,8 @@ namespace tamo::gui {
 class MapView;
 
 // The "Térkép" window's contents: a tool row, the map and the list of what does not fit.
-// After every event it looks again at the work, lays it out anew only when the picture can
-// have changed, and follows the test console's room.
+// After every event that changed the work it looks again, lays it out anew only when the
+// picture can have changed, and follows the test console's room.
 class MapWindow : public QObject {
  public:
   MapWindow(app::Workbench& bench, Screen& screen, QWidget* page);
@@ -42,6 +42,8 @@ class MapWindow : public QObject {
   QListWidget* problems_;
   QLabel* status_;
   map::MapLayout layout_;
+  std::uint64_t revision_ = 0;
+  const droom* seen_room_ = nullptr;
   std::uint64_t fingerprint_ = 0;
   bool laid_out_ = false;
   std::size_t current_ = map::kNoRoom;

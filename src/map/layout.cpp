@@ -5,11 +5,11 @@
 #include <deque>
 #include <numeric>
 
+#include "model/guard_keys.h"
+
 namespace tamo::map {
 
 namespace {
-
-constexpr std::string_view kGuardedExit = "guarddir";
 
 struct Neighbour {
   std::size_t room;

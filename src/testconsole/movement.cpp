@@ -1,5 +1,6 @@
 #include <string>
 
+#include "model/guard_keys.h"
 #include "testconsole/console.h"
 
 namespace tamo::testconsole {
@@ -13,9 +14,9 @@ void Console::check_pre_exit(const droom& room, std::string_view exit) {
     output_.add_text("Ha van nalad " + (item ? item->name : std::string()) + ", kinyithatod.",
                      kSilver);
   }
-  const dmons* guard = mons_exists(work_, query_mixed(room.guard, "guardname"));
-  std::string speech = query_mixed(room.guard, "guardspeech");
-  if (query_mixed(room.guard, exit) == "guarddir") {
+  const dmons* guard = mons_exists(work_, query_mixed(room.guard, kGuardName));
+  std::string speech = query_mixed(room.guard, kGuardSpeech);
+  if (query_mixed(room.guard, exit) == kGuardedExit) {
     output_.add_text(
         "%^YELLOW%^" + (guard ? guard->name : std::string()) + " mondja:%^RESET%^ " + speech,
         kSilver);

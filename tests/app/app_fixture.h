@@ -79,14 +79,9 @@ class AppTest : public ::testing::Test {
 
   std::string front_panel() const { return testing::front_panel(app); }
 
-  static bool writer_ready() { return !workfile::work_lines(Work{}).empty(); }
-
   ScriptedPlatform platform;
   Application app{platform.ports()};
   std::filesystem::path folder;
 };
-
-#define TAMO_NEEDS_WORKFILE() \
-  if (!writer_ready()) GTEST_SKIP() << "the work-file reader and writer have not landed"
 
 }  // namespace tamo::app::testing

@@ -154,7 +154,7 @@ TEST_F(StatusLineTest, AStoredItemPassedTheBalanceAndAnUnbalancedOneIsNotAnnounc
   e.itemname.type("Egy gyuru");
   e.itemshort.type("egy gyuru");
   e.itemlong.type("Egy szep gyuru.");
-  e.is_weapon.set_index(editors::kKindArmour);
+  e.is_weapon.set_index(editors::kind_index(ItemKind::armour));
   e.itemtype.user_select(e.itemtype.index_of("gyuru"));
   for (auto [box, text] : {std::pair{&e.itemminlevel, "0"}, std::pair{&e.rarity, "0"},
                            std::pair{&e.weight, "5"}, std::pair{&e.value, "500"}})

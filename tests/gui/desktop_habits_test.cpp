@@ -109,6 +109,18 @@ TEST_F(DesktopHabits, TheTitleMarksUnsavedWorkAndTheStatusLineSaysWhatHappened) 
   EXPECT_EQ(find<QLabel>(&window, "workpath")->text(), path);
 }
 
+// A deep folder's path gives way: the status line keeps most of the bar.
+TEST_F(DesktopHabits, ALongPathLeavesTheStatusLineItsRoom) {
+  window.resize(640, 480);
+  window.show();
+  QLabel* path = find<QLabel>(&window, "workpath");
+  const QString deep = QString("/mappa").repeated(40) + "/erdo.tamo";
+  path->setText(deep);
+  path->updateGeometry();
+  QTRY_VERIFY(path->width() <= window.width() * 2 / 5);
+  EXPECT_EQ(path->text(), deep) << "the whole path stays readable to a screen reader";
+}
+
 // A screen reader or an automation tool acts on a control; the core sees the change.
 TEST_F(DesktopHabits, AccessibilityActionsReachTheCore) {
   auto act = [](QWidget* w, const QString& action) {

@@ -13,6 +13,7 @@
 #include "gui/map_view.h"
 #include "gui_fixture.h"
 #include "map/layout.h"
+#include "model/storing.h"
 #include "work_setup.h"
 
 namespace tamo::gui::testing {
@@ -106,6 +107,9 @@ TEST_F(MapWindowTest, TheMapFollowsEveryChangeAndTheConsole) {
   });
   EXPECT_TRUE(box("udvar").current);
   EXPECT_FALSE(box("kovacs").current);
+  std::size_t rooms = view()->scene().boxes.size();
+  run([this] { delete_room(program.bench().work(), "remete"); });
+  EXPECT_EQ(view()->scene().boxes.size(), rooms - 1);
 }
 
 TEST_F(MapWindowTest, ClickOpensTheRoomAndDoubleClickShowsIt) {

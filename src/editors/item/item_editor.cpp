@@ -86,7 +86,7 @@ ItemEditor::ItemEditor(EditorHost& host)
   b14.on_click = [this] { b14Click(); };
 
   // The panel starts on armour: its type list filled, both field groups hidden.
-  is_weapon.set_index(kKindArmour);
+  is_weapon.set_index(kind_index(ItemKind::armour));
   two_handed.set_index(0);
   two_handed.on_click = [this] { kept_hands_.reset(); };
   blank_ = panel_contents();
@@ -119,7 +119,7 @@ void ItemEditor::init_item() {
   strength.set_text({});
   itemlong.clear_lines();
   itemtype.select(-1);
-  is_weapon.set_index(kKindArmour);
+  is_weapon.set_index(kind_index(ItemKind::armour));
   kept_kind_.reset();
   kept_hands_.reset();
   host_.closeallotherforms();
@@ -146,7 +146,7 @@ void ItemEditor::load(const ditem& stored) {
   value.set_text(stored.value);
   const std::string kind = "(\"" + stored.is_weapon + "\")";
   std::optional<std::string> kept_kind = show_stored_index(
-      is_weapon, stored.is_weapon, kKindArmour,
+      is_weapon, stored.is_weapon, kind_index(ItemKind::armour),
       "A tárgy típusa nem szám a munkafájlban " + kind + ", ezért páncélként jelenik meg.",
       "A tárgy típusa a munkafájlban nincs a választhatók között " + kind +
           ". Amíg nem választasz típust, a tárolt érték marad.",

@@ -16,18 +16,21 @@ std::vector<std::string> item_kind_names() {
 }
 
 KindLayout kind_layout(int index) {
-  switch (index) {
-    case kKindArmour:
+  switch (static_cast<ItemKind>(index)) {
+    case ItemKind::armour:
       return {kArmourTypes, false, false, true};
-    case kKindWeapon:
+    case ItemKind::weapon:
       return {kWeaponTypes, true, false, true};
-    case 2:  // food
-    case 3:  // alcoholic drink
-    case 4:  // soft drink
+    case ItemKind::food:
+    case ItemKind::alcohol:
+    case ItemKind::soft_drink:
       return {{}, false, true, false};
-    default:  // key, other, or nothing selected
-      return {{}, false, false, index < 0};
+    case ItemKind::key:
+    case ItemKind::other:
+      return {{}, false, false, false};
   }
+  // Nothing selected, or a stored index no choice shows.
+  return {{}, false, false, index < 0};
 }
 
 }  // namespace tamo::editors

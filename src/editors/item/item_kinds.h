@@ -5,12 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "model/item_kind.h"
+
 namespace tamo::editors {
 
-// The choices of the kind radio group `is_weapon`, by index.
-inline constexpr int kKindArmour = 0;
-inline constexpr int kKindWeapon = 1;
+// The choices of the kind radio group `is_weapon`, in the order of `ItemKind`.
 std::vector<std::string> item_kind_names();
+// The radio group's index of a kind.
+constexpr int kind_index(ItemKind kind) {
+  return static_cast<int>(kind);
+}
 
 // What the panel shows for one kind: the type list and which field groups apply.
 struct KindLayout {

@@ -39,8 +39,9 @@ std::optional<std::string> ItemEditor::item_refusal() const {
   if (weight.text().empty()) return "Nincs súly megadva!";
   if (value.text().empty()) return "Nincs érték megadva!";
   const int kind = is_weapon.index();
-  if (kind <= kKindWeapon && itemtype.selected() < 0) return "Nincs típus megadva!";
-  if (kind == kKindWeapon && (wc1.text().empty() || wc2.text().empty()))
+  if (kind <= kind_index(ItemKind::weapon) && itemtype.selected() < 0)
+    return "Nincs típus megadva!";
+  if (kind == kind_index(ItemKind::weapon) && (wc1.text().empty() || wc2.text().empty()))
     return "A fegyver sebzése nincs megfelelően megadva!";
   if (kind_layout(kind).food_fields &&
       (my_mess.text().empty() || your_mess.text().empty() || strength.text().empty()))

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "editors/room/exit_names.h"
-#include "editors/room/guard_keys.h"
+#include "model/guard_keys.h"
+#include "model/item_kind.h"
 #include "model/mixed_list.h"
 #include "model/storing.h"
 

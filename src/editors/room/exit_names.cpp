@@ -27,11 +27,6 @@ const droom* query_exit(const Work& work, const droom& room, std::string_view ex
   return target.empty() ? nullptr : room_exists(work, target);
 }
 
-bool is_key_item(const ditem& item) {
-  // "kulcs" is the sixth choice of the item editor's kind group.
-  return item.is_weapon == "5";
-}
-
 bool is_exit_word(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }

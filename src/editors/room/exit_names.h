@@ -22,7 +22,4 @@ const droom* query_exit(const Work& work, const droom& room, std::string_view ex
 // Exit and door names are words of the letters a to z only.
 bool is_exit_word(std::string_view text);
 
-// Only an item of the kind "kulcs" can be a door's key.
-bool is_key_item(const ditem& item);
-
 }  // namespace tamo::editors

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "editors/room/guard_keys.h"
+#include "model/guard_keys.h"
 #include "model/mixed_list.h"
 #include "model/storing.h"
 

@@ -28,19 +28,19 @@ class ItemEditorTest : public ::testing::Test {
 
   // Every field the checks ask for, typed as a builder would, for a balanced item of the given
   // kind: a ring of level 0, a level 20 club of 3 d 8, or anything else with a strength of 5.
-  void enter_item(const std::string& filename, int kind = kKindArmour) {
+  void enter_item(const std::string& filename, int kind = kind_index(ItemKind::armour)) {
     editor.itemfilename.type(filename);
     editor.itemname.type("Egy targy");
     editor.itemshort.type("egy targy");
     editor.itemlong.type("Egy szep targy.");
     choose_kind(kind);
-    if (kind == kKindWeapon) {
+    if (kind == kind_index(ItemKind::weapon)) {
       enter_numbers("20", "0", "100", "2000");
     } else {
       enter_numbers("0", "0", "5", "500");
     }
-    if (kind == kKindArmour) choose_type("gyuru");
-    if (kind == kKindWeapon) {
+    if (kind == kind_index(ItemKind::armour)) choose_type("gyuru");
+    if (kind == kind_index(ItemKind::weapon)) {
       choose_type("zuzo");
       enter_damage("3", "8");
     }

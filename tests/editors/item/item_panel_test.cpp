@@ -15,7 +15,7 @@ const Strings kWeaponTypes = {"ij", "szuro", "vago", "zuzo"};
 
 TEST_F(ItemEditorTest, StartsAsAnEmptyArmourPanel) {
   EXPECT_FALSE(editor.item.visible());
-  EXPECT_EQ(editor.is_weapon.index(), kKindArmour);
+  EXPECT_EQ(editor.is_weapon.index(), kind_index(ItemKind::armour));
   EXPECT_EQ(editor.is_weapon.items(),
             (Strings{"páncél", "fegyver", "étel", "alkohol", "alkoholmentes", "kulcs", "egyéb"}));
   EXPECT_EQ(editor.itemtype.items(), kArmourTypes);
@@ -79,11 +79,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, KindSwitch,
                                            KindCase{6, {}, false, false, false}));
 
 TEST_F(ItemEditorTest, WeaponBackToArmourEmptiesTheDamageAndLeavesNoType) {
-  choose_kind(kKindWeapon);
+  choose_kind(kind_index(ItemKind::weapon));
   choose_type("vago");
   enter_damage("2", "6");
   editor.two_handed.set_index(1);
-  choose_kind(kKindArmour);
+  choose_kind(kind_index(ItemKind::armour));
   EXPECT_EQ(editor.wc1.text(), "");
   EXPECT_EQ(editor.wc2.text(), "");
   EXPECT_EQ(editor.two_handed.items()[editor.two_handed.index()], "egykezes");
@@ -96,7 +96,7 @@ TEST_F(ItemEditorTest, FoodDisablesTheBonusButtonsSoTheirDialogsCannotOpen) {
   editor.antis.click();
   EXPECT_FALSE(editor.bonuses_dialog.form.visible());
   EXPECT_FALSE(editor.antis_dialog.form.visible());
-  choose_kind(kKindArmour);
+  choose_kind(kind_index(ItemKind::armour));
   editor.antis.click();
   EXPECT_TRUE(editor.antis_dialog.form.visible());
 }
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, NumberFilter,
                                            FilterCase{&ItemEditor::wc1, "3d", ""}));
 
 TEST_F(ItemEditorTest, Wc2IsPolicedOnlyWhenWc1Changes) {
-  choose_kind(kKindWeapon);
+  choose_kind(kind_index(ItemKind::weapon));
   editor.wc2.type("8x");
   EXPECT_EQ(editor.wc2.text(), "8x") << "wc2 has no filter of its own";
   editor.wc1.type("3");
@@ -204,7 +204,7 @@ TEST_F(ItemEditorTest, ChoosingAStoredItemFillsThePanelAndTheWorkingCopy) {
   EXPECT_EQ(editor.rarity.text(), "5");
   EXPECT_EQ(editor.weight.text(), "100");
   EXPECT_EQ(editor.value.text(), "2000");
-  EXPECT_EQ(editor.is_weapon.index(), kKindWeapon);
+  EXPECT_EQ(editor.is_weapon.index(), kind_index(ItemKind::weapon));
   EXPECT_EQ(editor.itemtype.items(), kWeaponTypes);
   EXPECT_EQ(editor.itemtype.text(), "zuzo");
   EXPECT_TRUE(editor.invisitem.checked());
@@ -354,7 +354,7 @@ TEST_F(ItemEditorTest, NewItemEmptiesThePanelAndTheWorkingCopy) {
            &editor.your_mess, &editor.strength})
     EXPECT_EQ(box->text(), "") << box->name();
   EXPECT_EQ(editor.itemfilename.text(), "");
-  EXPECT_EQ(editor.is_weapon.index(), kKindArmour);
+  EXPECT_EQ(editor.is_weapon.index(), kind_index(ItemKind::armour));
   EXPECT_EQ(editor.itemtype.items(), kArmourTypes);
   EXPECT_EQ(editor.itemtype.selected(), -1);
   EXPECT_FALSE(editor.invisitem.checked());

@@ -48,7 +48,7 @@ TEST_F(CheckOrder, WeaponChecksComeOneAtATimeInTheirOrder) {
       {[](auto& t) { t.editor.weight.type("100"); }, "Nincs érték megadva!"},
       {[](auto& t) {
          t.editor.value.type("2000");
-         t.choose_kind(kKindWeapon);
+         t.choose_kind(kind_index(ItemKind::weapon));
        },
        "Nincs típus megadva!"},
       {[](auto& t) { t.choose_type("zuzo"); }, "A fegyver sebzése nincs megfelelően megadva!"},
@@ -106,7 +106,7 @@ TEST_P(NameClash, ANameOfARoomOrCreatureIsRefusedBeforeAnythingElse) {
 INSTANTIATE_TEST_SUITE_P(RoomOrMonster, NameClash, ::testing::Bool());
 
 TEST_F(ItemEditorTest, StoringCopiesEveryFieldAndTheWorkingCopy) {
-  enter_item("csakany", kKindWeapon);
+  enter_item("csakany", kind_index(ItemKind::weapon));
   choose_type("ij");
   editor.two_handed.set_index(1);
   editor.invisitem.set_checked(true);

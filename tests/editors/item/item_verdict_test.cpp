@@ -21,7 +21,7 @@ constexpr const char* kLight = "A tárgy túl könnyű.";
 // through their dialogs.
 struct VerdictCase {
   const char* name;
-  int kind = kKindArmour;
+  int kind = kind_index(ItemKind::armour);
   const char* type = "";
   const char* level = "0";
   const char* rarity = "0";
@@ -127,7 +127,7 @@ const VerdictCase kCases[] = {
      .antis = {&ItemAntisDialog::jo, &ItemAntisDialog::gonosz},
      .verdict = kSum},
     {.name = "club_ok",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "zuzo",
      .level = "20",
      .weight = "100",
@@ -135,7 +135,7 @@ const VerdictCase kCases[] = {
      .wc1 = "3",
      .wc2 = "8"},
     {.name = "club_average_damage",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "zuzo",
      .level = "20",
      .weight = "100",
@@ -144,7 +144,7 @@ const VerdictCase kCases[] = {
      .wc2 = "8",
      .verdict = " A tárgy átlagsebzése túl magas."},
     {.name = "two_handed_club_counts_half_its_weight",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "zuzo",
      .level = "20",
      .weight = "100",
@@ -154,7 +154,7 @@ const VerdictCase kCases[] = {
      .two_handed = true,
      .verdict = kLight},
     {.name = "club_hit_bonus",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "zuzo",
      .level = "20",
      .weight = "100",
@@ -164,7 +164,7 @@ const VerdictCase kCases[] = {
      .bonuses = {{&D::tb, "1"}, {&D::sb, "1"}},
      .verdict = "A zúzó típusú fegyver találatbónusza a sebzésbónuszhoz viszonyítva túl magas."},
     {.name = "one_handed_bow",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "ij",
      .level = "20",
      .weight = "100",
@@ -173,7 +173,7 @@ const VerdictCase kCases[] = {
      .wc2 = "8",
      .verdict = "Az íj kötelezoen kétkezes fegyver."},
     {.name = "two_handed_bow",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "ij",
      .level = "20",
      .weight = "100",
@@ -182,7 +182,7 @@ const VerdictCase kCases[] = {
      .wc2 = "8",
      .two_handed = true},
     {.name = "cutter_last_failing_rule_wins",
-     .kind = kKindWeapon,
+     .kind = kind_index(ItemKind::weapon),
      .type = "vago",
      .level = "10",
      .weight = "100",
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, PanelVerdict, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ItemEditorTest, AnUnreadableNumberEscapesAndNothingIsStored) {
-  enter_item("buzogany", kKindWeapon);
+  enter_item("buzogany", kind_index(ItemKind::weapon));
   editor.b14.click();
   ditem& stored = *setup_item_named(work(), "buzogany");
   stored.wc2 = "8x";  // as a hand-edited work file may hold it
@@ -224,7 +224,7 @@ TEST_F(ItemEditorTest, AnUnreadableNumberEscapesAndNothingIsStored) {
 }
 
 TEST_F(ItemEditorTest, ACheckRefusalIsTheOnlyMessageEvenWithAnUnreadableNumber) {
-  enter_item("buzogany", kKindWeapon);
+  enter_item("buzogany", kind_index(ItemKind::weapon));
   editor.wc2.set_text("8x");
   editor.itemname.set_text({});
   editor.b14.click();

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace tamo::editors {
+namespace tamo {
 
 // The keys of a room's guard list besides its guarded exits.
 inline constexpr std::string_view kGuardName = "guardname";
@@ -15,4 +15,4 @@ constexpr bool is_guard_key(std::string_view name) {
   return name == kGuardName || name == kGuardSpeech;
 }
 
-}  // namespace tamo::editors
+}  // namespace tamo
