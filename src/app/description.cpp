@@ -1,6 +1,8 @@
 #include "app/description.h"
 
+#include "editors/common/field_filter.h"
 #include "model/storing.h"
+#include "workfile/format.h"
 
 namespace tamo::app {
 
@@ -17,7 +19,7 @@ void DescriptionPanel::open() {
 // A description holding the reader's end line would end the description early on loading
 // and lose every record after it.
 void DescriptionPanel::maindescChange() {
-  if (maindesc.text().find("CREATORDESCEND") != std::string::npos) maindesc.set_text("");
+  editors::empty_if_holding(maindesc, workfile::format::kCreatorDescEnd);
 }
 
 void DescriptionPanel::descreadyClick() {

@@ -116,14 +116,14 @@ void item_panel_view(ItemEditor& e, Screen& s, QWidget* page) {
 }
 
 // "Tárgy törlése": "Nem" answers Enter and Escape, so only a deliberate "Igen" deletes.
-void delete_view(editors::ItemDeleteDialog& d, Screen& s, QWidget* page) {
+void delete_view(editors::ConfirmDeleteDialog& d, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(24, 16, 24, 16);
   column->setSpacing(16);
-  column->addWidget(s.label(d.Label1), 0, Qt::AlignCenter);
+  column->addWidget(s.label(d.question), 0, Qt::AlignCenter);
   auto* row = new QHBoxLayout;
   row->addStretch();
-  row->addWidget(s.button(d.Button1));
+  row->addWidget(s.button(d.yes));
   row->addWidget(s.button(d.nemtorles));
   row->addStretch();
   column->addLayout(row);
@@ -131,11 +131,11 @@ void delete_view(editors::ItemDeleteDialog& d, Screen& s, QWidget* page) {
 }
 
 // "Azonosítók": the new word, the move buttons, the item's words.
-void ids_view(editors::ItemIdsDialog& d, Screen& s, QWidget* page) {
+void ids_view(editors::IdsDialog<ditem>& d, Screen& s, QWidget* page) {
   auto* grid = new QGridLayout(page);
   // Both sides are caption-less: the labels name them.
-  QLineEdit* word = s.edit(d.itemids);
-  QListWidget* words = s.list(d.itemnewids);
+  QLineEdit* word = s.edit(d.word);
+  QListWidget* words = s.list(d.words);
   auto name_above = [&](controls::Control& control, QWidget* widget, const QString& name,
                         int column) {
     auto* label = new QLabel(name);
@@ -143,8 +143,8 @@ void ids_view(editors::ItemIdsDialog& d, Screen& s, QWidget* page) {
     grid->addWidget(label, 0, column);
     s.set_accessible_name(control, name);
   };
-  name_above(d.itemids, word, "Új azonosító", 0);
-  name_above(d.itemnewids, words, "Azonosítók", 2);
+  name_above(d.word, word, "Új azonosító", 0);
+  name_above(d.words, words, "Azonosítók", 2);
   grid->addWidget(word, 1, 0);
   auto* moves = new QVBoxLayout;
   moves->addWidget(s.button(d.Button1));
@@ -156,7 +156,7 @@ void ids_view(editors::ItemIdsDialog& d, Screen& s, QWidget* page) {
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(2, 1);
   grid->addLayout(right_row({s.button(d.Button3)}), 3, 0, 1, 3);
-  s.set_entry_button(d.itemids, d.Button1);
+  s.set_entry_button(d.word, d.Button1);
   page->resize(400, 240);
 }
 

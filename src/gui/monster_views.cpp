@@ -84,14 +84,14 @@ void creature_view(MonsterEditor& m, Screen& s, QWidget* page) {
   grid->addLayout(commands, row, 0, 1, 4);
 }
 
-void delete_view(editors::MonsDeleteDialog& d, Screen& s, QWidget* page) {
+void delete_view(editors::ConfirmDeleteDialog& d, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
   QLabel* question = s.label(d.question);
   question->setAlignment(Qt::AlignCenter);
   column->addWidget(question);
   auto* answers = new QHBoxLayout;
   answers->addStretch();
-  answers->addWidget(s.button(d.torles));
+  answers->addWidget(s.button(d.yes));
   answers->addWidget(s.button(d.nemtorles));
   answers->addStretch();
   column->addLayout(answers);
@@ -176,8 +176,8 @@ Views monster_views(app::Workbench& bench) {
       {"Form6", [&m](Screen& s, QWidget* page) { delete_view(m.delete_dialog, s, page); }},
       {"Form8",
        [&d = m.ids_dialog](Screen& s, QWidget* page) {
-         transfer_view(s, page, {d.ids, s.edit(d.ids), "Új azonosító"}, d.Button1, d.Button2,
-                       d.newids, "Azonosítók", d.Button3);
+         transfer_view(s, page, {d.word, s.edit(d.word), "Új azonosító"}, d.Button1, d.Button2,
+                       d.words, "Azonosítók", d.Button3);
        }},
       {"Form9",
        [&d = m.speech_dialog](Screen& s, QWidget* page) {

@@ -111,7 +111,7 @@ void properties_view(editors::RoomPropertiesDialog& d, Screen& s, QWidget* page)
   grid->addLayout(button_row({s.button(d.OkProperties)}), 2, 0, 1, 2);
 }
 
-void deletion_view(editors::RoomDeleteDialog& d, Screen& s, QWidget* page) {
+void deletion_view(editors::ConfirmDeleteDialog& d, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(24, 16, 24, 16);
   column->setSpacing(16);
@@ -119,7 +119,7 @@ void deletion_view(editors::RoomDeleteDialog& d, Screen& s, QWidget* page) {
   auto* buttons = new QHBoxLayout;
   column->addLayout(buttons);
   buttons->addStretch(1);
-  buttons->addWidget(s.button(d.oktorles));
+  buttons->addWidget(s.button(d.yes));
   buttons->addWidget(s.button(d.nemtorles));
   buttons->addStretch(1);
   s.set_dialog_buttons(d.form, &d.nemtorles, &d.nemtorles);

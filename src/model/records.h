@@ -107,4 +107,19 @@ inline std::array<const std::string*, kBonusCount> bonus_fields(const ditem& i) 
           &i.meri, &i.ero, &i.allo, &i.ugyi, &i.iq, &i.bolcsi, &i.kari};
 }
 
+// The lists each kind of record holds. Starting, storing and copying a record walk these,
+// so a new list is added here once; the file's blocks are checked against them.
+inline constexpr std::array<MixedList droom::*, 10> kRoomLists = {
+    &droom::items,    &droom::smell, &droom::listen, &droom::search, &droom::properties,
+    &droom::contents, &droom::exits, &droom::doors,  &droom::keys,   &droom::guard};
+inline constexpr std::array<MixedList dmons::*, 4> kMonsLists = {&dmons::ids, &dmons::speech,
+                                                                 &dmons::emote, &dmons::equipment};
+inline constexpr std::array<MixedList ditem::*, 2> kItemLists = {&ditem::ids, &ditem::antis};
+
+// Every list of `from` copied into `to`.
+template <class Record, std::size_t N>
+void copy_lists(const std::array<MixedList Record::*, N>& lists, const Record& from, Record& to) {
+  for (MixedList Record::*list : lists) copy_mixed(from.*list, to.*list);
+}
+
 }  // namespace tamo

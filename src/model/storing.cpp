@@ -59,17 +59,7 @@ Stored<droom> store_room(Work& work, std::string_view name,
     Stored<droom> s = find_or_add(d.rooms, name);
     droom& r = *d.rooms.find_last(name);
     if (s.created && was_empty) work.current_room = &r;
-    const droom& t = work.tmproom;
-    copy_mixed(t.properties, r.properties);
-    copy_mixed(t.items, r.items);
-    copy_mixed(t.listen, r.listen);
-    copy_mixed(t.smell, r.smell);
-    copy_mixed(t.search, r.search);
-    copy_mixed(t.exits, r.exits);
-    copy_mixed(t.doors, r.doors);
-    copy_mixed(t.keys, r.keys);
-    copy_mixed(t.contents, r.contents);
-    copy_mixed(t.guard, r.guard);
+    copy_lists(kRoomLists, work.tmproom, r);
     if (texts) texts(r);
     return s;
   });
@@ -80,11 +70,7 @@ Stored<dmons> store_mons(Work& work, std::string_view name,
   return WorkChanges::apply(work, record_change(RecordKind::monster, name), [&](WorkData& d) {
     Stored<dmons> s = find_or_add(d.monsters, name);
     dmons& m = *d.monsters.find_last(name);
-    const dmons& t = work.tmpmons;
-    copy_mixed(t.ids, m.ids);
-    copy_mixed(t.speech, m.speech);
-    copy_mixed(t.emote, m.emote);
-    copy_mixed(t.equipment, m.equipment);
+    copy_lists(kMonsLists, work.tmpmons, m);
     if (texts) texts(m);
     return s;
   });
@@ -99,8 +85,7 @@ Stored<ditem> store_item(Work& work, std::string_view name,
     auto from = bonus_fields(t);
     auto to = bonus_fields(i);
     for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
-    copy_mixed(t.ids, i.ids);
-    copy_mixed(t.antis, i.antis);
+    copy_lists(kItemLists, t, i);
     if (texts) texts(i);
     return s;
   });

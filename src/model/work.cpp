@@ -78,20 +78,15 @@ const ditem* lastitem(const Work& work) {
 }
 
 void tmproomclear(Work& work) {
-  droom& r = work.tmproom;
-  for (MixedList* l : {&r.items, &r.smell, &r.listen, &r.search, &r.properties, &r.contents,
-                       &r.exits, &r.doors, &r.keys, &r.guard})
-    clear_mixed(*l);
+  for (MixedList droom::*list : kRoomLists) clear_mixed(work.tmproom.*list);
 }
 
 void tmpmonsclear(Work& work) {
-  dmons& m = work.tmpmons;
-  for (MixedList* l : {&m.ids, &m.speech, &m.emote, &m.equipment}) clear_mixed(*l);
+  for (MixedList dmons::*list : kMonsLists) clear_mixed(work.tmpmons.*list);
 }
 
 void tmpitemclear(Work& work) {
-  clear_mixed(work.tmpitem.ids);
-  clear_mixed(work.tmpitem.antis);
+  for (MixedList ditem::*list : kItemLists) clear_mixed(work.tmpitem.*list);
   for (std::string* bonus : bonus_fields(work.tmpitem)) bonus->clear();
 }
 

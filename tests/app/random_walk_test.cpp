@@ -132,7 +132,7 @@ std::vector<Reachable> everything(Workbench& bench) {
       .tick(r.properties.noattack)
       .tick(r.properties.notalk)
       .press(r.properties.OkProperties);
-  Catalog(r.deletion.form, false, all).press(r.deletion.oktorles, r.deletion.nemtorles);
+  Catalog(r.deletion.form, false, all).press(r.deletion.yes, r.deletion.nemtorles);
   Catalog(r.things.form, false, all)
       .text(r.things.itemname)
       .rows(r.things.itemname)
@@ -195,11 +195,10 @@ std::vector<Reachable> everything(Workbench& bench) {
       })
       .press(m.Button13, m.Button10, m.Button9, m.Button12, m.bt, m.Button2, m.monsready,
              m.monsready);
-  Catalog(m.delete_dialog.form, false, all)
-      .press(m.delete_dialog.torles, m.delete_dialog.nemtorles);
+  Catalog(m.delete_dialog.form, false, all).press(m.delete_dialog.yes, m.delete_dialog.nemtorles);
   Catalog(m.ids_dialog.form, false, all)
-      .text(m.ids_dialog.ids)
-      .rows(m.ids_dialog.newids)
+      .text(m.ids_dialog.word)
+      .rows(m.ids_dialog.words)
       .press(m.ids_dialog.Button1, m.ids_dialog.Button2, m.ids_dialog.Button3);
   editors::MonsSpeechDialog& s = m.speech_dialog;
   Catalog(s.form, false, all)
@@ -259,11 +258,10 @@ std::vector<Reachable> everything(Workbench& bench) {
         i.strength.type("2");
       })
       .press(i.itemids, i.antis, i.bonuses, i.b8, i.b11, i.b14, i.b14);
-  Catalog(i.delete_dialog.form, false, all)
-      .press(i.delete_dialog.Button1, i.delete_dialog.nemtorles);
+  Catalog(i.delete_dialog.form, false, all).press(i.delete_dialog.yes, i.delete_dialog.nemtorles);
   Catalog(i.ids_dialog.form, false, all)
-      .text(i.ids_dialog.itemids)
-      .rows(i.ids_dialog.itemnewids)
+      .text(i.ids_dialog.word)
+      .rows(i.ids_dialog.words)
       .press(i.ids_dialog.Button1, i.ids_dialog.Button2, i.ids_dialog.Button3);
   Catalog(i.antis_dialog.form, false, all)
       .tick(i.antis_dialog.gonosz)

@@ -250,7 +250,7 @@ TEST_F(MonsterViewsTest, AnIdWithACapitalEmptiesTheBox) {
   QTest::keyClicks(ids, "ork");
   QTest::keyClicks(ids, "O");
   EXPECT_EQ(ids->text(), "");
-  EXPECT_EQ(editor().ids_dialog.ids.text(), "");
+  EXPECT_EQ(editor().ids_dialog.word.text(), "");
 }
 
 TEST_F(MonsterViewsTest, EquipmentOffersTheWorksItemsOneRowPerPiece) {

@@ -1,6 +1,6 @@
 #include "editors/item/item_bonuses_dialog.h"
 
-#include "editors/item/field_filter.h"
+#include "editors/common/field_filter.h"
 #include "model/input_rules.h"
 #include "model/work.h"
 

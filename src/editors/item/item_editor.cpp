@@ -1,7 +1,9 @@
 #include "editors/item/item_editor.h"
 
+#include "editors/common/field_filter.h"
 #include "editors/common/file_name_choices.h"
-#include "editors/item/field_filter.h"
+#include "editors/common/long_text_end.h"
+#include "editors/common/panel_record.h"
 #include "model/input_rules.h"
 #include "model/numbers.h"
 #include "model/storing.h"
@@ -10,8 +12,6 @@
 namespace tamo::editors {
 
 namespace {
-
-constexpr std::string_view kLongEnd = "ITEMLONGEND";
 
 // A radio index as the work file holds it; only a hand-edited file holds no number there.
 std::optional<int> stored_index(const std::string& text) {
@@ -42,8 +42,14 @@ std::optional<std::string> show_stored_index(controls::RadioGroup& group, const 
 }  // namespace
 
 ItemEditor::ItemEditor(EditorHost& host)
-    : delete_dialog(host, [this] { ItemDelete(); }),
-      ids_dialog(host, itemfilename),
+    : delete_dialog(
+          host,
+          {"Form11", "Tárgy törlése", "Label1", "Biztosan törölni akarod a tárgyat ?", "Button1"},
+          [this] {
+            ItemDelete();
+            tmpitemclear(host_.work());
+          }),
+      ids_dialog(host, itemfilename, {"Form12", "itemids", "itemnewids", true, false}),
       antis_dialog(host),
       bonuses_dialog(host),
       host_(host) {
@@ -124,20 +130,10 @@ void ItemEditor::fill_filename_choices() {
 }
 
 void ItemEditor::itemfilenameChange() {
-  // An emptied name is no name: it loads nothing, but may return what the panel held.
-  const std::string name = itemfilename.text();
-  const bool valid = validfilename(name);
-  if (!valid && !name.empty()) return itemfilename.set_text({});
   // An unknown name keeps what the panel shows, so typing a new name prepares a copy.
-  const std::uint64_t focus = host_.focus().revision();
-  const ditem* stored = valid ? item_exists(host_.work(), name) : nullptr;
-  if (!stored) {
-    if (std::optional<ditem> back = typed_name_.passed(panel_contents(), focus)) load(*back);
-    return;
-  }
-  typed_name_.reaching(panel_contents(), focus);
-  load(*stored);
-  typed_name_.reached(panel_contents());
+  follow_file_name(
+      itemfilename, host_, typed_name_, [this] { return panel_contents(); },
+      [this](const ditem& item) { load(item); });
 }
 
 void ItemEditor::load(const ditem& stored) {
@@ -181,8 +177,7 @@ void ItemEditor::load(const ditem& stored) {
 }
 
 void ItemEditor::itemlongChange() {
-  // The marker would end the text early when the work file is read back.
-  if (itemlong.text().find(kLongEnd) != std::string::npos) itemlong.set_text({});
+  empty_if_holding(itemlong, long_text_end(workfile::format::item_block()));
 }
 
 void ItemEditor::is_weaponClick() {

@@ -9,12 +9,12 @@
 #include "controls/edit.h"
 #include "controls/form.h"
 #include "controls/lists.h"
+#include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
+#include "editors/common/ids_dialog.h"
 #include "editors/common/typed_name.h"
 #include "editors/item/item_antis_dialog.h"
 #include "editors/item/item_bonuses_dialog.h"
-#include "editors/item/item_delete_dialog.h"
-#include "editors/item/item_ids_dialog.h"
 #include "editors/item/item_kinds.h"
 
 namespace tamo::editors {
@@ -62,8 +62,8 @@ class ItemEditor {
   controls::Button b11{"b11", "Új tárgy"};
   controls::Button b14{"b14", "Kész"};
 
-  ItemDeleteDialog delete_dialog;
-  ItemIdsDialog ids_dialog;
+  ConfirmDeleteDialog delete_dialog;
+  IdsDialog<ditem> ids_dialog;
   ItemAntisDialog antis_dialog;
   ItemBonusesDialog bonuses_dialog;
 

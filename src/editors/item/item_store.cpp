@@ -1,6 +1,7 @@
 #include "editors/item/item_editor.h"
 
 #include "editors/common/file_name_choices.h"
+#include "editors/common/panel_record.h"
 #include "model/numbers.h"
 #include "model/storing.h"
 #include "model/work.h"
@@ -76,12 +77,7 @@ ditem ItemEditor::panel_contents() const {
 }
 
 bool ItemEditor::pending_edits() const {
-  ditem now = panel_contents();
-  if (const ditem* stored = item_exists(host_.work(), itemfilename.text())) {
-    now.filename = stored->filename;
-    return !(now == *stored);
-  }
-  return !(now == blank_);
+  return pending_edits_of(host_.work(), itemfilename.text(), panel_contents(), blank_);
 }
 
 void ItemEditor::take_fields(ditem& record) const {

@@ -5,8 +5,8 @@
 namespace tamo::editors {
 
 MonsEmoteDialog::MonsEmoteDialog(EditorHost& host, const controls::ComboBox& monsfilename)
-    : MonsterListDialog(host, monsfilename, &dmons::emote, "Form10",
-                        "Amiket a lények csinálgatnak...") {
+    : RecordListDialog<dmons>(host, monsfilename, &dmons::emote, "Form10",
+                              "Amiket a lények csinálgatnak...") {
   b1.on_click = [this] { b1Click(); };
   b2.on_click = [this] { b2Click(); };
   b3.on_click = [this] { b3Click(); };
@@ -18,7 +18,7 @@ void MonsEmoteDialog::open() {
   reload();
   refill_sentences(list(), {posemote, emote}, {poscombatemote, combatemote},
                    OtherValues::in_combat);
-  show(posemote);
+  show(&posemote);
 }
 
 void MonsEmoteDialog::b1Click() {

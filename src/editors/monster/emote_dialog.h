@@ -3,12 +3,12 @@
 #include "controls/control.h"
 #include "controls/edit.h"
 #include "controls/lists.h"
-#include "editors/monster/monster_list_dialog.h"
+#include "editors/common/record_list_dialog.h"
 
 namespace tamo::editors {
 
 // Form10: what the creature does, at any time and in combat. Emotes are full sentences.
-class MonsEmoteDialog : public MonsterListDialog {
+class MonsEmoteDialog : public RecordListDialog<dmons> {
  public:
   MonsEmoteDialog(EditorHost& host, const controls::ComboBox& monsfilename);
 

@@ -14,7 +14,7 @@ std::string bad_count_message(const dmixed& entry) {
 }  // namespace
 
 MonsEquipmentDialog::MonsEquipmentDialog(EditorHost& host, const controls::ComboBox& monsfilename)
-    : MonsterListDialog(host, monsfilename, &dmons::equipment, "Form15", "Felszerelés") {
+    : RecordListDialog<dmons>(host, monsfilename, &dmons::equipment, "Form15", "Felszerelés") {
   Button1.on_click = [this] { Button1Click(); };
   Button2.on_click = [this] { Button2Click(); };
   Button3.on_click = [this] { Button3Click(); };
@@ -32,7 +32,7 @@ void MonsEquipmentDialog::open() {
   for (const dmixed& e : list()) {
     for (std::size_t n = count_up_to(e.value, kMostRowsPerItem); n > 0; --n) equipment.add(e.key);
   }
-  show(posequipment);
+  show(&posequipment);
 }
 
 void MonsEquipmentDialog::Button1Click() {

@@ -4,12 +4,12 @@
 
 #include "controls/control.h"
 #include "controls/lists.h"
-#include "editors/monster/monster_list_dialog.h"
+#include "editors/common/record_list_dialog.h"
 
 namespace tamo::editors {
 
 // Form15: what the creature carries, one row per single item.
-class MonsEquipmentDialog : public MonsterListDialog {
+class MonsEquipmentDialog : public RecordListDialog<dmons> {
  public:
   // A larger count (only a file can hold one) shows this many rows of its item; the count
   // itself is kept and changed exactly.

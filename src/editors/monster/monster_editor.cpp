@@ -4,7 +4,10 @@
 #include <string_view>
 #include <utility>
 
+#include "editors/common/field_filter.h"
 #include "editors/common/file_name_choices.h"
+#include "editors/common/long_text_end.h"
+#include "editors/common/panel_record.h"
 #include "editors/monster/count_text.h"
 #include "editors/monster/creature_choices.h"
 #include "model/input_rules.h"
@@ -15,21 +18,22 @@ namespace tamo::editors {
 namespace {
 
 constexpr std::size_t kMaxLevel = 100;
-constexpr std::string_view kLongEnd = "MONSLONGEND";
 
 void fill_choices(controls::ComboBox& box, const std::vector<std::string>& choices) {
   for (const std::string& c : choices) box.add(c);
 }
 
-void empty_unless_number(controls::Edit& box) {
-  if (!validnumber(box.text())) box.set_text("");
-}
-
 }  // namespace
 
 MonsterEditor::MonsterEditor(EditorHost& host)
-    : delete_dialog(host, [this] { MonsDelete(); }),
-      ids_dialog(host, monsfilename),
+    : delete_dialog(host,
+                    {"Form6", "Élőlény törlése", "question",
+                     "Biztosan törölni akarod az élőlényt ?", "torles"},
+                    [this] {
+                      MonsDelete();
+                      tmpmonsclear(host_.work());
+                    }),
+      ids_dialog(host, monsfilename, {"Form8", "ids", "newids", false, true}),
       speech_dialog(host, monsfilename),
       emote_dialog(host, monsfilename),
       equipment_dialog(host, monsfilename),
@@ -145,18 +149,9 @@ void MonsterEditor::MonsDelete() {
 }
 
 void MonsterEditor::monsfilenameChange() {
-  // An emptied name is no name: it loads nothing, but may return what the panel held.
-  const bool valid = validfilename(monsfilename.text());
-  if (!valid && !monsfilename.text().empty()) return monsfilename.set_text("");
-  const std::uint64_t focus = host_.focus().revision();
-  const dmons* m = valid ? stored() : nullptr;
-  if (!m) {
-    if (std::optional<dmons> back = typed_name_.passed(panel_contents(), focus)) show_fields(*back);
-    return;
-  }
-  typed_name_.reaching(panel_contents(), focus);
-  show_fields(*m);
-  typed_name_.reached(panel_contents());
+  follow_file_name(
+      monsfilename, host_, typed_name_, [this] { return panel_contents(); },
+      [this](const dmons& creature) { show_fields(creature); });
 }
 
 dmons MonsterEditor::panel_contents() const {
@@ -167,12 +162,7 @@ dmons MonsterEditor::panel_contents() const {
 }
 
 bool MonsterEditor::pending_edits() const {
-  dmons now = panel_contents();
-  if (const dmons* m = stored()) {
-    now.filename = m->filename;
-    return !(now == *m);
-  }
-  return !(now == dmons{});
+  return pending_edits_of(host_.work(), monsfilename.text(), panel_contents(), dmons{});
 }
 
 void MonsterEditor::levelonchange() {
@@ -184,28 +174,27 @@ void MonsterEditor::levelonchange() {
 }
 
 void MonsterEditor::moneyChange() {
-  empty_unless_number(money);
+  empty_unless(money, validnumber);
 }
 
 void MonsterEditor::aggressiveChange() {
-  empty_unless_number(aggressive);
+  empty_unless(aggressive, validnumber);
 }
 
 void MonsterEditor::speedChange() {
-  empty_unless_number(speed);
+  empty_unless(speed, validnumber);
 }
 
 void MonsterEditor::spemspeedChange() {
-  empty_unless_number(spemspeed);
+  empty_unless(spemspeed, validnumber);
 }
 
 void MonsterEditor::alignmentChange() {
-  if (!isvalidanynumber(alignment.text())) alignment.set_text("");
+  empty_unless(alignment, isvalidanynumber);
 }
 
-// An end-marker line inside the text would end it early when the work is read back.
 void MonsterEditor::monslongChange() {
-  if (monslong.text().find(kLongEnd) != std::string::npos) monslong.set_text("");
+  empty_if_holding(monslong, long_text_end(workfile::format::monster_block()));
 }
 
 std::optional<std::string> MonsterEditor::own_refusal() const {

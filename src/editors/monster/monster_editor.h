@@ -8,12 +8,12 @@
 #include "controls/edit.h"
 #include "controls/form.h"
 #include "controls/lists.h"
+#include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
+#include "editors/common/ids_dialog.h"
 #include "editors/common/typed_name.h"
-#include "editors/monster/delete_dialog.h"
 #include "editors/monster/emote_dialog.h"
 #include "editors/monster/equipment_dialog.h"
-#include "editors/monster/ids_dialog.h"
 #include "editors/monster/speech_dialog.h"
 #include "model/records.h"
 
@@ -55,8 +55,8 @@ class MonsterEditor {
   controls::Button Button2{"Button2", "Új előlény"};
   controls::Button monsready{"monsready", "Kész"};
 
-  MonsDeleteDialog delete_dialog;
-  MonsIdsDialog ids_dialog;
+  ConfirmDeleteDialog delete_dialog;
+  IdsDialog<dmons> ids_dialog;
   MonsSpeechDialog speech_dialog;
   MonsEmoteDialog emote_dialog;
   MonsEquipmentDialog equipment_dialog;

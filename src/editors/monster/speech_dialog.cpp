@@ -5,7 +5,8 @@
 namespace tamo::editors {
 
 MonsSpeechDialog::MonsSpeechDialog(EditorHost& host, const controls::ComboBox& monsfilename)
-    : MonsterListDialog(host, monsfilename, &dmons::speech, "Form9", "Amiket a lény mond...") {
+    : RecordListDialog<dmons>(host, monsfilename, &dmons::speech, "Form9",
+                              "Amiket a lény mond...") {
   Button1.on_click = [this] { Button1Click(); };
   Button2.on_click = [this] { Button2Click(); };
   Button3.on_click = [this] { Button3Click(); };
@@ -17,7 +18,7 @@ void MonsSpeechDialog::open() {
   reload();
   refill_sentences(list(), {posspeech, speech}, {poscombatspeech, combatspeech},
                    OtherValues::hidden);
-  show(posspeech);
+  show(&posspeech);
 }
 
 void MonsSpeechDialog::Button1Click() {

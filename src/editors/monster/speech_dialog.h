@@ -3,12 +3,12 @@
 #include "controls/control.h"
 #include "controls/edit.h"
 #include "controls/lists.h"
-#include "editors/monster/monster_list_dialog.h"
+#include "editors/common/record_list_dialog.h"
 
 namespace tamo::editors {
 
 // Form9: what the creature says, at any time and in combat.
-class MonsSpeechDialog : public MonsterListDialog {
+class MonsSpeechDialog : public RecordListDialog<dmons> {
  public:
   MonsSpeechDialog(EditorHost& host, const controls::ComboBox& monsfilename);
 

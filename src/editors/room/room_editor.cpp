@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "editors/common/field_filter.h"
 #include "editors/common/file_name_choices.h"
+#include "editors/common/long_text_end.h"
+#include "editors/common/panel_record.h"
 #include "model/input_rules.h"
 #include "model/storing.h"
 
@@ -13,10 +16,14 @@ namespace tamo::editors {
 
 namespace {
 constexpr int kFilenameTypingLimit = 8;
-constexpr std::string_view kLongEnd = "ROOMLONGEND";
 }  // namespace
 
-RoomEditor::RoomEditor(EditorHost& host) : host_(host), deletion(host, [this] { RoomDelete(); }) {
+RoomEditor::RoomEditor(EditorHost& host)
+    : host_(host),
+      deletion(
+          host,
+          {"Form3", "Szoba törlése", "Label1", "Biztosan törölni akarod a szobát?", "oktorles"},
+          [this] { RoomDelete(); }) {
   filename.set_max_length(kFilenameTypingLimit);
   RoomItems.set_hint(
       "Itt adhatod meg a szobában nézhető, kereshető, szagolható és hallgatható tárgyakat.");
@@ -57,18 +64,9 @@ void RoomEditor::fill_filename_choices() {
 }
 
 void RoomEditor::filenameChange() {
-  // An emptied name is no name: it loads nothing, but may return what the panel held.
-  const bool valid = validfilename(filename.text());
-  if (!valid && !filename.text().empty()) return filename.set_text({});
-  const std::uint64_t focus = host_.focus().revision();
-  const droom* stored = valid ? context_.stored_room() : nullptr;
-  if (!stored) {
-    if (std::optional<droom> back = typed_name_.passed(panel_contents(), focus)) show(*back);
-    return;
-  }
-  typed_name_.reaching(panel_contents(), focus);
-  show(*stored);
-  typed_name_.reached(panel_contents());
+  follow_file_name(
+      filename, host_, typed_name_, [this] { return panel_contents(); },
+      [this](const droom& room) { show(room); });
 }
 
 void RoomEditor::show(const droom& room) {
@@ -101,16 +99,11 @@ droom RoomEditor::panel_contents() const {
 }
 
 bool RoomEditor::pending_edits() const {
-  droom now = panel_contents();
-  if (const droom* stored = context_.stored_room()) {
-    now.filename = stored->filename;
-    return !(now == *stored);
-  }
-  return !(now == droom{});
+  return pending_edits_of(host_.work(), filename.text(), panel_contents(), droom{});
 }
 
 void RoomEditor::longChange() {
-  if (long_.text().find(kLongEnd) != std::string::npos) long_.set_text({});
+  empty_if_holding(long_, long_text_end(workfile::format::room_block()));
 }
 
 std::optional<std::string> RoomEditor::commit_room() {

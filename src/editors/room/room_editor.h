@@ -8,10 +8,10 @@
 #include "controls/edit.h"
 #include "controls/form.h"
 #include "controls/lists.h"
+#include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
 #include "editors/common/typed_name.h"
 #include "editors/room/contents_dialog.h"
-#include "editors/room/delete_dialog.h"
 #include "editors/room/exit_editor.h"
 #include "editors/room/guard_dialog.h"
 #include "editors/room/properties_dialog.h"
@@ -51,7 +51,7 @@ class RoomEditor {
   controls::Button Button1{"Button1", "Kész"};
 
   RoomPropertiesDialog properties{context_};
-  RoomDeleteDialog deletion;
+  ConfirmDeleteDialog deletion;
   RoomThingsDialog things{context_};
   ExitEditor exits{context_};
   ContentsDialog contents{context_};

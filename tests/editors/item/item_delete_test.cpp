@@ -58,7 +58,7 @@ TEST_F(ItemDelete, NoAndTheCloseBoxKeepEverything) {
 
 TEST_F(ItemDelete, YesRemovesTheItemItsEquipmentEntriesAndItsChoice) {
   editor.b8.click();
-  editor.delete_dialog.Button1.click();
+  editor.delete_dialog.yes.click();
 
   EXPECT_EQ(item_exists(work(), "kard"), nullptr);
   EXPECT_NE(item_exists(work(), "sisak"), nullptr);
@@ -78,7 +78,7 @@ TEST_F(ItemDelete, YesRemovesTheItemItsEquipmentEntriesAndItsChoice) {
 TEST_F(ItemDelete, YesForATypedNameDeletesTheChoiceOfThatName) {
   editor.itemfilename.user_set_text("sisak");
   editor.b8.click();
-  editor.delete_dialog.Button1.click();
+  editor.delete_dialog.yes.click();
   EXPECT_EQ(editor.itemfilename.items(), Strings{"kard"});
   EXPECT_EQ(equipment_of("ork"), Strings{"kard"});
 }
@@ -88,7 +88,7 @@ TEST_F(ItemDelete, YesForAnUnstoredNameLeavesEquipmentAndThePanel) {
   EXPECT_EQ(editor.itemfilename.text(), "kardx");
   add_mixed(setup_mons_named(work(), "ork")->equipment, "kardx", "1");
   editor.b8.click();
-  editor.delete_dialog.Button1.click();
+  editor.delete_dialog.yes.click();
   EXPECT_EQ(work().items.size(), 2u);
   EXPECT_EQ(equipment_of("ork"), (Strings{"kard", "sisak", "kardx"}))
       << "a name that is no item may still name something the creature carries";

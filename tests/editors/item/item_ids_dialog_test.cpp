@@ -16,9 +16,9 @@ Strings keys(const MixedList& list) {
 
 class ItemIds : public ItemEditorTest {
  public:
-  ItemIdsDialog& dialog = editor.ids_dialog;
+  IdsDialog<ditem>& dialog = editor.ids_dialog;
   void add_id(const std::string& word) {
-    dialog.itemids.type(word);
+    dialog.word.type(word);
     dialog.Button1.click();
   }
 };
@@ -31,8 +31,8 @@ struct WordCase {
 class IdWord : public ItemIds, public ::testing::WithParamInterface<WordCase> {};
 
 TEST_P(IdWord, OnlyLowerCaseLettersAndBlanksStay) {
-  dialog.itemids.user_set_text(GetParam().pasted);
-  EXPECT_EQ(dialog.itemids.text(), GetParam().kept);
+  dialog.word.user_set_text(GetParam().pasted);
+  EXPECT_EQ(dialog.word.text(), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, IdWord,
@@ -47,7 +47,7 @@ TEST_F(ItemIds, OpeningDisablesTheMainWindowAndShowsTheWorkingCopysIds) {
   editor.itemids.click();
   EXPECT_TRUE(dialog.form.visible());
   EXPECT_FALSE(host.main_enabled);
-  EXPECT_EQ(dialog.itemnewids.items(), (Strings{"kard", "penge"}));
+  EXPECT_EQ(dialog.words.items(), (Strings{"kard", "penge"}));
 }
 
 TEST_F(ItemIds, AddingTheSameWordTwiceKeepsOneEntry) {
@@ -55,10 +55,10 @@ TEST_F(ItemIds, AddingTheSameWordTwiceKeepsOneEntry) {
   add_id("kard");
   add_id("kard");
   dialog.Button1.click();
-  EXPECT_EQ(dialog.itemnewids.items(), Strings{"kard"});
+  EXPECT_EQ(dialog.words.items(), Strings{"kard"});
   EXPECT_EQ(keys(tmpitem().ids), Strings{"kard"});
   EXPECT_EQ(query_mixed(tmpitem().ids, "kard"), "kard");
-  EXPECT_EQ(dialog.itemids.text(), "");
+  EXPECT_EQ(dialog.word.text(), "");
 }
 
 TEST_F(ItemIds, RemovingTakesTheSelectedWordOutOfBoth) {
@@ -67,9 +67,9 @@ TEST_F(ItemIds, RemovingTakesTheSelectedWordOutOfBoth) {
   add_id("penge");
   dialog.Button2.click();
   EXPECT_EQ(keys(tmpitem().ids), (Strings{"kard", "penge"})) << "nothing selected";
-  dialog.itemnewids.user_select(dialog.itemnewids.index_of("kard"));
+  dialog.words.user_select(dialog.words.index_of("kard"));
   dialog.Button2.click();
-  EXPECT_EQ(dialog.itemnewids.items(), Strings{"penge"});
+  EXPECT_EQ(dialog.words.items(), Strings{"penge"});
   EXPECT_EQ(keys(tmpitem().ids), Strings{"penge"});
 }
 
@@ -81,8 +81,8 @@ TEST_F(ItemIds, DoneWritesThroughToAStoredItemAtOnce) {
   clear_mixed(work().tmpitem.ids);  // the stored ids win on opening
 
   editor.itemids.click();
-  EXPECT_EQ(dialog.itemnewids.items(), (Strings{"kard", "penge"}));
-  dialog.itemnewids.user_select(0);
+  EXPECT_EQ(dialog.words.items(), (Strings{"kard", "penge"}));
+  dialog.words.user_select(0);
   dialog.Button2.click();
   dialog.Button3.click();
 

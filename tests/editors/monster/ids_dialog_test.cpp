@@ -12,9 +12,9 @@ using Strings = std::vector<std::string>;
 
 class IdsDialogTest : public MonsterEditorTest {
  protected:
-  MonsIdsDialog& d = ed.ids_dialog;
+  IdsDialog<dmons>& d = ed.ids_dialog;
   void add_id(const char* id) {
-    d.ids.type(id);
+    d.word.type(id);
     d.Button1.click();
   }
 };
@@ -28,9 +28,9 @@ TEST_F(IdsDialogTest, OnlyBlanksAndLowerCaseLettersStay) {
                                                        {" ", " "},
                                                        {"Ork", "rk"} /* the capital went first */};
   for (const auto& [keys, shown] : typed) {
-    d.ids.set_text("");
-    d.ids.type(keys);
-    EXPECT_EQ(d.ids.text(), shown) << keys;
+    d.word.set_text("");
+    d.word.type(keys);
+    EXPECT_EQ(d.word.text(), shown) << keys;
   }
 }
 
@@ -42,16 +42,16 @@ TEST_F(IdsDialogTest, AddingAndRemovingIds) {
   add_id("ork");
   add_id("ork");
   d.Button1.click();  // empty edit
-  EXPECT_EQ(d.newids.items(), (Strings{"zold ork", "ork"})) << "unsorted";
-  EXPECT_EQ(d.ids.text(), "");
+  EXPECT_EQ(d.words.items(), (Strings{"zold ork", "ork"})) << "unsorted";
+  EXPECT_EQ(d.word.text(), "");
   ASSERT_EQ(work().tmpmons.ids.size(), 2u);
   EXPECT_EQ(query_mixed(work().tmpmons.ids, "zold ork"), "zold ork");
 
   d.Button2.click();  // nothing selected
   EXPECT_EQ(work().tmpmons.ids.size(), 2u);
-  d.newids.user_select(0);
+  d.words.user_select(0);
   d.Button2.click();
-  EXPECT_EQ(d.newids.items(), Strings{"ork"});
+  EXPECT_EQ(d.words.items(), Strings{"ork"});
   EXPECT_EQ(query_mixed(work().tmpmons.ids, "zold ork"), "");
 }
 
@@ -60,10 +60,10 @@ TEST_F(IdsDialogTest, OpeningKeepsTheEditAndRebuildsTheListFromTheStoredCreature
   ASSERT_NE(m, nullptr);
   add_mixed(m->ids, "ork", "ork");
   add_mixed(work().tmpmons.ids, "eldobott", "eldobott");
-  d.ids.type("felig");
+  d.word.type("felig");
   ed.Button13.click();
-  EXPECT_EQ(d.ids.text(), "felig");
-  EXPECT_EQ(d.newids.items(), Strings{"ork"});
+  EXPECT_EQ(d.word.text(), "felig");
+  EXPECT_EQ(d.words.items(), Strings{"ork"});
   EXPECT_EQ(work().tmpmons.ids, m->ids);
 }
 

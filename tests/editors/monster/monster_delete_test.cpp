@@ -38,7 +38,7 @@ TEST_F(MonsterDeleteTest, OpensInFrontWithNoFocusedAndTheMainWindowDisabled) {
 }
 
 TEST_F(MonsterDeleteTest, YesRemovesTheCreatureFromTheWorkAndEveryRoom) {
-  ed.delete_dialog.torles.click();
+  ed.delete_dialog.yes.click();
   EXPECT_EQ(work().monsters.size(), 1u);
   EXPECT_FALSE(work().monsters.contains("ork"));
   EXPECT_EQ(query_mixed(room("barlang").contents, "ork"), "");
@@ -62,7 +62,7 @@ TEST_F(MonsterDeleteTest, YesForAnUnstoredNameOnlyEmptiesTmpmons) {
   ed.monsfilename.type("kard");
   ed.monsname.set_text("Megmarad");
   ed.bt.click();
-  ed.delete_dialog.torles.click();
+  ed.delete_dialog.yes.click();
   EXPECT_EQ(work().monsters.size(), 2u);
   EXPECT_EQ(query_mixed(room("barlang").contents, "kard"), "1");
   EXPECT_EQ(query_mixed(room("barlang").contents, "ork"), "3");

@@ -32,7 +32,7 @@ TEST_F(RoomEditorTest, YesDeletesTheRoomResetsThePanelAndMovesTheCurrentRoom) {
   add_mixed(work.tmproom.exits, "le", "akna");
 
   editor.Button7.click();
-  editor.deletion.oktorles.click();
+  editor.deletion.yes.click();
 
   EXPECT_FALSE(room_exists(work, "kocsma"));
   EXPECT_EQ(work.current_room, room_exists(work, "akna"));
@@ -47,7 +47,7 @@ TEST_F(RoomEditorTest, YesDeletesTheRoomResetsThePanelAndMovesTheCurrentRoom) {
 TEST_F(RoomEditorTest, DeletingTheLastRoomLeavesNoCurrentRoom) {
   commit_room("kocsma");
   editor.Button7.click();
-  editor.deletion.oktorles.click();
+  editor.deletion.yes.click();
   EXPECT_TRUE(work.rooms.empty());
   EXPECT_EQ(work.current_room, nullptr);
 }
@@ -57,7 +57,7 @@ TEST_F(RoomEditorTest, DeletingAnUnknownNameOnlyClearsTmproom) {
   choose_room("pince");
   add_mixed(work.tmproom.exits, "le", "akna");
   editor.Button7.click();
-  editor.deletion.oktorles.click();
+  editor.deletion.yes.click();
   EXPECT_EQ(work.rooms.size(), 1u);
   EXPECT_EQ(editor.filename.text(), "pince");
   EXPECT_EQ(editor.short_.text(), "Egy szoba");
@@ -71,7 +71,7 @@ TEST_F(RoomEditorTest, DeletingOneOfTwoLoadedRoomsOfOneNameKeepsTheName) {
   choose_room("pince");
   EXPECT_EQ(editor.short_.text(), "masodik");
   editor.Button7.click();
-  editor.deletion.oktorles.click();
+  editor.deletion.yes.click();
   ASSERT_EQ(work.rooms.size(), 1u);
   EXPECT_EQ(work.rooms[0].short_, "elso");
   EXPECT_EQ(editor.filename.items(), std::vector<std::string>{"pince"});
