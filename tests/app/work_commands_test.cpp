@@ -56,8 +56,8 @@ TEST_F(WorkCommands, AFailedSaveShowsOnlyTheFailureAndKeepsTheCaption) {
   app.Ments1Click();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0], "Nem sikerült létrehozni a(z) „" +
-                                     (folder / "nincs-ilyen" / "pelda.tamo").string() +
-                                     "” fájlt: nincs ilyen fájl vagy mappa.");
+                                      (folder / "nincs-ilyen" / "pelda.tamo").string() +
+                                      "” fájlt: nincs ilyen fájl vagy mappa.");
   EXPECT_EQ(app.main_window().caption(), "Tamo");
 }
 
