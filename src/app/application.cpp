@@ -66,6 +66,9 @@ Application::Application(Platform platform) : platform_(platform) {
   build_menus();
   announce(description_.descready, [] { return std::string(kLineDescriptionStored); });
   announce(creator_data_.Button1, [] { return std::string(kLineCreatorDataStored); });
+  name_step(description_.descready, "leírás tárolása");
+  name_step(creator_data_.Button1, "a munka adatainak tárolása");
+  show_history_entries();
 }
 
 // The shell's own forms take their places at once; the editors install theirs later.
@@ -94,6 +97,11 @@ void Application::build_menus() {
   m.add_item("Munka1", entry("Kilps1", "Ment és ki&lép", "", [this] { Kilps1Click(); }));
   m.add_item("Munka1", entry("quit", "&Kilépés", "Ctrl+Q", [this] { quit(); }));
   m.add_menu("Szerkeszts1", "&Szerkesztés");
+  m.add_item("Szerkeszts1",
+             {"Visszavons1", std::string(kUndoCaption), "Ctrl+Z", [this] { undo(); }});
+  m.add_item("Szerkeszts1",
+             {"jra1", std::string(kRedoCaption), "Ctrl+Shift+Z", [this] { redo(); }, "Ctrl+Y"});
+  m.add_separator("Szerkeszts1", "N3");
   m.add_item("Szerkeszts1", entry("Szoba1", "&Szoba", "", [this] { Szoba1Click(); }));
   m.add_item("Szerkeszts1", entry("llny1", "&Élőlény", "", [this] { llny1Click(); }));
   m.add_item("Szerkeszts1", entry("Trgy1", "&Tárgy", "", [this] { Trgy1Click(); }));
@@ -128,11 +136,57 @@ void Application::start() {
 
 void Application::run_event(const std::function<void()>& handler) {
   try {
+    // Whatever one event changes is one step; one that fails leaves the work as it was.
+    UndoStep step(history_, {});
     handler();
   } catch (const std::exception& e) {
     debug(e.what());
   }
+  show_history_entries();
   run_if_set(hooks_.after_event);
+}
+
+void Application::name_step(controls::Button& button, std::string label) {
+  button.on_click = [this, handler = std::move(button.on_click), label = std::move(label)] {
+    UndoStep step(history_, label);
+    if (handler) handler();
+  };
+}
+
+void Application::undo() {
+  turn_history(&UndoHistory::undo, "Visszavonva: ");
+}
+
+void Application::redo() {
+  turn_history(&UndoHistory::redo, "Újra elvégezve: ");
+}
+
+void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view done) {
+  std::string label = turn == &UndoHistory::undo ? history_.undo_label() : history_.redo_label();
+  std::array editors{&hooks_.room, &hooks_.monster, &hooks_.item};
+  // A panel whose edits are not stored keeps them: the builder's typing is not this step.
+  std::array<bool, 3> kept{};
+  for (std::size_t i = 0; i < editors.size(); ++i)
+    kept[i] = editors[i]->pending_edits && editors[i]->pending_edits();
+  bool description_kept = description_.maindesc.text() != work_.desc;
+  if (!(history_.*turn)()) return;
+  for (std::size_t i = 0; i < editors.size(); ++i) {
+    run_if_set(editors[i]->fill_filename_choices);
+    if (!kept[i]) run_if_set(editors[i]->reload);
+  }
+  if (!description_kept) description_.maindesc.set_text(work_.desc);
+  if (creator_data_.form.visible()) creator_data_.open();
+  tell(std::string(done) + label);
+  show_history_entries();
+}
+
+void Application::show_history_entries() {
+  auto caption = [](std::string_view base, const std::string& label) {
+    return label.empty() ? std::string(base) : std::string(base) + ": " + label;
+  };
+  menu_bar_.set_entry("Visszavons1", caption(kUndoCaption, history_.undo_label()),
+                      history_.can_undo());
+  menu_bar_.set_entry("jra1", caption(kRedoCaption, history_.redo_label()), history_.can_redo());
 }
 
 void Application::debug(const std::string& text) {
@@ -274,6 +328,7 @@ void Application::Mentsmsknt1Click() {
           "legalább egy betűvel. A munka nincs elmentve.");
     return;
   }
+  UndoStep step(history_, "mentés másként");
   std::string previous = work_.project;
   set_creator(work_, name, work_.name, work_.mail);
   if (save_into(chosen->parent_path()))

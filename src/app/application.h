@@ -16,6 +16,7 @@
 #include "app/menu.h"
 #include "app/platform.h"
 #include "app/status_line.h"
+#include "app/undo_history.h"
 #include "controls/control.h"
 #include "controls/form.h"
 #include "editors/common/host.h"
@@ -69,6 +70,12 @@ class Application : public editors::EditorHost {
   void Teszt1Click();
   void Kszt1Click();
   void Nvjegy1Click();
+  // "Visszavonás" and "Újra": the last action taken back or done again; the panels that
+  // held no edits of their own show the record as it now is.
+  void undo();
+  void redo();
+  // Every press of `button` is one action of the history, named `label`.
+  void name_step(controls::Button& button, std::string label);
   // "Kilépés": ends the program after the same unsaved-work question as the close box.
   void quit();
 
@@ -118,6 +125,9 @@ class Application : public editors::EditorHost {
   MenuBar& menu_bar() { return menu_bar_; }
   const std::vector<Menu>& menus() const { return menu_bar_.menus(); }
 
+  UndoHistory& history() { return history_; }
+  const UndoHistory& history() const { return history_; }
+
   CreatorDataDialog& creator_data() { return creator_data_; }
   DescriptionPanel& description() { return description_; }
   AboutBox& about() { return about_; }
@@ -141,10 +151,15 @@ class Application : public editors::EditorHost {
   void load(const std::filesystem::path& path);
   void remember_saved_state();
   void register_forms();
+  // Undo or redo through `turn`, then the panels and the menu follow.
+  void turn_history(bool (UndoHistory::*turn)(), std::string_view done);
+  // The two history entries name what they would do, and are off when there is nothing.
+  void show_history_entries();
   void build_menus();
 
   Platform platform_;
   Work work_;
+  UndoHistory history_{work_};
   controls::Focus focus_;
   Hooks hooks_;
   FormRegistry forms_;

@@ -12,6 +12,7 @@ struct EditorHooks {
   controls::Handler fill_filename_choices;      // rebuilds its file-name box from the work
   const controls::Control* filename = nullptr;  // the file-name box the menu focuses
   std::function<bool()> pending_edits = {};     // the panel holds what "Kész" has not stored
+  controls::Handler reload = {};                // shows the stored record of the panel's name again
 };
 
 // The editors and the test console as the shell reaches them.

@@ -15,6 +15,14 @@ auto find_named(Range& range, std::string_view name, const char* what) {
     throw std::out_of_range(std::string("no ") + what + " named " + std::string(name));
   return it;
 }
+
+template <class Menus>
+auto& find_item(Menus& menus, std::string_view name) {
+  for (auto& m : menus)
+    for (auto& i : m.items)
+      if (i.name == name) return i;
+  throw std::out_of_range("no menu entry named " + std::string(name));
+}
 }  // namespace
 
 void MenuBar::add_menu(std::string name, std::string caption) {
@@ -32,14 +40,19 @@ void MenuBar::add_separator(std::string_view menu, std::string name) {
 }
 
 const MenuItem& MenuBar::item(std::string_view name) const {
-  for (const Menu& m : menus_)
-    for (const MenuItem& i : m.items)
-      if (i.name == name) return i;
-  throw std::out_of_range("no menu entry named " + std::string(name));
+  return find_item(menus_, name);
 }
 
 void MenuBar::choose(std::string_view name) const {
-  if (const MenuItem& i = item(name); i.handler) i.handler();
+  if (const MenuItem& i = item(name); i.enabled && i.handler) i.handler();
+}
+
+void MenuBar::set_entry(std::string_view name, std::string caption, bool enabled) {
+  MenuItem& i = find_item(menus_, name);
+  if (i.caption == caption && i.enabled == enabled) return;
+  i.caption = std::move(caption);
+  i.enabled = enabled;
+  ++revision_;
 }
 
 }  // namespace tamo::app

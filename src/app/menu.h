@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,8 @@ struct MenuItem {
   std::string caption;
   std::string shortcut;
   controls::Handler handler;
+  std::string second_shortcut = {};  // another key for the same entry, or none
+  bool enabled = true;
 };
 
 inline bool is_separator(const MenuItem& item) {
@@ -40,11 +43,16 @@ class MenuBar {
   const std::vector<Menu>& menus() const { return menus_; }
   // The entry of that name in any menu; std::out_of_range for an unknown name.
   const MenuItem& item(std::string_view name) const;
-  // The user chose the entry: its handler runs.
+  // The user chose the entry: its handler runs, unless the entry is off.
   void choose(std::string_view name) const;
+  // An entry whose caption follows the program's state.
+  void set_entry(std::string_view name, std::string caption, bool enabled);
+  // Grows whenever a caption or an enabled state changed, so a view redraws only then.
+  std::uint64_t revision() const { return revision_; }
 
  private:
   std::vector<Menu> menus_;
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace tamo::app

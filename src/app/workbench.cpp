@@ -5,6 +5,12 @@
 
 namespace tamo::app {
 
+namespace {
+void run_if_set_change(controls::ComboBox& box) {
+  if (box.on_change) box.on_change();
+}
+}  // namespace
+
 Workbench::Workbench(Platform platform) : app_(platform) {
   for (controls::Form* f : room_.forms()) app_.install_form(*f);
   for (controls::Form* f : monster_.forms()) app_.install_form(*f);
@@ -22,6 +28,10 @@ Workbench::Workbench(Platform platform) : app_(platform) {
                    &monster_.monsfilename, [this] { return monster_.pending_edits(); }};
   hooks.item = {[this] { item_.init_item(); }, [this] { item_.fill_filename_choices(); },
                 &item_.itemfilename, [this] { return item_.pending_edits(); }};
+  // Choosing the same name again shows its stored record as it now is.
+  hooks.room.reload = [this] { run_if_set_change(room_.filename); };
+  hooks.monster.reload = [this] { run_if_set_change(monster_.monsfilename); };
+  hooks.item.reload = [this] { run_if_set_change(item_.itemfilename); };
   hooks.start_console = [this] { console_.enter(); };
   hooks.clear_console = [this] { console_.output().clear(); };
   hooks.after_event = [this] {
@@ -32,7 +42,33 @@ Workbench::Workbench(Platform platform) : app_(platform) {
 
   room_.Button3.on_click = [this] { Button3Click(); };
   announce_stores();
+  name_steps();
   add_area_check();
+}
+
+// The actions of the history, named where the builder starts them.
+void Workbench::name_steps() {
+  std::pair<controls::Button*, const char*> steps[] = {
+      {&room_.Button1, "szoba tárolása"},
+      {&room_.deletion.yes, "szoba törlése"},
+      {&room_.exits.Button2, "kijárat hozzáadása"},
+      {&room_.exits.Button1, "kijárat törlése"},
+      {&room_.exits.Button3, "kijáratok tárolása"},
+      {&room_.contents.kesz, "a szoba tartalmának tárolása"},
+      {&room_.things.itemready, "a szoba tárgyainak tárolása"},
+      {&room_.guards.guarddelete, "őr törlése"},
+      {&room_.properties.OkProperties, "a szoba jellemzőinek tárolása"},
+      {&monster_.monsready, "élőlény tárolása"},
+      {&monster_.delete_dialog.yes, "élőlény törlése"},
+      {&monster_.ids_dialog.Button3, "azonosítók tárolása"},
+      {&monster_.speech_dialog.Button3, "beszéd tárolása"},
+      {&monster_.emote_dialog.Button3, "cselekvések tárolása"},
+      {&monster_.equipment_dialog.Button3, "felszerelés tárolása"},
+      {&item_.b14, "tárgy tárolása"},
+      {&item_.delete_dialog.yes, "tárgy törlése"},
+      {&item_.ids_dialog.Button3, "azonosítók tárolása"},
+  };
+  for (auto [button, label] : steps) app_.name_step(*button, label);
 }
 
 void Workbench::add_area_check() {

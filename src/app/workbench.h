@@ -62,6 +62,7 @@ class Workbench : public testconsole::ConsoleHost {
   // The room panel holds typing or list changes that its stored room does not.
   bool room_panel_unsaved();
   void announce_stores();
+  void name_steps();
   void add_area_check();
   // False, and the builder told, when turning the panel to that record would drop edits its
   // "Kész" has not stored.

@@ -104,6 +104,7 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
   build_status_bar();
   screen.add_sync_step([this] { arrange(); });
   screen.add_sync_step([this] { show_status(); });
+  screen.add_sync_step([this] { follow_menu(); });
 }
 
 // The line of what just happened on the left, the full path of the work (or where a new one
@@ -151,12 +152,30 @@ void MainWindow::build_menu() {
       }
       QAction* action = menu->addAction(qs(item.caption));
       action->setObjectName(qs(item.name));
-      if (!item.shortcut.empty())
-        action->setShortcut(QKeySequence(qs(item.shortcut), QKeySequence::PortableText));
+      QList<QKeySequence> keys;
+      for (const std::string* key : {&item.shortcut, &item.second_shortcut})
+        if (!key->empty()) keys.append(QKeySequence(qs(*key), QKeySequence::PortableText));
+      action->setShortcuts(keys);
+      action->setEnabled(item.enabled);
+      actions_[item.name] = action;
       connect(action, &QAction::triggered, this,
               [this, handler = item.handler] { screen_.run(handler); });
     }
   }
+}
+
+// Entries whose caption follows the program ("Visszavonás: …") change after events.
+void MainWindow::follow_menu() {
+  const app::MenuBar& bar = app_.menu_bar();
+  if (bar.revision() == seen_menu_) return;
+  seen_menu_ = bar.revision();
+  for (const app::Menu& m : bar.menus())
+    for (const app::MenuItem& item : m.items) {
+      auto it = actions_.find(item.name);
+      if (it == actions_.end()) continue;
+      it->second->setText(qs(item.caption));
+      it->second->setEnabled(item.enabled);
+    }
 }
 
 // The panel shown last is the one seen; a closed dialog gives the front back to the main

@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "gui/screen.h"
 
+class QAction;
 class QLabel;
 class QStackedWidget;
 class QTimer;
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void build_menu();
+  void follow_menu();
   void build_status_bar();
   void arrange();
   void show_status();
@@ -63,6 +65,8 @@ class MainWindow : public QMainWindow {
   QLabel* work_path_ = nullptr;
   QTimer* unsaved_check_ = nullptr;
   std::uint64_t seen_status_ = 0;
+  std::map<std::string, QAction*> actions_;
+  std::uint64_t seen_menu_ = 0;
 };
 
 }  // namespace tamo::gui

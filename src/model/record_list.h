@@ -111,6 +111,30 @@ class RecordList {
   }
   std::vector<Record*> all_named(std::string_view name) { return named(name); }
 
+  // Where the record stands in list order, for as long as it is in the list.
+  std::uint64_t order_of(const Record& record) const {
+    auto it = by_name_.find(std::string_view(record.filename));
+    if (it != by_name_.end())
+      for (const auto& [seq, rec] : it->second)
+        if (rec == &record) return seq;
+    return next_seq_;
+  }
+
+  // Links a record back at the place in list order it held before (an earlier state coming
+  // back), under the file name it carries.
+  Record* insert_at(std::unique_ptr<Record> record, std::uint64_t order) {
+    Record* raw = record.get();
+    auto slot = std::lower_bound(slots_.begin(), slots_.end(), order,
+                                 [](const Slot& s, std::uint64_t o) { return s.seq < o; });
+    slots_.insert(slot, Slot{std::move(record), order});
+    auto& named = by_name_[raw->filename];
+    auto pos = std::lower_bound(named.begin(), named.end(), order,
+                                [](const auto& p, std::uint64_t o) { return p.first < o; });
+    named.insert(pos, {order, raw});
+    next_seq_ = std::max(next_seq_, order + 1);
+    return raw;
+  }
+
   void rename(Record& record, std::string name) {
     std::uint64_t seq = unindex(record);
     record.filename = std::move(name);

@@ -1,6 +1,8 @@
 #include "model/storing.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "model/work_changes.h"
 
@@ -125,25 +127,43 @@ bool delete_room(Work& work, std::string_view name) {
   return true;
 }
 
+namespace {
+// Each record that loses the reference is a change of its own, so a watcher sees every
+// record a deletion touches.
+template <class Record>
+void clean_references(Work& work, const RecordList<Record>& now,
+                      RecordList<Record> WorkData::*records, RecordKind kind,
+                      MixedList Record::*list, std::string_view name) {
+  std::vector<std::string> holders;
+  for (const Record& r : now)
+    if (!query_mixed(r.*list, name).empty() &&
+        std::find(holders.begin(), holders.end(), r.filename) == holders.end())
+      holders.push_back(r.filename);
+  for (const std::string& holder : holders)
+    WorkChanges::apply(work, record_change(kind, holder), [&](WorkData& d) {
+      for (Record* r : (d.*records).all_named(holder)) delete_mixed(r->*list, name);
+    });
+}
+}  // namespace
+
 // The references go only with a record of that name: a name that is no creature (or no
 // item) may well name something else in the rooms' contents.
 bool delete_mons(Work& work, std::string_view name) {
   const dmons* mons = work.monsters.find_last(name);
   if (!mons) return false;
-  WorkChanges::apply(work, record_change(RecordKind::monster, name), [&](WorkData& d) {
-    for (droom& room : d.rooms) delete_mixed(room.contents, name);
-    d.monsters.erase(mons);
-  });
+  clean_references(work, work.rooms, &WorkData::rooms, RecordKind::room, &droom::contents, name);
+  WorkChanges::apply(work, record_change(RecordKind::monster, name),
+                     [&](WorkData& d) { d.monsters.erase(mons); });
   return true;
 }
 
 bool delete_item(Work& work, std::string_view name) {
   const ditem* item = work.items.find_last(name);
   if (!item) return false;
-  WorkChanges::apply(work, record_change(RecordKind::item, name), [&](WorkData& d) {
-    for (dmons& mons : d.monsters) delete_mixed(mons.equipment, name);
-    d.items.erase(item);
-  });
+  clean_references(work, work.monsters, &WorkData::monsters, RecordKind::monster, &dmons::equipment,
+                   name);
+  WorkChanges::apply(work, record_change(RecordKind::item, name),
+                     [&](WorkData& d) { d.items.erase(item); });
   return true;
 }
 

@@ -406,6 +406,64 @@ TEST_P(RandomWalk, WhatWasSavedIsWhatLoads) {
   expect_same_records(saved.items, loaded.items, "item");
 }
 
+// Between actions the builder undoes, redoes and saves: the writer's output is always the one
+// seen when the history last stood where it stands now, and the work counts as changed exactly
+// when that output differs from the saved one.
+TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
+  ScriptedPlatform platform;
+  Workbench bench(platform.ports());
+  Application& app = bench.app();
+  app.set_work_folder(folder);
+  app.start();
+  const UndoHistory& history = app.history();
+  // The writer's output at each position of the history; the first is the start.
+  std::vector<std::vector<std::string>> at{workfile::work_lines(app.work())};
+  app.run_event([&] { set_creator(app.work(), "vandor", "Bela", "b@example.org"); });
+  ASSERT_EQ(history.position(), 1u);
+  at.push_back(workfile::work_lines(app.work()));
+  const std::vector<Reachable> all = everything(bench);
+  std::mt19937 rng(GetParam() + 100);
+  std::vector<std::string> saved;
+  std::vector<const Reachable*> now;
+  for (int step = 0; step < 900; ++step) {
+    const std::size_t was = history.position();
+    const std::vector<std::string> before = workfile::work_lines(app.work());
+    int dice = std::uniform_int_distribution<int>(0, 99)(rng);
+    // The menu is out of reach while a dialog holds the main window.
+    if (!app.main_window().enabled()) dice = 99;
+    if (dice < 10) {
+      app.run_event([&] { app.menu_bar().choose("Visszavons1"); });
+      ASSERT_EQ(history.position(), was == 0 ? 0 : was - 1) << "step " << step;
+    } else if (dice < 18) {
+      app.run_event([&] { app.menu_bar().choose("jra1"); });
+    } else if (dice < 21) {
+      app.run_event([&] { app.save_work(); });
+      if (!app.work_changed()) saved = workfile::work_lines(app.work());
+    } else {
+      now.clear();
+      for (const Reachable& r : all)
+        if (r.form->visible() && (!r.is_panel || app.main_window().enabled())) now.push_back(&r);
+      ASSERT_FALSE(now.empty());
+      const Reachable& r = *now[std::uniform_int_distribution<std::size_t>(0, now.size() - 1)(rng)];
+      app.run_event([&] { r.act(rng); });
+      if (history.position() == was) {
+        ASSERT_EQ(workfile::work_lines(app.work()), before)
+            << "step " << step << ": a change the history did not keep";
+        continue;
+      }
+      ASSERT_EQ(history.position(), was + 1) << "step " << step;
+      at.resize(was + 1);
+      at.push_back(workfile::work_lines(app.work()));
+    }
+    ASSERT_LT(history.position(), at.size());
+    ASSERT_EQ(workfile::work_lines(app.work()), at[history.position()]) << "step " << step;
+    if (!saved.empty()) {
+      ASSERT_EQ(app.work_changed(), workfile::work_lines(app.work()) != saved) << "step " << step;
+    }
+  }
+  EXPECT_GT(at.size(), 20u) << "the walk changed the work too seldom to test anything";
+}
+
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalk, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
 
 }  // namespace

@@ -62,10 +62,28 @@ TEST_F(Shell, MenuHasItsCaptionsInOrderWithSeparators) {
     shown.push_back(without_access_key(m.caption) + ":");
     for (const MenuItem& item : m.items) shown.push_back(without_access_key(item.caption));
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{
-                       "Munka:", "Új", "Betöltés", "Mentés", "Mentés másként…", "-",
-                       "Ment és kilép", "Kilépés", "Szerkesztés:", "Szoba", "Élőlény", "Tárgy",
-                       "Leírás", "-", "Teszt", "Beállítások:", "Munka", "Súgó:", "Névjegy"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"Munka:",
+                                             "Új",
+                                             "Betöltés",
+                                             "Mentés",
+                                             "Mentés másként…",
+                                             "-",
+                                             "Ment és kilép",
+                                             "Kilépés",
+                                             "Szerkesztés:",
+                                             "Visszavonás",
+                                             "Újra",
+                                             "-",
+                                             "Szoba",
+                                             "Élőlény",
+                                             "Tárgy",
+                                             "Leírás",
+                                             "-",
+                                             "Teszt",
+                                             "Beállítások:",
+                                             "Munka",
+                                             "Súgó:",
+                                             "Névjegy"}));
 }
 
 TEST_F(Shell, ThePanelShownLastIsInFrontAndNewWorkBlanksTheArea) {

@@ -1,0 +1,137 @@
+#include "app/undo_history.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tamo::app {
+
+UndoHistory::UndoHistory(Work& work, std::size_t memory_budget)
+    : work_(work), memory_budget_(memory_budget) {
+  work_.set_watcher(this);
+}
+
+UndoHistory::~UndoHistory() {
+  work_.set_watcher(nullptr);
+}
+
+void UndoHistory::open(std::string_view label) {
+  // A lone change whose end was never reported (it threw) is a finished step by now.
+  if (unnamed_) keep_open_step();
+  if (depth_++ == 0) {
+    open_ = Step{std::string(label), {}, 0};
+    failed_ = false;
+  } else if (open_.label.empty()) {
+    open_.label = label;
+  }
+}
+
+void UndoHistory::close(bool failed) {
+  failed_ = failed_ || failed;
+  if (depth_ == 0 || --depth_ > 0) return;
+  if (failed_) {
+    restoring_ = true;
+    put_back(open_.parts, false);
+    restoring_ = false;
+    open_ = Step{};
+    return;
+  }
+  keep_open_step();
+}
+
+std::string UndoHistory::undo_label() const {
+  return can_undo() ? steps_[done_ - 1].label : std::string();
+}
+
+std::string UndoHistory::redo_label() const {
+  return can_redo() ? steps_[done_].label : std::string();
+}
+
+bool UndoHistory::undo() {
+  if (!open_.parts.empty()) keep_open_step();
+  if (!can_undo()) return false;
+  restoring_ = true;
+  put_back(steps_[done_ - 1].parts, false);
+  restoring_ = false;
+  --done_;
+  return true;
+}
+
+bool UndoHistory::redo() {
+  if (!open_.parts.empty()) keep_open_step();
+  if (!can_redo()) return false;
+  restoring_ = true;
+  put_back(steps_[done_].parts, true);
+  restoring_ = false;
+  ++done_;
+  return true;
+}
+
+void UndoHistory::clear() {
+  steps_.clear();
+  done_ = 0;
+  bytes_ = 0;
+  open_.parts.clear();
+}
+
+void UndoHistory::before(const Work&, const Change& change) {
+  if (restoring_) return;
+  // Everything at once is replaced: no earlier state can come back part by part.
+  if (change.target == Change::Target::whole) return clear();
+  if (depth_ == 0 && !unnamed_) {
+    open_ = Step{std::string(kUnnamedStep), {}, 0};
+    unnamed_ = true;
+  }
+  WorkPart part = part_of(change);
+  auto touched = std::find_if(open_.parts.begin(), open_.parts.end(),
+                              [&part](const Touched& t) { return t.part == part; });
+  if (touched != open_.parts.end()) return;
+  PartState now = read_part(work_, part);
+  // The last step's "after" of this part is very likely what it still is: share it.
+  if (can_undo())
+    for (const Touched& t : steps_[done_ - 1].parts)
+      if (t.part == part && same_state(t.after, now)) now = t.after;
+  open_.parts.push_back({std::move(part), std::move(now), {}});
+}
+
+void UndoHistory::after(const Work&, const Change&) {
+  if (restoring_ || !unnamed_ || depth_ > 0) return;
+  keep_open_step();
+}
+
+void UndoHistory::keep_open_step() {
+  unnamed_ = false;
+  Step step = std::exchange(open_, Step{});
+  std::erase_if(step.parts, [this](Touched& t) {
+    t.after = read_part(work_, t.part);
+    return same_state(t.before, t.after);
+  });
+  if (step.parts.empty()) return;
+  if (step.label.empty()) step.label = kUnnamedStep;
+  for (const Touched& t : step.parts) step.bytes += state_bytes(t.before) + state_bytes(t.after);
+  while (steps_.size() > done_) {
+    bytes_ -= steps_.back().bytes;
+    steps_.pop_back();
+  }
+  bytes_ += step.bytes;
+  steps_.push_back(std::move(step));
+  done_ = steps_.size();
+  drop_oldest();
+}
+
+void UndoHistory::put_back(const std::vector<Touched>& parts, bool afters) {
+  if (afters) {
+    for (const Touched& t : parts) restore_part(work_, t.part, t.after);
+  } else {
+    for (auto t = parts.rbegin(); t != parts.rend(); ++t) restore_part(work_, t->part, t->before);
+  }
+}
+
+void UndoHistory::drop_oldest() {
+  while (steps_.size() > kMaxSteps || (bytes_ > memory_budget_ && steps_.size() > kMinSteps)) {
+    bytes_ -= steps_.front().bytes;
+    steps_.pop_front();
+    --done_;
+  }
+}
+
+}  // namespace tamo::app

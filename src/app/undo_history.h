@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/work.h"
+#include "model/work_parts.h"
+
+namespace tamo::app {
+
+inline constexpr std::string_view kUndoCaption = "&Visszavonás";
+inline constexpr std::string_view kRedoCaption = "Ú&jra";
+// A change made outside any named action still becomes a step of its own.
+inline constexpr std::string_view kUnnamedStep = "módosítás";
+
+// The work's history of user actions. Every change to the file contents made while a step is
+// open is kept as what each touched part was before and became after, so undoing and
+// redoing a step copies back only what it touched. Records are kept whole but shared, so a
+// step costs what it changed, never the size of the work.
+class UndoHistory : public WorkWatcher {
+ public:
+  // Kept at most; beyond the memory budget older steps go, but never below kMinSteps.
+  static constexpr std::size_t kMaxSteps = 1000;
+  static constexpr std::size_t kMinSteps = 200;
+  static constexpr std::size_t kMemoryBudget = std::size_t{64} << 20;
+
+  // Watches the work until it is destroyed.
+  explicit UndoHistory(Work& work, std::size_t memory_budget = kMemoryBudget);
+  ~UndoHistory() override;
+  UndoHistory(const UndoHistory&) = delete;
+  UndoHistory& operator=(const UndoHistory&) = delete;
+
+  // A user action starts. Opened again while open, the inner action joins the outer one;
+  // the first label given names the step.
+  void open(std::string_view label);
+  // The action ended. The outermost close keeps the step, unless nothing changed; with
+  // `failed` it puts every touched part back as it was before the action.
+  void close(bool failed);
+
+  bool can_undo() const { return done_ > 0; }
+  bool can_redo() const { return done_ < steps_.size(); }
+  // What undo or redo would take back or do again; empty when there is nothing.
+  std::string undo_label() const;
+  std::string redo_label() const;
+  // False when there was nothing to undo or redo.
+  bool undo();
+  bool redo();
+  // A new or loaded work starts without history.
+  void clear();
+
+  std::size_t steps() const { return steps_.size(); }
+  // How many of the kept steps are in effect: undo lowers it, redo and a new step raise it.
+  std::size_t position() const { return done_; }
+  std::size_t bytes() const { return bytes_; }
+
+  // WorkWatcher
+  void before(const Work& work, const Change& change) override;
+  void after(const Work& work, const Change& change) override;
+
+ private:
+  struct Touched {
+    WorkPart part;
+    PartState before;
+    PartState after;
+  };
+  struct Step {
+    std::string label;
+    std::vector<Touched> parts;
+    std::size_t bytes = 0;
+  };
+
+  // Ends the open step: afters are read, parts that ended as they began are dropped, and a
+  // step that changed something replaces the redo tail.
+  void keep_open_step();
+  void put_back(const std::vector<Touched>& parts, bool afters);
+  void drop_oldest();
+
+  Work& work_;
+  std::size_t memory_budget_;
+  std::deque<Step> steps_;
+  std::size_t done_ = 0;  // steps_[0, done_) are in effect
+  std::size_t bytes_ = 0;
+  Step open_;
+  int depth_ = 0;
+  bool failed_ = false;     // an error left some part of the open action
+  bool unnamed_ = false;    // the open step is one change made outside any action
+  bool restoring_ = false;  // undo and redo write without being recorded
+};
+
+// One user action as a scope: it closes when the scope ends, failed when an error leaves it.
+class UndoStep {
+ public:
+  UndoStep(UndoHistory& history, std::string_view label) : history_(history) {
+    history_.open(label);
+  }
+  ~UndoStep() { history_.close(std::uncaught_exceptions() > exceptions_); }
+  UndoStep(const UndoStep&) = delete;
+  UndoStep& operator=(const UndoStep&) = delete;
+
+ private:
+  UndoHistory& history_;
+  int exceptions_ = std::uncaught_exceptions();
+};
+
+}  // namespace tamo::app
