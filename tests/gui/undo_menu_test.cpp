@@ -12,7 +12,10 @@ namespace tamo::gui::testing {
 namespace {
 
 TEST_F(WindowTest, CtrlZTakesBackAStoredRoomAndTheMenuNamesIt) {
+  // Key presses reach the shortcuts only in the active window.
   window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   QAction* undo = window.findChild<QAction*>("Visszavons1");
   QAction* redo = window.findChild<QAction*>("jra1");
   ASSERT_NE(undo, nullptr);
