@@ -68,12 +68,12 @@ bool Workbench::may_turn_to(const controls::ComboBox& filename, bool pending,
 void Workbench::open_place(const check::Place& place) {
   controls::Button* dialog_button = nullptr;
   if (place.kind == check::kWorkSubject) {
-    app_.Kszt1Click();
+    app_.open_creator_data();
     return;
   }
   if (place.kind == check::kRoomKind) {
     if (!may_turn_to(room_.filename, room_.pending_edits(), place.name)) return;
-    app_.Szoba1Click();
+    app_.show_room_panel();
     room_.filename.set_text(place.name);
     for (auto [form, button] : {std::pair{"Form4", &room_.RoomItems},
                                 {"Form5", &room_.Button5},
@@ -82,7 +82,7 @@ void Workbench::open_place(const check::Place& place) {
       if (place.form == form) dialog_button = button;
   } else if (place.kind == check::kCreatureKind) {
     if (!may_turn_to(monster_.monsfilename, monster_.pending_edits(), place.name)) return;
-    app_.llny1Click();
+    app_.show_creature_panel();
     monster_.monsfilename.set_text(place.name);
     for (auto [form, button] : {std::pair{"Form8", &monster_.Button13},
                                 {"Form9", &monster_.Button10},
@@ -91,7 +91,7 @@ void Workbench::open_place(const check::Place& place) {
       if (place.form == form) dialog_button = button;
   } else if (place.kind == check::kItemKind) {
     if (!may_turn_to(item_.itemfilename, item_.pending_edits(), place.name)) return;
-    app_.Trgy1Click();
+    app_.show_item_panel();
     item_.itemfilename.set_text(place.name);
     for (auto [form, button] : {std::pair{"Form12", &item_.itemids},
                                 {"Form13", &item_.antis},
