@@ -9,7 +9,8 @@
 
 #include "check/report.h"
 #include "cli/session.h"
-#include "work_setup.h"
+#include "model/storing.h"
+#include "work_builder.h"
 #include "workfile/workfile.h"
 
 namespace fs = std::filesystem;
@@ -37,14 +38,10 @@ std::string long_text(int n, int lines) {
 // Every record passes its editor's checks, so each one runs the whole of "Kész".
 Work make_work(int records) {
   Work work;
-  setup_data(work).project = "nagymunka";
-  setup_data(work).name = "epito";
-  setup_data(work).mail = "epito@example.com";
+  set_creator(work, "nagymunka", "epito", "epito@example.com");
   for (int n = 0; n < records; ++n) {
     std::string id = std::to_string(n);
-    droom* r = setup_room(work, "szoba" + id);
-    r->short_ = "Egy csendes tisztás " + id;
-    r->long_ = long_text(n, 6);
+    droom* r = setup_room(work, "szoba" + id, "Egy csendes tisztás " + id, long_text(n, 6));
     r->smelldefault = "Fenyőillat.";
     add_mixed(r->items, "fa", text_line(n, 6));
     add_mixed(r->search, "bokor", text_line(n + 1, 6));
@@ -54,32 +51,24 @@ Work make_work(int records) {
     add_mixed(r->contents, "ork" + id, "1");
     add_mixed(r->contents, "gyuru" + id, "1");
 
-    dmons* m = setup_mons(work, "ork" + id);
-    m->name = "Ork " + id;
-    m->short_ = "egy ork";
-    m->long_ = long_text(n + 2, 4);
-    m->race = "ork";
-    m->gender = "ferfi";
-    m->class1 = "harcos";
-    m->level = "5";
-    m->alignment = "-300";
-    m->money = "12";
+    dmons* m = setup_mons(work, "ork" + id,
+                          {.name = "Ork " + id,
+                           .short_ = "egy ork",
+                           .long_ = long_text(n + 2, 4),
+                           .race = "ork",
+                           .alignment = "-300",
+                           .money = "12"});
     add_mixed(m->ids, "ork", "ork");
     add_mixed(m->speech, text_line(n, 5), "0");
     add_mixed(m->equipment, "gyuru" + id, "1");
 
-    ditem* i = setup_item(work, "gyuru" + id);
-    i->name = "gyuru";
-    i->short_ = "egy gyűrű";
-    i->long_ = long_text(n + 3, 3);
-    i->minlevel = "0";
-    i->rarity = "0";
-    i->weight = "5";
-    i->value = "500";
-    i->itemtype = "gyuru";
-    i->is_weapon = "0";
-    i->invisitem = "0";
-    i->two_handed = "0";
+    ditem* i = setup_item(work, "gyuru" + id,
+                          {.name = "gyuru",
+                           .short_ = "egy gyűrű",
+                           .long_ = long_text(n + 3, 3),
+                           .weight = "5",
+                           .value = "500",
+                           .itemtype = "gyuru"});
     i->ac = "1";
     add_mixed(i->ids, "gyuru", "gyuru");
   }
