@@ -96,6 +96,6 @@ void BM_TwoHundredSteps(benchmark::State& state) {
 
 BENCHMARK(BM_StoreRoom)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoRedo)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TwoHundredSteps)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TwoHundredSteps)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();
