@@ -140,6 +140,7 @@ class Application : public editors::EditorHost {
   bool ask_about_unsaved_work();
   void load(const std::filesystem::path& path);
   void remember_saved_state();
+  void remember_saved_state(const WorkDigest& written);
   void register_forms();
   void build_menus();
 
