@@ -6,8 +6,9 @@
 #include <string>
 
 #include "check/report.h"
+#include "model/storing.h"
 #include "model/work.h"
-#include "work_setup.h"
+#include "work_builder.h"
 
 using namespace tamo;
 
@@ -17,25 +18,10 @@ constexpr int kExits = 100000;
 
 Work room_with_exits(int exits, bool guarded) {
   Work work;
-  setup_data(work).project = "kapuk";
-  setup_data(work).name = "epito";
-  setup_data(work).mail = "epito@example.com";
-  droom* hall = setup_data(work).rooms.add("csarnok");
-  hall->short_ = "Egy csarnok";
-  hall->long_ = "Sok kapu nyilik innen.";
-  droom* yard = setup_data(work).rooms.add("udvar");
-  yard->short_ = "Az udvar";
-  yard->long_ = "Tagas udvar.";
-  dmons* guard = setup_data(work).monsters.add("or");
-  guard->name = "Or";
-  guard->short_ = "Egy or";
-  guard->long_ = "Mogorva or.";
-  guard->race = "ember";
-  guard->gender = "ferfi";
-  guard->class1 = "harcos";
-  guard->level = "5";
-  guard->alignment = "0";
-  guard->money = "10";
+  set_creator(work, "kapuk", "epito", "epito@example.com");
+  droom* hall = setup_room(work, "csarnok", "Egy csarnok", "Sok kapu nyilik innen.");
+  setup_room(work, "udvar", "Az udvar", "Tagas udvar.");
+  setup_mons(work, "or", {.name = "Or", .short_ = "Egy or", .long_ = "Mogorva or."});
   add_mixed(hall->contents, "or", "1");
   if (guarded) {
     add_mixed(hall->guard, "guardname", "or");

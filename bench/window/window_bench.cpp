@@ -70,7 +70,7 @@ void BM_ContentsDialog(benchmark::State& state) {
       add_mixed(room->contents, name, std::to_string(kPerCreature));
     }
     program.screen().run([&] {
-      bench.app().Szoba1Click();
+      bench.app().show_room_panel();
       bench.room_editor().filename.set_text("terem");
     });
     settle();

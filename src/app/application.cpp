@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "app/event_error.h"
 #include "balance/verdict.h"
 #include "model/input_rules.h"
 #include "model/storing.h"
@@ -129,8 +130,8 @@ void Application::start() {
 void Application::run_event(const std::function<void()>& handler) {
   try {
     handler();
-  } catch (const std::exception& e) {
-    debug(e.what());
+  } catch (...) {
+    debug(event_error_text(std::current_exception()));
   }
   run_if_set(hooks_.after_event);
 }
@@ -355,17 +356,29 @@ void Application::show_panel(std::string_view name, const controls::Control* foc
 }
 
 void Application::Szoba1Click() {
+  show_room_panel();
+}
+
+void Application::llny1Click() {
+  show_creature_panel();
+}
+
+void Application::Trgy1Click() {
+  show_item_panel();
+}
+
+void Application::show_room_panel() {
   // A half-typed room stays; only a panel with nothing pending starts afresh.
   if (!(hooks_.room.pending_edits && hooks_.room.pending_edits())) run_if_set(hooks_.room.init);
   show_panel("room", hooks_.room.filename);
 }
 
-void Application::llny1Click() {
+void Application::show_creature_panel() {
   forms_.get("room").hide();
   show_panel("monster", hooks_.monster.filename);
 }
 
-void Application::Trgy1Click() {
+void Application::show_item_panel() {
   show_panel("item", hooks_.item.filename);
 }
 
@@ -379,6 +392,10 @@ void Application::Teszt1Click() {
 }
 
 void Application::Kszt1Click() {
+  open_creator_data();
+}
+
+void Application::open_creator_data() {
   creator_data_.open();
 }
 

@@ -69,6 +69,12 @@ class Application : public editors::EditorHost {
   void Teszt1Click();
   void Kszt1Click();
   void Nvjegy1Click();
+  // The panels the edit menu brings to the front, and the creator data of "Beállítások >
+  // Munka", for callers other than the menu.
+  void show_room_panel();
+  void show_creature_panel();
+  void show_item_panel();
+  void open_creator_data();
   // "Kilépés": ends the program after the same unsaved-work question as the close box.
   void quit();
 

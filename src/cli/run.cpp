@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "app/event_error.h"
 #include "cli/check.h"
 #include "cli/map_command.h"
 #include "cli/options.h"
@@ -104,10 +105,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return failure(out, err, kOutOfMemory);
   } catch (const std::system_error& e) {
     // A thread whose stack cannot be mapped fails this way when memory is short.
-    if (e.code() == std::errc::resource_unavailable_try_again ||
-        e.code() == std::errc::not_enough_memory)
-      return failure(out, err, kOutOfMemory);
-    return failure(out, err, std::string("váratlan hiba: ") + e.what());
+    if (app::is_out_of_memory(e.code())) return failure(out, err, kOutOfMemory);
+    return failure(out, err, "rendszerhiba: " + app::error_code_reason(e.code()));
   } catch (const std::exception& e) {
     return failure(out, err, std::string("váratlan hiba: ") + e.what());
   }

@@ -89,6 +89,7 @@ void delete_mixed(MixedList& list, std::string_view key);
 void clear_mixed(MixedList& list);
 void copy_mixed(const MixedList& source, MixedList& destination);
 
+// "string to bool": a stored flag is true only as "1"; btostr writes it back.
 bool strtob(std::string_view s);
 std::string btostr(bool b);
 

@@ -96,15 +96,21 @@ struct ditem {
 
 inline constexpr std::size_t kBonusCount = 14;
 
-// The bonus fields in record order (hp, mp, sp, tb, sb, ac, magi, meri, ero, allo, ugyi, iq,
-// bolcsi, kari), so that code walking all fourteen names each one once.
+// The bonus fields in record order, so that code walking all fourteen names each one once.
+inline constexpr std::array<std::string ditem::*, kBonusCount> kItemBonuses = {
+    &ditem::hp,   &ditem::mp,   &ditem::sp,     &ditem::tb,  &ditem::sb,
+    &ditem::ac,   &ditem::magi, &ditem::meri,   &ditem::ero, &ditem::allo,
+    &ditem::ugyi, &ditem::iq,   &ditem::bolcsi, &ditem::kari};
+
 inline std::array<std::string*, kBonusCount> bonus_fields(ditem& i) {
-  return {&i.hp,   &i.mp,  &i.sp,   &i.tb,   &i.sb, &i.ac,     &i.magi,
-          &i.meri, &i.ero, &i.allo, &i.ugyi, &i.iq, &i.bolcsi, &i.kari};
+  std::array<std::string*, kBonusCount> fields;
+  for (std::size_t k = 0; k < kBonusCount; ++k) fields[k] = &(i.*kItemBonuses[k]);
+  return fields;
 }
 inline std::array<const std::string*, kBonusCount> bonus_fields(const ditem& i) {
-  return {&i.hp,   &i.mp,  &i.sp,   &i.tb,   &i.sb, &i.ac,     &i.magi,
-          &i.meri, &i.ero, &i.allo, &i.ugyi, &i.iq, &i.bolcsi, &i.kari};
+  std::array<const std::string*, kBonusCount> fields;
+  for (std::size_t k = 0; k < kBonusCount; ++k) fields[k] = &(i.*kItemBonuses[k]);
+  return fields;
 }
 
 // The lists each kind of record holds. Starting, storing and copying a record walk these,
@@ -120,6 +126,10 @@ inline constexpr std::array<MixedList ditem::*, 2> kItemLists = {&ditem::ids, &d
 template <class Record, std::size_t N>
 void copy_lists(const std::array<MixedList Record::*, N>& lists, const Record& from, Record& to) {
   for (MixedList Record::*list : lists) copy_mixed(from.*list, to.*list);
+}
+
+inline void copy_bonuses(const ditem& from, ditem& to) {
+  for (std::string ditem::*bonus : kItemBonuses) to.*bonus = from.*bonus;
 }
 
 }  // namespace tamo

@@ -81,11 +81,8 @@ Stored<ditem> store_item(Work& work, std::string_view name,
   return WorkChanges::apply(work, record_change(RecordKind::item, name), [&](WorkData& d) {
     Stored<ditem> s = find_or_add(d.items, name);
     ditem& i = *d.items.find_last(name);
-    const ditem& t = work.tmpitem;
-    auto from = bonus_fields(t);
-    auto to = bonus_fields(i);
-    for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
-    copy_lists(kItemLists, t, i);
+    copy_bonuses(work.tmpitem, i);
+    copy_lists(kItemLists, work.tmpitem, i);
     if (texts) texts(i);
     return s;
   });

@@ -28,7 +28,8 @@ class Console {
   void command(std::string_view input);
 
   void describe_current_room();
-  // The six verbs with an argument: "nez", "hallgat", "szagol", "keres", "ol", "szerkeszt".
+  // The six verbs with an argument ("fv" is short for "függvény", function): "nez",
+  // "hallgat", "szagol", "keres", "ol", "szerkeszt".
   std::string param_fv(std::string_view verb, std::string_view argument);
   // The door, key and guard messages printed before a move through `exit`.
   void check_pre_exit(const droom& room, std::string_view exit);

@@ -51,7 +51,9 @@ class Output {
   void add_text(std::string_view text, Rgb colour);
   void add_color_text(std::string_view text, Rgb colour);
   void add_to_last_line(std::string_view piece, Rgb colour);
+  // "szín" is colour: paints the waiting colour spans into their lines, then frees the slots.
   void make_szin();
+  // Frees every colour slot without painting.
   void init_szin();
 
   void clear();

@@ -11,6 +11,7 @@ namespace tamo::workfile {
 class LineSink {
  public:
   virtual ~LineSink() = default;
+  // "to file": takes the next line of the work file, without its line end.
   virtual void tf(std::string_view line) = 0;
 };
 

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
-#include "work_setup.h"
+#include "work_builder.h"
+#include "work_files.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -14,26 +15,13 @@ class WorkbenchTest : public ::testing::Test {
   WorkbenchTest() {
     bench.app().start();
     Work& w = bench.work();
-    droom* kapu = setup_room(w, "kapu");
-    kapu->short_ = "A kapu elott";
-    kapu->long_ = "Egy magas fal elott allsz.";
+    droom* kapu = setup_room(w, "kapu", "A kapu elott", "Egy magas fal elott allsz.");
     add_mixed(kapu->exits, "kelet", "udvar");
     add_mixed(kapu->contents, "ork", "1");
-    droom* udvar = setup_room(w, "udvar");
-    udvar->short_ = "Az udvaron";
-    udvar->long_ = "Tagas udvar.";
+    droom* udvar = setup_room(w, "udvar", "Az udvaron", "Tagas udvar.");
     add_mixed(udvar->exits, "nyugat", "kapu");
     add_mixed(udvar->items, "kut", "Egy kut.");
-    dmons* ork = setup_mons(w, "ork");
-    ork->name = "Ork";
-    ork->short_ = "Egy ork";
-    ork->long_ = "Zold es buta.";
-    ork->race = "ork";
-    ork->gender = "ferfi";
-    ork->class1 = "harcos";
-    ork->level = "5";
-    ork->alignment = "-300";
-    ork->money = "12";
+    dmons* ork = setup_mons(w, "ork", tamo::testing::ork_texts());
     add_mixed(ork->ids, "ork", "ork");
     add_mixed(ork->speech, "Grr!", "0");
     w.current_room = kapu;

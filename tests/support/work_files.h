@@ -6,22 +6,29 @@
 #include <fstream>
 #include <string>
 
+#include "model/storing.h"
 #include "model/work.h"
-#include "work_setup.h"
+#include "work_builder.h"
 #include "workfile/workfile.h"
 
 namespace tamo::testing {
+
+// The creature of the small works below: an ork every editor accepts.
+inline CreatureTexts ork_texts() {
+  return {.name = "Ork",
+          .short_ = "Egy ork",
+          .long_ = "Zold es buta.",
+          .race = "ork",
+          .alignment = "-300",
+          .money = "12"};
+}
 
 // A small work every editor accepts: two rooms joined east-west with a creature carrying a
 // ring, and a key for the door between them.
 inline Work clean_work() {
   Work w;
-  setup_data(w).project = "pelda";
-  setup_data(w).name = "epito";
-  setup_data(w).mail = "epito@example.com";
-  droom* kapu = setup_room(w, "kapu");
-  kapu->short_ = "A kapu elott";
-  kapu->long_ = "Egy magas fal elott allsz.";
+  set_creator(w, "pelda", "epito", "epito@example.com");
+  droom* kapu = setup_room(w, "kapu", "A kapu elott", "Egy magas fal elott allsz.");
   add_mixed(kapu->exits, "kelet", "udvar");
   add_mixed(kapu->doors, "kelet", "vaskapu");
   add_mixed(kapu->keys, "kelet", "kulcs");
@@ -29,45 +36,21 @@ inline Work clean_work() {
   add_mixed(kapu->guard, "guardname", "ork");
   add_mixed(kapu->guard, "guardspeech", "Megallj!");
   add_mixed(kapu->guard, "kelet", "guarddir");
-  droom* udvar = setup_room(w, "udvar");
-  udvar->short_ = "Az udvaron";
-  udvar->long_ = "Tagas udvar.";
+  droom* udvar = setup_room(w, "udvar", "Az udvaron", "Tagas udvar.");
   add_mixed(udvar->exits, "nyugat", "kapu");
-  dmons* ork = setup_mons(w, "ork");
-  ork->name = "Ork";
-  ork->short_ = "Egy ork";
-  ork->long_ = "Zold es buta.";
-  ork->race = "ork";
-  ork->gender = "ferfi";
-  ork->class1 = "harcos";
-  ork->level = "5";
-  ork->alignment = "-300";
-  ork->money = "12";
+  dmons* ork = setup_mons(w, "ork", ork_texts());
   add_mixed(ork->equipment, "gyuru", "1");
-  ditem* gyuru = setup_item(w, "gyuru");
-  gyuru->name = "gyuru";
-  gyuru->short_ = "egy gyuru";
-  gyuru->long_ = "Egy vekony gyuru.";
-  gyuru->minlevel = "0";
-  gyuru->rarity = "0";
-  gyuru->weight = "5";
-  gyuru->value = "500";
-  gyuru->itemtype = "gyuru";
-  gyuru->is_weapon = "0";
-  gyuru->invisitem = "0";
-  gyuru->two_handed = "0";
+  ditem* gyuru = setup_item(w, "gyuru",
+                            {.name = "gyuru",
+                             .short_ = "egy gyuru",
+                             .long_ = "Egy vekony gyuru.",
+                             .weight = "5",
+                             .value = "500",
+                             .itemtype = "gyuru"});
   gyuru->ac = "1";
-  ditem* kulcs = setup_item(w, "kulcs");
-  kulcs->name = "kulcs";
-  kulcs->short_ = "egy kulcs";
-  kulcs->long_ = "Egy nagy kulcs.";
-  kulcs->minlevel = "0";
-  kulcs->rarity = "0";
-  kulcs->weight = "1";
-  kulcs->value = "10";
-  kulcs->is_weapon = "5";
-  kulcs->invisitem = "0";
-  kulcs->two_handed = "0";
+  setup_item(
+      w, "kulcs",
+      {.name = "kulcs", .short_ = "egy kulcs", .long_ = "Egy nagy kulcs.", .is_weapon = "5"});
   w.current_room = kapu;
   return w;
 }

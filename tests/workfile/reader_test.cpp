@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
 #include "sample_works.h"
 #include "workfile/workfile.h"
 
@@ -384,6 +388,37 @@ TEST(Reader, BadNameMessageComesBeforeTheEarlyEnd) {
   LoadResult result = load_bytes(work, "CREATORPROJECT\r\nRossz\r\n");
   EXPECT_EQ((std::vector<std::string>{kBadName, early_end(3)}), result.messages);
   EXPECT_EQ("tamotmp", work.project);
+}
+
+// Stands in for any failure that ends a load half way: the work refuses to be replaced.
+class RefusingWatcher : public WorkWatcher {
+ public:
+  void before(const Work&, const Change&) override { throw std::runtime_error("refused"); }
+  void after(const Work&, const Change&) override {}
+};
+
+std::size_t open_descriptors() {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+    ++count;
+  return count;
+}
+
+TEST(Reader, ALoadThatThrowsClosesItsFile) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tamo_reader_throwing_load.tamo";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << testing::pelda_bytes();
+  }
+  Work work;
+  RefusingWatcher refusing;
+  work.set_watcher(&refusing);
+  const std::size_t before = open_descriptors();
+  for (int i = 0; i < 3; ++i) EXPECT_THROW(loadfile(work, path), std::runtime_error);
+  EXPECT_EQ(open_descriptors(), before);
+  work.set_watcher(nullptr);
+  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -3,34 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
-#include "work_setup.h"
+
+#include "model/storing.h"
+#include "work_builder.h"
 
 namespace tamo::workfile::testing {
 
 Work pelda_work() {
   Work work;
-  setup_data(work).project = "pelda";
-  setup_data(work).name = "valaki";
-  setup_data(work).mail = "valaki@example.com";
-  droom* room = setup_room(work, "kapu1");
-  room->short_ = "A kapu elott";
-  room->long_ = "Egy magas fal elott allsz.\r\nDelre egy kapu vezet.";
+  set_creator(work, "pelda", "valaki", "valaki@example.com");
+  droom* room = setup_room(work, "kapu1", "A kapu elott",
+                           "Egy magas fal elott allsz.\r\nDelre egy kapu vezet.");
   add_mixed(room->items, "kapu", "Nagy vaskapu.");
   work.current_room = room;
-  ditem* item = setup_item(work, "kard1");
-  item->name = "kard";
-  item->short_ = "egy rovid kard";
-  item->long_ = "Egy egyszeru rovid kard.";
-  item->minlevel = "1";
-  item->rarity = "10";
-  item->weight = "150";
-  item->value = "20";
-  item->itemtype = "vago";
-  item->is_weapon = "1";
-  item->invisitem = "0";
+  ditem* item = setup_item(work, "kard1",
+                           {.name = "kard",
+                            .short_ = "egy rovid kard",
+                            .long_ = "Egy egyszeru rovid kard.",
+                            .minlevel = "1",
+                            .rarity = "10",
+                            .weight = "150",
+                            .value = "20",
+                            .itemtype = "vago",
+                            .is_weapon = "1"});
   item->wc1 = "1";
   item->wc2 = "6";
-  item->two_handed = "0";
   return work;
 }
 
@@ -73,17 +70,14 @@ Work full_work() {
     fill(r->listendefault, "listen", n);
     fill(r->smelldefault, "smell", n);
     int k = 0;
-    for (MixedList* l : {&r->items, &r->smell, &r->listen, &r->search, &r->properties, &r->contents,
-                         &r->exits, &r->doors, &r->keys, &r->guard})
-      fill(*l, "l" + std::to_string(k++), n);
+    for (MixedList droom::*l : kRoomLists) fill(r->*l, "l" + std::to_string(k++), n);
     dmons* m = setup_mons(work, "lény" + std::to_string(n));
     for (std::string* f :
          {&m->name, &m->short_, &m->race, &m->gender, &m->class1, &m->class2, &m->class3, &m->level,
           &m->alignment, &m->aggressive, &m->money, &m->speed, &m->spemspeed})
       fill(*f, "m" + std::to_string(k++), n);
     m->long_ = "Egy ork.";
-    for (MixedList* l : {&m->ids, &m->speech, &m->emote, &m->equipment})
-      fill(*l, "ml" + std::to_string(k++), n);
+    for (MixedList dmons::*l : kMonsLists) fill(m->*l, "ml" + std::to_string(k++), n);
     ditem* i = setup_item(work, "tárgy" + std::to_string(n));
     for (std::string* f : {&i->name, &i->short_, &i->minlevel, &i->rarity, &i->weight, &i->value,
                            &i->itemtype, &i->is_weapon, &i->invisitem, &i->wc1, &i->wc2,
@@ -91,8 +85,7 @@ Work full_work() {
       fill(*f, "i" + std::to_string(k++), n);
     for (std::string* f : bonus_fields(*i)) fill(*f, "b" + std::to_string(k++), n);
     i->long_ = "Kard.\r\n\r\n";
-    fill(i->ids, "ids", n);
-    fill(i->antis, "antis", n);
+    for (MixedList ditem::*l : kItemLists) fill(i->*l, "il" + std::to_string(k++), n);
   }
   work.current_room = work.rooms.head();
   return work;

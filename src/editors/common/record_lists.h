@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "model/records.h"
@@ -8,8 +9,9 @@
 
 namespace tamo::editors {
 
-// How a panel's list dialogs reach the lists of one kind of record: the stored record of a
-// name, the panel's working copy, and the named operation that writes a list through.
+// How the editors reach one kind of record: the stored record of a name, the panel's working
+// copy, the stored records, and the named operations that store a record and write a list
+// through.
 template <class Record>
 struct RecordLists;
 
@@ -19,6 +21,11 @@ struct RecordLists<droom> {
     return room_exists(work, name);
   }
   static droom& working(Work& work) { return work.tmproom; }
+  static const RecordList<droom>& records(const Work& work) { return work.rooms; }
+  static Stored<droom> store(Work& work, std::string_view name,
+                             const std::function<void(droom&)>& texts) {
+    return store_room(work, name, texts);
+  }
   static void write(Work& work, std::string_view name, MixedList droom::*list,
                     const MixedList& value) {
     set_room_list(work, name, list, value);
@@ -31,6 +38,11 @@ struct RecordLists<dmons> {
     return mons_exists(work, name);
   }
   static dmons& working(Work& work) { return work.tmpmons; }
+  static const RecordList<dmons>& records(const Work& work) { return work.monsters; }
+  static Stored<dmons> store(Work& work, std::string_view name,
+                             const std::function<void(dmons&)>& texts) {
+    return store_mons(work, name, texts);
+  }
   static void write(Work& work, std::string_view name, MixedList dmons::*list,
                     const MixedList& value) {
     set_mons_list(work, name, list, value);
@@ -43,6 +55,11 @@ struct RecordLists<ditem> {
     return item_exists(work, name);
   }
   static ditem& working(Work& work) { return work.tmpitem; }
+  static const RecordList<ditem>& records(const Work& work) { return work.items; }
+  static Stored<ditem> store(Work& work, std::string_view name,
+                             const std::function<void(ditem&)>& texts) {
+    return store_item(work, name, texts);
+  }
   static void write(Work& work, std::string_view name, MixedList ditem::*list,
                     const MixedList& value) {
     set_item_list(work, name, list, value);

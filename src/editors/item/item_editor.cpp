@@ -1,7 +1,6 @@
 #include "editors/item/item_editor.h"
 
 #include "editors/common/field_filter.h"
-#include "editors/common/file_name_choices.h"
 #include "editors/common/long_text_end.h"
 #include "editors/common/panel_record.h"
 #include "model/input_rules.h"
@@ -69,7 +68,7 @@ ItemEditor::ItemEditor(EditorHost& host)
   strength.set_hint("Az étel vagy ital erőssége, 1-10 : 1 a leggyengébb, 5 már igen erős.");
 
   itemfilename.on_change = [this] { itemfilenameChange(); };
-  itemfilename.on_select = [this] { typed_name_.forget(); };
+  itemfilename.on_select = [this] { record_.forget(); };
   itemlong.on_change = [this] { itemlongChange(); };
   is_weapon.on_click = [this] { is_weaponClick(); };
   itemminlevel.on_change = [this] { itemminlevelChange(); };
@@ -89,13 +88,10 @@ ItemEditor::ItemEditor(EditorHost& host)
   is_weapon.set_index(kind_index(ItemKind::armour));
   two_handed.set_index(0);
   two_handed.on_click = [this] { kept_hands_.reset(); };
-  blank_ = panel_contents();
+  blank_ = record_.contents();
   const ditem fresh;
-  blank_.ids = fresh.ids;
-  blank_.antis = fresh.antis;
-  auto from = bonus_fields(fresh);
-  auto to = bonus_fields(blank_);
-  for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
+  copy_lists(kItemLists, fresh, blank_);
+  copy_bonuses(fresh, blank_);
 }
 
 std::vector<controls::Form*> ItemEditor::forms() {
@@ -103,7 +99,7 @@ std::vector<controls::Form*> ItemEditor::forms() {
 }
 
 void ItemEditor::init_item() {
-  typed_name_.forget();
+  record_.forget();
   itemfilename.set_text({});
   itemshort.set_text({});
   itemname.set_text({});
@@ -126,14 +122,12 @@ void ItemEditor::init_item() {
 }
 
 void ItemEditor::fill_filename_choices() {
-  fill_file_name_choices(itemfilename, host_.work().items);
+  record_.fill_choices();
 }
 
 void ItemEditor::itemfilenameChange() {
   // An unknown name keeps what the panel shows, so typing a new name prepares a copy.
-  follow_file_name(
-      itemfilename, host_, typed_name_, [this] { return panel_contents(); },
-      [this](const ditem& item) { load(item); });
+  record_.follow();
 }
 
 void ItemEditor::load(const ditem& stored) {
@@ -168,12 +162,8 @@ void ItemEditor::load(const ditem& stored) {
   kept_kind_ = std::move(kept_kind);
   kept_hands_ = std::move(kept_hands);
 
-  ditem& tmp = host_.work().tmpitem;
-  copy_mixed(stored.ids, tmp.ids);
-  copy_mixed(stored.antis, tmp.antis);
-  auto from = bonus_fields(stored);
-  auto to = bonus_fields(tmp);
-  for (std::size_t k = 0; k < kBonusCount; ++k) *to[k] = *from[k];
+  copy_lists(kItemLists, stored, host_.work().tmpitem);
+  copy_bonuses(stored, host_.work().tmpitem);
 }
 
 void ItemEditor::itemlongChange() {
@@ -259,7 +249,7 @@ void ItemEditor::ItemDelete() {
   const std::string name = itemfilename.text();
   if (!delete_item(host_.work(), name)) return;
   init_item();
-  drop_file_name_choice(itemfilename, host_.work().items, name);
+  record_.drop_choice(name);
 }
 
 }  // namespace tamo::editors

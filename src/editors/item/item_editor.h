@@ -12,7 +12,7 @@
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
 #include "editors/common/ids_dialog.h"
-#include "editors/common/typed_name.h"
+#include "editors/common/panel_record.h"
 #include "editors/item/item_antis_dialog.h"
 #include "editors/item/item_bonuses_dialog.h"
 #include "editors/item/item_kinds.h"
@@ -106,10 +106,7 @@ class ItemEditor {
   void load(const ditem& stored);
   // The first of the panel's own checks that refuses the item, if any.
   std::optional<std::string> item_refusal() const;
-  void store();
   void take_fields(ditem& record) const;
-  // The panel's fields and tmpitem's lists and bonuses as one nameless item.
-  ditem panel_contents() const;
   // Removes the item named by the panel, with its equipment entries and its choice.
   void ItemDelete();
 
@@ -118,7 +115,8 @@ class ItemEditor {
   // until the builder chooses.
   std::optional<std::string> kept_kind_;
   std::optional<std::string> kept_hands_;
-  TypedNameMatch<ditem> typed_name_;
+  PanelRecord<ditem> record_{host_, itemfilename, [this](ditem& i) { take_fields(i); },
+                             [this](const ditem& i) { load(i); }};
   // What an empty panel with an empty working copy would store.
   ditem blank_;
 };

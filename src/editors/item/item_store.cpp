@@ -1,7 +1,5 @@
 #include "editors/item/item_editor.h"
 
-#include "editors/common/file_name_choices.h"
-#include "editors/common/panel_record.h"
 #include "model/numbers.h"
 #include "model/storing.h"
 #include "model/work.h"
@@ -53,31 +51,16 @@ std::optional<std::string> ItemEditor::commit_item() {
   if (std::optional<std::string> refusal = item_refusal()) return refusal;
   std::string verdict = balance::balance(item_values());
   if (verdict != "ok") return verdict;
-  store();
+  record_.store();
   return std::nullopt;
 }
 
 void ItemEditor::b14Click() {
-  if (std::optional<std::string> refusal = commit_item()) host_.debug(*refusal);
-  host_.focus().set(&itemfilename);
-}
-
-void ItemEditor::store() {
-  const std::string name = itemfilename.text();
-  Stored<ditem> stored =
-      store_item(host_.work(), name, [this](ditem& record) { take_fields(record); });
-  if (stored.created) add_file_name_choice(itemfilename, name);
-}
-
-ditem ItemEditor::panel_contents() const {
-  ditem item = host_.work().tmpitem;
-  item.filename.clear();
-  take_fields(item);
-  return item;
+  record_.back_to_name(commit_item());
 }
 
 bool ItemEditor::pending_edits() const {
-  return pending_edits_of(host_.work(), itemfilename.text(), panel_contents(), blank_);
+  return record_.pending(blank_);
 }
 
 void ItemEditor::take_fields(ditem& record) const {

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "editors/common/field_filter.h"
-#include "editors/common/file_name_choices.h"
 #include "editors/common/long_text_end.h"
 #include "editors/common/panel_record.h"
 #include "editors/monster/count_text.h"
@@ -66,7 +65,7 @@ MonsterEditor::MonsterEditor(EditorHost& host)
   fill_choices(class3, creature_classes());
 
   monsfilename.on_change = [this] { monsfilenameChange(); };
-  monsfilename.on_select = [this] { typed_name_.forget(); };
+  monsfilename.on_select = [this] { record_.forget(); };
   level.on_change = [this] { levelonchange(); };
   money.on_change = [this] { moneyChange(); };
   aggressive.on_change = [this] { aggressiveChange(); };
@@ -88,12 +87,8 @@ std::vector<controls::Form*> MonsterEditor::forms() {
           &emote_dialog.form, &equipment_dialog.form};
 }
 
-const dmons* MonsterEditor::stored() const {
-  return mons_exists(host_.work(), monsfilename.text());
-}
-
 void MonsterEditor::init_mons() {
-  typed_name_.forget();
+  record_.forget();
   monsfilename.set_text("");
   controls::Edit* const boxes[] = {&monsshort, &monslong, &monsname,  &level, &aggressive,
                                    &alignment, &speed,    &spemspeed, &money};
@@ -103,13 +98,13 @@ void MonsterEditor::init_mons() {
 }
 
 void MonsterEditor::fill_filename_choices() {
-  fill_file_name_choices(monsfilename, host_.work().monsters);
+  record_.fill_choices();
 }
 
 void MonsterEditor::show_creature(const dmons& creature) {
   // The creature is shown as given, not looked up again by its name; a name the panel would
   // not take empties the box, as typed.
-  typed_name_.forget();
+  record_.forget();
   controls::Handler load = std::exchange(monsfilename.on_change, nullptr);
   monsfilename.set_text(validfilename(creature.filename) ? creature.filename : std::string());
   monsfilename.on_change = std::move(load);
@@ -131,38 +126,25 @@ void MonsterEditor::show_fields(const dmons& creature) {
   alignment.set_text(creature.alignment);
   speed.set_text(creature.speed);
   spemspeed.set_text(creature.spemspeed);
-  dmons& tmp = host_.work().tmpmons;
-  copy_mixed(creature.ids, tmp.ids);
-  copy_mixed(creature.speech, tmp.speech);
-  copy_mixed(creature.emote, tmp.emote);
-  copy_mixed(creature.equipment, tmp.equipment);
+  copy_lists(kMonsLists, creature, host_.work().tmpmons);
 }
 
 void MonsterEditor::MonsDelete() {
   // Without a creature of that name the name may well be an item's, whose entries in the
   // rooms' contents must stay.
-  if (!stored()) return;
+  if (!record_.stored()) return;
   std::string name = monsfilename.text();
   delete_mons(host_.work(), name);
   init_mons();
-  drop_file_name_choice(monsfilename, host_.work().monsters, name);
+  record_.drop_choice(name);
 }
 
 void MonsterEditor::monsfilenameChange() {
-  follow_file_name(
-      monsfilename, host_, typed_name_, [this] { return panel_contents(); },
-      [this](const dmons& creature) { show_fields(creature); });
-}
-
-dmons MonsterEditor::panel_contents() const {
-  dmons creature = host_.work().tmpmons;
-  creature.filename.clear();
-  take_fields(creature);
-  return creature;
+  record_.follow();
 }
 
 bool MonsterEditor::pending_edits() const {
-  return pending_edits_of(host_.work(), monsfilename.text(), panel_contents(), dmons{});
+  return record_.pending(dmons{});
 }
 
 void MonsterEditor::levelonchange() {
@@ -237,25 +219,22 @@ void MonsterEditor::take_fields(dmons& creature) const {
 }
 
 std::optional<std::string> MonsterEditor::commit_creature() {
-  Work& work = host_.work();
-  std::string name = monsfilename.text();
-  std::optional<std::string> refusal = common_store_refusal(work, RecordKind::monster, name);
+  std::optional<std::string> refusal =
+      common_store_refusal(host_.work(), RecordKind::monster, monsfilename.text());
   if (!refusal) refusal = own_refusal();
   if (refusal) return refusal;
-  Stored<dmons> result = store_mons(work, name, [this](dmons& m) { take_fields(m); });
-  if (result.created) add_file_name_choice(monsfilename, name);
+  record_.store();
   return std::nullopt;
 }
 
 void MonsterEditor::monsreadyClick() {
-  if (std::optional<std::string> refusal = commit_creature()) host_.debug(*refusal);
-  host_.focus().set(&monsfilename);
+  record_.back_to_name(commit_creature());
 }
 
 void MonsterEditor::Button2Click() {
   init_mons();
   tmpmonsclear(host_.work());
-  host_.focus().set(&monsfilename);
+  record_.back_to_name();
 }
 
 void MonsterEditor::btClick() {

@@ -11,7 +11,7 @@
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
 #include "editors/common/ids_dialog.h"
-#include "editors/common/typed_name.h"
+#include "editors/common/panel_record.h"
 #include "editors/monster/emote_dialog.h"
 #include "editors/monster/equipment_dialog.h"
 #include "editors/monster/speech_dialog.h"
@@ -97,16 +97,14 @@ class MonsterEditor {
   void Button12Click();
 
  private:
-  const dmons* stored() const;
   void show_fields(const dmons& creature);
   // The panel's own checks after the common ones, in order: the first refusal, if any.
   std::optional<std::string> own_refusal() const;
   void take_fields(dmons& creature) const;
-  // The panel's fields and tmpmons's lists as one nameless creature.
-  dmons panel_contents() const;
 
   EditorHost& host_;
-  TypedNameMatch<dmons> typed_name_;
+  PanelRecord<dmons> record_{host_, monsfilename, [this](dmons& m) { take_fields(m); },
+                             [this](const dmons& m) { show_fields(m); }};
 };
 
 }  // namespace tamo::editors

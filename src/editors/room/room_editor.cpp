@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "editors/common/field_filter.h"
-#include "editors/common/file_name_choices.h"
 #include "editors/common/long_text_end.h"
 #include "editors/common/panel_record.h"
 #include "model/input_rules.h"
@@ -31,7 +30,7 @@ RoomEditor::RoomEditor(EditorHost& host)
       "Itt adhatod meg a szoba tartalmát (pl a szobában található előlények és földön lévő "
       "tárgyak).");
   filename.on_change = [this] { filenameChange(); };
-  filename.on_select = [this] { typed_name_.forget(); };
+  filename.on_select = [this] { record_.forget(); };
   long_.on_change = [this] { longChange(); };
   Button1.on_click = [this] { Button1Click(); };
   Button6.on_click = [this] { Button6Click(); };
@@ -49,7 +48,7 @@ std::vector<controls::Form*> RoomEditor::forms() {
 }
 
 void RoomEditor::init_room() {
-  typed_name_.forget();
+  record_.forget();
   filename.set_text({});
   short_.set_text({});
   long_.set_text({});
@@ -60,13 +59,11 @@ void RoomEditor::init_room() {
 }
 
 void RoomEditor::fill_filename_choices() {
-  fill_file_name_choices(filename, host_.work().rooms);
+  record_.fill_choices();
 }
 
 void RoomEditor::filenameChange() {
-  follow_file_name(
-      filename, host_, typed_name_, [this] { return panel_contents(); },
-      [this](const droom& room) { show(room); });
+  record_.follow();
 }
 
 void RoomEditor::show(const droom& room) {
@@ -74,32 +71,18 @@ void RoomEditor::show(const droom& room) {
   long_.set_text(room.long_);
   listendefault.set_text(room.listendefault);
   smelldefault.set_text(room.smelldefault);
-  droom& t = host_.work().tmproom;
-  for (auto [from, to] : {std::pair{&room.items, &t.items},
-                          {&room.smell, &t.smell},
-                          {&room.listen, &t.listen},
-                          {&room.search, &t.search},
-                          {&room.properties, &t.properties},
-                          {&room.contents, &t.contents},
-                          {&room.exits, &t.exits},
-                          {&room.doors, &t.doors},
-                          {&room.keys, &t.keys},
-                          {&room.guard, &t.guard}})
-    copy_mixed(*from, *to);
+  copy_lists(kRoomLists, room, host_.work().tmproom);
 }
 
-droom RoomEditor::panel_contents() const {
-  droom room = host_.work().tmproom;
-  room.filename.clear();
+void RoomEditor::take_fields(droom& room) const {
   room.short_ = short_.text();
   room.long_ = long_.text();
   room.smelldefault = smelldefault.text();
   room.listendefault = listendefault.text();
-  return room;
 }
 
 bool RoomEditor::pending_edits() const {
-  return pending_edits_of(host_.work(), filename.text(), panel_contents(), droom{});
+  return record_.pending(droom{});
 }
 
 void RoomEditor::longChange() {
@@ -107,31 +90,23 @@ void RoomEditor::longChange() {
 }
 
 std::optional<std::string> RoomEditor::commit_room() {
-  Work& work = host_.work();
-  std::string name = filename.text();
-  if (auto refusal = common_store_refusal(work, RecordKind::room, name)) return refusal;
+  if (auto refusal = common_store_refusal(host_.work(), RecordKind::room, filename.text()))
+    return refusal;
   if (short_.text().empty()) return "Nincs rövid leírás megadva!";
   if (long_.text().empty()) return "Nincs hosszú leírás megadva!";
-  Stored<droom> stored = store_room(work, name, [this](droom& r) {
-    r.short_ = short_.text();
-    r.long_ = long_.text();
-    r.smelldefault = smelldefault.text();
-    r.listendefault = listendefault.text();
-  });
-  if (stored.created) add_file_name_choice(filename, name);
+  record_.store();
   things.itemname.clear();
   return std::nullopt;
 }
 
 void RoomEditor::Button1Click() {
-  if (std::optional<std::string> refusal = commit_room()) host_.debug(*refusal);
-  host_.focus().set(&filename);
+  record_.back_to_name(commit_room());
 }
 
 void RoomEditor::Button6Click() {
   init_room();
   tmproomclear(host_.work());
-  host_.focus().set(&filename);
+  record_.back_to_name();
 }
 
 void RoomEditor::Button7Click() {
@@ -143,7 +118,7 @@ void RoomEditor::RoomDelete() {
   std::string name = filename.text();
   if (delete_room(work, name)) {
     init_room();
-    drop_file_name_choice(filename, work.rooms, name);
+    record_.drop_choice(name);
   }
   tmproomclear(work);
 }

@@ -10,7 +10,7 @@
 #include "controls/lists.h"
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
-#include "editors/common/typed_name.h"
+#include "editors/common/panel_record.h"
 #include "editors/room/contents_dialog.h"
 #include "editors/room/exit_editor.h"
 #include "editors/room/guard_dialog.h"
@@ -85,10 +85,11 @@ class RoomEditor {
   void RoomDelete();
   // Puts a room's texts into the panel and its lists into tmproom.
   void show(const droom& room);
-  // The panel's texts and tmproom's lists as one nameless room.
-  droom panel_contents() const;
+  // The panel's own texts into a room.
+  void take_fields(droom& room) const;
 
-  TypedNameMatch<droom> typed_name_;
+  PanelRecord<droom> record_{host_, filename, [this](droom& r) { take_fields(r); },
+                             [this](const droom& r) { show(r); }};
 };
 
 }  // namespace tamo::editors
