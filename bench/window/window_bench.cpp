@@ -136,6 +136,7 @@ BENCHMARK(BM_StartWithWork)
     ->Arg(-25)
     ->Arg(-100)
     ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
     ->UseRealTime();
 BENCHMARK(BM_ContentsDialog)
     ->ArgName("rows")

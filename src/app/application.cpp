@@ -295,7 +295,10 @@ bool Application::save_into(const std::filesystem::path& folder) {
     return false;
   }
   if (!may_replace(workfile::work_file_path(work_, folder))) return false;
-  workfile::SaveResult result = workfile::savetamo(work_, folder);
+  // The save's own pass gives the digest of what the file now holds.
+  WorkDigest written;
+  workfile::SaveResult result = workfile::savetamo(work_, folder, &written);
+  if (result.saved) remember_saved_state(written);
   closeallotherforms();
   if (result.message) debug(*result.message);
   if (!result.saved) return false;
@@ -307,7 +310,6 @@ bool Application::save_into(const std::filesystem::path& folder) {
   if (error) work_file_ = result.path;
   tell(saved_line(work_file_));
   form1_.set_caption(work_.project + " - " + std::string(kAppCaption));
-  remember_saved_state();
   return true;
 }
 
@@ -396,6 +398,11 @@ bool Application::work_changed() const {
 void Application::remember_saved_state() {
   lacks_from_file_ = false;
   clean_point_.mark(work_);
+}
+
+void Application::remember_saved_state(const WorkDigest& written) {
+  lacks_from_file_ = false;
+  clean_point_.mark(work_, written);
 }
 
 void Application::show_panel(std::string_view name, const controls::Control* focus_target) {

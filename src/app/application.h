@@ -156,6 +156,7 @@ class Application : public editors::EditorHost {
   bool ask_about_unsaved_work();
   void load(const std::filesystem::path& path);
   void remember_saved_state();
+  void remember_saved_state(const WorkDigest& written);
   void register_forms();
   // Undo or redo through `turn`, then the panels and the menu follow.
   void turn_history(bool (UndoHistory::*turn)(), std::string_view done);

@@ -1,35 +1,50 @@
 #include "app/clean_point.h"
 
-#include "workfile/writer.h"
+#include <cstring>
 
 namespace tamo::app {
 
 namespace {
 
-class DigestSink : public workfile::LineSink {
- public:
-  void tf(std::string_view line) override {
-    for (char c : line) mix(static_cast<unsigned char>(c));
-    mix('\n');
-  }
-  std::uint64_t digest() const { return h_; }
+constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
 
- private:
-  void mix(unsigned char c) { h_ = (h_ ^ c) * 1099511628211ULL; }
-  std::uint64_t h_ = 14695981039346656037ULL;
-};
+std::uint64_t mix(std::uint64_t h, std::uint64_t word) {
+  h = (h ^ word) * kMultiplier;
+  return h ^ (h >> 29);
+}
 
 }  // namespace
 
+void WorkDigest::tf(std::string_view line) {
+  std::uint64_t h = h_;
+  const char* p = line.data();
+  std::size_t left = line.size();
+  for (; left >= 8; left -= 8, p += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    h = mix(h, word);
+  }
+  std::uint64_t tail = 0;
+  std::memcpy(&tail, p, left);
+  // The length closes the line, so that where one line ends and the next begins counts.
+  h_ = mix(mix(h, tail), line.size());
+}
+
 std::uint64_t work_digest(const Work& work) {
-  DigestSink sink;
-  workfile::emit_work(work, sink);
-  return sink.digest();
+  WorkDigest digest;
+  workfile::emit_work(work, digest);
+  return digest.value();
 }
 
 void CleanPoint::mark(const Work& work) {
+  WorkDigest digest;
+  workfile::emit_work(work, digest);
+  mark(work, digest);
+}
+
+void CleanPoint::mark(const Work& work, const WorkDigest& digest) {
   revision_ = work.revision();
-  digest_ = work_digest(work);
+  digest_ = digest.value();
   asked_revision_ = revision_;
   asked_changed_ = false;
 }

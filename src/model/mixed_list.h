@@ -23,14 +23,20 @@ class MixedList {
  public:
   using const_iterator = std::vector<dmixed>::const_iterator;
 
-  const_iterator begin() const { return entries_.begin(); }
-  const_iterator end() const { return entries_.end(); }
-  std::size_t size() const { return entries_.size(); }
-  bool empty() const { return entries_.empty(); }
-  const dmixed& operator[](std::size_t i) const { return entries_[i]; }
+  MixedList() = default;
+  MixedList(const MixedList& other) { *this = other; }
+  MixedList& operator=(const MixedList& other);
+  MixedList(MixedList&&) noexcept = default;
+  MixedList& operator=(MixedList&&) noexcept = default;
+
+  const_iterator begin() const { return entries().begin(); }
+  const_iterator end() const { return entries().end(); }
+  std::size_t size() const { return entries().size(); }
+  bool empty() const { return store_ == nullptr; }
+  const dmixed& operator[](std::size_t i) const { return entries()[i]; }
 
   friend bool operator==(const MixedList& a, const MixedList& b) {
-    return a.entries_ == b.entries_;
+    return a.entries() == b.entries();
   }
 
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -49,13 +55,24 @@ class MixedList {
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
   using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
+  // Long lists (files may hold any number of entries) are searched through a key index,
+  // built on demand and dropped whenever entries move; short lists carry none. A copied
+  // list shares its source's index until either of them changes.
+  static constexpr std::size_t kIndexFrom = 32;
+  struct Store {
+    std::vector<dmixed> entries;
+    std::shared_ptr<KeyIndex> index;
+  };
+  static inline const std::vector<dmixed> kNone{};
+
+  const std::vector<dmixed>& entries() const { return store_ ? store_->entries : kNone; }
+  Store& store();
   // add_mixed, taking the entry's strings.
   static void put(MixedList& list, dmixed entry);
-  // Long lists (files may hold any number of entries) are searched through a key index,
-  // built on demand and dropped whenever entries move; short lists carry none.
-  static constexpr std::size_t kIndexFrom = 32;
-  std::vector<dmixed> entries_;
-  mutable std::shared_ptr<KeyIndex> index_;
+
+  // A record holds many lists and most of them stay empty, so an empty list is one null
+  // pointer and allocates nothing.
+  std::unique_ptr<Store> store_;
 };
 
 // The marker that ends a list in the work file; never accepted as a key.

@@ -68,4 +68,13 @@ inline std::size_t find_break_or_nul(std::string_view s) {
   return s.size();
 }
 
+// Position of the first CR or LF, or the size when there is none.
+inline std::size_t find_line_break(std::string_view s) {
+  for (std::size_t from = 0;;) {
+    std::size_t at = from + find_break_or_nul(s.substr(from));
+    if (at == s.size() || s[at] != '\0') return at;
+    from = at + 1;
+  }
+}
+
 }  // namespace tamo::workfile

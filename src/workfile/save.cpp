@@ -31,8 +31,9 @@ constexpr int kMaxLinks = 40;
 // Encodes the lines and hands them to the file a megabyte at a time.
 class FileSink : public LineSink {
  public:
-  explicit FileSink(int fd) : fd_(fd) { buffer_.reserve(2 * kFlushSize); }
+  FileSink(int fd, LineSink* also) : fd_(fd), also_(also) { buffer_.reserve(2 * kFlushSize); }
   void tf(std::string_view line) override {
+    if (also_ != nullptr) also_->tf(line);
     append_encoded_line(buffer_, line);
     if (buffer_.size() >= kFlushSize) flush();
   }
@@ -54,6 +55,7 @@ class FileSink : public LineSink {
 
  private:
   int fd_;
+  LineSink* also_;
   std::string buffer_;
   int error_ = 0;
 };
@@ -110,7 +112,7 @@ void sync_folder(const fs::path& folder) {
 // Writes the work into a temporary file, flushed to the disk, then renames it over the target.
 // The system's error number of the first failure, or 0; the temporary never outlives a failure.
 // `reached` tells whether the target existed or a file could be made beside it.
-int write_and_replace(const Work& work, const fs::path& target, bool& reached) {
+int write_and_replace(const Work& work, const fs::path& target, bool& reached, LineSink* also) {
   struct stat earlier {};
   bool replaces = ::stat(target.c_str(), &earlier) == 0;
   reached = replaces;
@@ -120,7 +122,7 @@ int write_and_replace(const Work& work, const fs::path& target, bool& reached) {
   int fd = create_temporary(target, temporary);
   if (fd < 0) return errno;
   reached = true;
-  FileSink sink(fd);
+  FileSink sink(fd, also);
   emit_work(work, sink);
   int error = sink.flush();
   if (error == 0 && replaces) error = keep_mode_and_owner(fd, earlier);
@@ -178,13 +180,13 @@ fs::path work_file_path(const Work& work, const fs::path& folder) {
   return folder / utf8_path(work.project + ".tamo");
 }
 
-SaveResult savetamo(const Work& work, const fs::path& folder) {
+SaveResult savetamo(const Work& work, const fs::path& folder, LineSink* also) {
   SaveResult result;
   if ((result.message = creator_refusal(work))) return result;
 
   fs::path target = work_file_path(work, folder);
   bool reached = false;
-  if (int error = write_and_replace(work, real_target(target), reached)) {
+  if (int error = write_and_replace(work, real_target(target), reached, also)) {
     result.message = std::string(reached ? "Nem sikerült kiírni" : "Nem sikerült létrehozni") +
                      " a(z) " + shown_path(target) + " fájlt: " + system_reason(error) + ".";
     return result;

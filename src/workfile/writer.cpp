@@ -1,5 +1,6 @@
 #include "workfile/writer.h"
 
+#include "workfile/byte_scan.h"
 #include "workfile/codec.h"
 #include "workfile/format.h"
 #include "workfile/workfile.h"
@@ -13,7 +14,7 @@ constexpr std::string_view kLineBreak = "\r\n";
 // A value is one line of the file: a CR or LF inside it would split it and shift every line
 // after it, so a blank stands in for each.
 void value_line(LineSink& sink, std::string_view value) {
-  if (value.find_first_of("\r\n") == std::string_view::npos) return sink.tf(value);
+  if (find_line_break(value) == value.size()) return sink.tf(value);
   std::string line(value);
   for (char& c : line)
     if (c == '\r' || c == '\n') c = ' ';

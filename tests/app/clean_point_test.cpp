@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app_fixture.h"
 #include "model/storing.h"
 #include "workfile/workfile.h"
 
@@ -101,6 +105,72 @@ TEST(CleanPoint, AWorkLoadedInPlaceIsCleanAgainOnlyWhenMarked) {
   EXPECT_TRUE(cheap.changed(work));
   cheap.mark(work);
   EXPECT_FALSE(cheap.changed(work));
+}
+
+// Lines that differ only in where one ends and the next begins, or in trailing zero bytes
+// that fill the last word, must still give different digests.
+TEST(WorkDigest, TellsApartLinesThatShareTheirBytes) {
+  using Lines = std::vector<std::string>;
+  const std::vector<Lines> works = {
+      {},
+      {""},
+      {"", ""},
+      {"a"},
+      {std::string("a\0", 2)},
+      {"ab", "c"},
+      {"a", "bc"},
+      {"abc"},
+      {"12345678"},
+      {"1234567", "8"},
+      {"12345678", ""},
+      {"", "12345678"},
+      {"123456789abcdefg"},
+      {"12345678", "9abcdefg"},
+  };
+  std::vector<std::uint64_t> digests;
+  for (const Lines& lines : works) {
+    WorkDigest digest;
+    for (const std::string& line : lines) digest.tf(line);
+    digests.push_back(digest.value());
+  }
+  for (std::size_t i = 0; i < works.size(); ++i)
+    for (std::size_t j = i + 1; j < works.size(); ++j)
+      EXPECT_NE(digests[i], digests[j]) << "works " << i << " and " << j;
+}
+
+// Through the application: a load marks the work as its file holds it, and a save marks it
+// with the digest taken from the save's own pass.
+class CleanPointInApplication : public testing::AppTest {};
+
+TEST_F(CleanPointInApplication, LoadAndSaveMarkTheWorkAsTheFileHoldsIt) {
+  std::filesystem::path file = folder / "pelda.tamo";
+  std::ofstream(file, std::ios::binary)
+      << workfile::encode_lines({"CREATORPROJECT", "pelda", "CREATORNAME", "valaki", "CREATORMAIL",
+                                 "v@example.org", "ROOMBEGIN", "ROOMFILENAME", "kapu1", "ROOMSHORT",
+                                 "Régi", "ROOMLONG", "Hosszu", "ROOMLONGEND", "ROOMEND"});
+  app.open_work(file);
+  ASSERT_TRUE(app.load_complete());
+  EXPECT_FALSE(app.work_changed());
+  store_room_texts(app.work(), "kapu1", "Új");
+  EXPECT_TRUE(app.work_changed());
+  store_room_texts(app.work(), "kapu1", "Régi");
+  EXPECT_FALSE(app.work_changed()) << "back to what was loaded";
+
+  store_room_texts(app.work(), "kapu1", "Új");
+  app.Ments1Click();
+  ASSERT_EQ(platform.messages, std::vector<std::string>{std::string(kMsgSaved)});
+  EXPECT_FALSE(app.work_changed());
+  store_room_texts(app.work(), "kapu1", "Régi");
+  EXPECT_TRUE(app.work_changed()) << "what was loaded is no longer what the file holds";
+  store_room_texts(app.work(), "kapu1", "Új");
+  EXPECT_FALSE(app.work_changed()) << "back to what was saved";
+
+  // A refused save marks nothing.
+  set_creator(app.work(), "pelda", "", "v@example.org");
+  app.Ments1Click();
+  EXPECT_TRUE(app.work_changed());
+  set_creator(app.work(), "pelda", "valaki", "v@example.org");
+  EXPECT_FALSE(app.work_changed());
 }
 
 }  // namespace

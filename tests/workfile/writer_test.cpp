@@ -113,6 +113,26 @@ TEST(Writer, ALineBreakInsideAOneLineValueBecomesABlankAndTheWorkReadsBackWhole)
   EXPECT_EQ(back.monsters.size(), 1u);
 }
 
+// The break is searched a word at a time: one past the first words, or after a NUL byte
+// (which stays), is found as well.
+TEST(Writer, ALineBreakAnywhereInAValueBecomesABlank) {
+  using namespace std::string_literals;
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"tizenhat betu...\n", "tizenhat betu... "},
+      {"a\0b\rc"s, "a\0b c"s},
+      {"\0\0\0\0\0\0\0\0\0\r\n"s, "\0\0\0\0\0\0\0\0\0  "s},
+      {"nulla\0utan sem\0"s, "nulla\0utan sem\0"s},
+  };
+  for (const auto& [value, line] : cases) {
+    Work work = creator_only();
+    setup_room(work, "r")->short_ = value;
+    Lines lines = lines_after_creator(work);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[3], "ROOMSHORT");
+    EXPECT_EQ(lines[4], line);
+  }
+}
+
 TEST(Writer, FileOrderDiffersFromRecordOrderWhereStoredFilesNeedIt) {
   Work work = creator_only();
   droom* room = setup_room(work, "r");
