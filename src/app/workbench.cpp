@@ -33,6 +33,19 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   room_.Button3.on_click = [this] { Button3Click(); };
   announce_stores();
   add_area_check();
+  add_find_box();
+}
+
+void Workbench::add_find_box() {
+  app_.forms().add(FormRegistry::Kind::dialog, find_box_.form);
+  app_.menu_bar().add_item("Szerkeszts1",
+                           {"Keress1", "&Keresés…", "Ctrl+F",
+                            [this] {
+                              find_box_.open();
+                              app_.focus().set(&find_box_.findtext);
+                            }},
+                           "Lers1");
+  find_box_.open_place = [this](const check::Place& place) { open_place(place); };
 }
 
 void Workbench::add_area_check() {
@@ -71,12 +84,18 @@ void Workbench::open_place(const check::Place& place) {
     if (!may_turn_to(monster_.monsfilename, monster_.pending_edits(), place.name)) return;
     app_.show_creature_panel();
     monster_.monsfilename.set_text(place.name);
-    if (place.form == "Form15") dialog_button = &monster_.Button12;
+    for (auto [form, button] : {std::pair{"Form8", &monster_.Button13},
+                                {"Form9", &monster_.Button10},
+                                {"Form10", &monster_.Button9},
+                                {"Form15", &monster_.Button12}})
+      if (place.form == form) dialog_button = button;
   } else if (place.kind == check::kItemKind) {
     if (!may_turn_to(item_.itemfilename, item_.pending_edits(), place.name)) return;
     app_.show_item_panel();
     item_.itemfilename.set_text(place.name);
-    for (auto [form, button] : {std::pair{"Form13", &item_.antis}, {"Form14", &item_.bonuses}})
+    for (auto [form, button] : {std::pair{"Form12", &item_.itemids},
+                                {"Form13", &item_.antis},
+                                {"Form14", &item_.bonuses}})
       if (place.form == form) dialog_button = button;
   }
   if (dialog_button) dialog_button->click();

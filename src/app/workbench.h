@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/area_check.h"
+#include "app/find_box.h"
 #include "app/mud_panel.h"
 #include "editors/item/item_editor.h"
 #include "editors/monster/monster_editor.h"
@@ -32,6 +33,7 @@ class Workbench : public testconsole::ConsoleHost {
   editors::ItemEditor& item_editor() { return item_; }
   MudPanel& mud() { return mud_; }
   AreaCheck& area_check() { return area_check_; }
+  FindBox& find_box() { return find_box_; }
   testconsole::Console& console() { return console_; }
 
   // Enter in the command line: its text runs as a console command and the line empties.
@@ -40,8 +42,9 @@ class Workbench : public testconsole::ConsoleHost {
   // console; nothing when the room is not stored.
   void Button3Click();
 
-  // Opens the record a check line points at in its panel, and the dialog holding the fault.
-  // A panel holding unstored edits for another record is left as it is, and the builder told.
+  // Opens the record a check line or a found text points at in its panel, and the dialog
+  // holding it. A panel holding unstored edits for another record is left as it is, and the
+  // builder told.
   void open_place(const check::Place& place);
   // "Szerkesztés" > "Térkép": the area map, a window that leaves the main window usable.
   void Terkep1Click();
@@ -63,6 +66,7 @@ class Workbench : public testconsole::ConsoleHost {
   bool room_panel_unsaved();
   void announce_stores();
   void add_area_check();
+  void add_find_box();
   // False, and the builder told, when turning the panel to that record would drop edits its
   // "Kész" has not stored.
   bool may_turn_to(const controls::ComboBox& filename, bool pending, const std::string& name);
@@ -75,6 +79,7 @@ class Workbench : public testconsole::ConsoleHost {
   controls::Form map_form_{"Terkep", "Térkép"};
   testconsole::Console console_{app_.work(), *this};
   AreaCheck area_check_{app_};
+  FindBox find_box_{app_.work()};
 };
 
 }  // namespace tamo::app

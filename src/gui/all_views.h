@@ -14,6 +14,7 @@ Views monster_views(app::Workbench& bench);
 Views item_views(app::Workbench& bench);
 Views console_views(app::Workbench& bench);
 Views check_views(app::Workbench& bench);
+Views find_views(app::Workbench& bench);
 Views map_views(app::Workbench& bench);
 
 }  // namespace tamo::gui

@@ -2,6 +2,7 @@
 
 #include "gui/all_views.h"
 #include "gui/check_views.h"
+#include "gui/find_views.h"
 
 namespace tamo::gui {
 
@@ -10,6 +11,7 @@ Program::Program() {
   platform_.set_before_modal([this] { screen_.sync(); });
   window_ = std::make_unique<MainWindow>(screen_, all_views(bench_));
   follow_area_check(*window_, screen_, bench_.area_check());
+  follow_find_box(*window_, screen_, bench_.find_box());
   screen_.sync();
 }
 

@@ -164,6 +164,7 @@ TEST_F(DesktopHabits, EscapeLeavesEveryDialog) {
         {"Form16", [this] { app.Kszt1Click(); }},
         {"Form17", [this] { app.Nvjegy1Click(); }},
         {"areacheck", [this] { program.bench().area_check().open(); }},
+        {"findbox", [this] { program.bench().find_box().open(); }},
         {"Terkep", [this] { program.bench().Terkep1Click(); }}};
     screen.run([&] {
       if (auto opening = own_opening.find(form.name()); opening != own_opening.end())
