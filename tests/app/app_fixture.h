@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/platform.h"
+#include "temp_folder.h"
 #include "workfile/workfile.h"
 
 namespace tamo::app::testing {
@@ -67,11 +68,10 @@ inline std::string front_panel(const Application& app) {
 class AppTest : public ::testing::Test {
  protected:
   AppTest() {
-    folder = std::filesystem::temp_directory_path() /
-             ("tamo_app_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name)
+      if (c == '/') c = '_';  // parameterised tests carry their instance in their names
+    folder = tamo::testing::fresh_temp_folder("tamo_app_" + name);
     app.set_work_folder(folder);
     app.start();
   }

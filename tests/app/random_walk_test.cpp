@@ -348,9 +348,7 @@ void expect_same_records(const Records& saved, const Records& loaded, const char
 class RandomWalk : public ::testing::TestWithParam<unsigned> {
  protected:
   RandomWalk() {
-    folder = std::filesystem::temp_directory_path() / ("tamo_walk_" + std::to_string(GetParam()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    folder = tamo::testing::fresh_temp_folder("tamo_walk_" + std::to_string(GetParam()));
   }
   ~RandomWalk() override { std::filesystem::remove_all(folder); }
   std::filesystem::path folder;

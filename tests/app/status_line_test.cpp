@@ -69,11 +69,9 @@ class StatusLineTest : public ::testing::Test {
  protected:
   StatusLineTest() {
     // One folder per test: ctest runs the tests of this suite side by side.
-    folder = std::filesystem::temp_directory_path() /
-             ("tamo_status_line_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    folder = tamo::testing::fresh_temp_folder(
+        "tamo_status_line_" +
+        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     app.set_work_folder(folder);
     app.start();
   }

@@ -8,6 +8,7 @@
 
 #include "model/storing.h"
 #include "model/work.h"
+#include "temp_folder.h"
 #include "work_builder.h"
 #include "workfile/workfile.h"
 
@@ -63,9 +64,7 @@ class WorkFileTest : public ::testing::Test {
     std::string name = "tamo_" + std::string(test->test_suite_name()) + "_" + test->name();
     for (char& c : name)
       if (c == '/') c = '_';  // parameterised tests carry their instance in their names
-    folder = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    folder = fresh_temp_folder(name);
   }
   ~WorkFileTest() override { std::filesystem::remove_all(folder); }
 

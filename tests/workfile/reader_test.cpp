@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "sample_works.h"
+#include "temp_folder.h"
 #include "workfile/workfile.h"
 
 namespace tamo::workfile {
@@ -405,8 +406,8 @@ std::size_t open_descriptors() {
 }
 
 TEST(Reader, ALoadThatThrowsClosesItsFile) {
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "tamo_reader_throwing_load.tamo";
+  const std::filesystem::path folder = tamo::testing::fresh_temp_folder("tamo_throwing_load");
+  const std::filesystem::path path = folder / "pelda.tamo";
   {
     std::ofstream out(path, std::ios::binary);
     out << testing::pelda_bytes();
@@ -418,7 +419,7 @@ TEST(Reader, ALoadThatThrowsClosesItsFile) {
   for (int i = 0; i < 3; ++i) EXPECT_THROW(loadfile(work, path), std::runtime_error);
   EXPECT_EQ(open_descriptors(), before);
   work.set_watcher(nullptr);
-  std::filesystem::remove(path);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "sample_works.h"
+#include "temp_folder.h"
 #include "work_setup.h"
 #include "workfile/workfile.h"
 
@@ -24,11 +25,9 @@ namespace fs = std::filesystem;
 class SaveTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tamo_save_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    folder_ = tamo::testing::fresh_temp_folder(
+        "tamo_save_" +
+        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   }
   void TearDown() override { fs::remove_all(folder_); }
 
