@@ -27,8 +27,10 @@ TEST_F(CheckWindowTest, ADoubleClickedFaultOpensItsRecordAndDialog) {
   QList<QListWidgetItem*> exit =
       list->findItems("figyelmeztetés: szoba kapu: a(z) del kijárat", Qt::MatchStartsWith);
   ASSERT_EQ(exit.size(), 1);
-  QTRY_COMPARE(find<QLabel>(&window, "problemcount")->text(),
-               qs(program.bench().area_check().summary()));
+  auto* count = find<QLabel>(&window, "problemcount");
+  const QString summary = qs(program.bench().area_check().summary());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() == summary; }))
+      << count->text().toStdString();
   EXPECT_NE(program.bench().area_check().problem_count(), 0u);
 
   QRect row = list->visualItemRect(exit.front());
@@ -44,7 +46,8 @@ TEST_F(CheckWindowTest, ADoubleClickedFaultOpensItsRecordAndDialog) {
 TEST_F(CheckWindowTest, TheListFollowsTheWork) {
   trigger("Ellenrzs1");
   auto* list = find<QListWidget>(window.page("areacheck"), "problems");
-  QTRY_VERIFY(list->findItems("munka: ", Qt::MatchStartsWith).size() == 1);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return list->findItems("munka: ", Qt::MatchStartsWith).size() == 1; }));
   screen.run([this] {
     editors::RoomEditor& room = program.bench().room_editor();
     app.Szoba1Click();
@@ -53,7 +56,8 @@ TEST_F(CheckWindowTest, TheListFollowsTheWork) {
     room.long_.type("Sotet pince.");
     room.Button1.click();
   });
-  QTRY_COMPARE(list->findItems("szoba pince: ok", Qt::MatchExactly).size(), 1);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return list->findItems("szoba pince: ok", Qt::MatchExactly).size() == 1; }));
 }
 
 }  // namespace
