@@ -17,6 +17,8 @@ void AreaCheck::open() {
 void AreaCheck::refresh() {
   check::Report report = check::check_work(app_.work());
   report.loading = app_.load_messages();
+  judged_revision_ = app_.work().revision();
+  judged_loading_ = report.loading;
   lines_ = check::report_lines(report);
   problem_count_ = 0;
   std::vector<std::string> texts;
@@ -28,6 +30,11 @@ void AreaCheck::refresh() {
   std::string chosen = problems.selected_text();
   problems.assign(std::move(texts));
   if (!chosen.empty()) problems.select(problems.index_of(chosen));
+}
+
+void AreaCheck::refresh_if_changed() {
+  if (judged_revision_ == app_.work().revision() && judged_loading_ == app_.load_messages()) return;
+  refresh();
 }
 
 void AreaCheck::problemsActivate() {

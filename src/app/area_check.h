@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,9 @@ class AreaCheck {
   void open();
   // Judges the work again; the chosen line stays chosen while it is still there.
   void refresh();
+  // As refresh, but only when the work or the loading messages changed since the last one:
+  // the window asks after every burst of events, most of which change nothing.
+  void refresh_if_changed();
   void problemsActivate();
 
   // Lines that are no record's "ok", as of the last refresh.
@@ -43,6 +48,8 @@ class AreaCheck {
   Application& app_;
   std::vector<check::ReportLine> lines_;
   std::size_t problem_count_ = 0;
+  std::optional<std::uint64_t> judged_revision_;
+  std::vector<std::string> judged_loading_;
 };
 
 }  // namespace tamo::app

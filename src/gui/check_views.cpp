@@ -39,7 +39,7 @@ void follow_area_check(QMainWindow& window, Screen& screen, app::AreaCheck& chec
   auto refreshing = std::make_shared<bool>(false);
   QObject::connect(pause, &QTimer::timeout, &window, [&screen, &check, refreshing] {
     *refreshing = true;
-    screen.run([&check] { check.refresh(); });
+    screen.run([&check] { check.refresh_if_changed(); });
     *refreshing = false;
   });
   screen.add_sync_step([pause, count, &check, refreshing] {

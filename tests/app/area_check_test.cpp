@@ -9,6 +9,7 @@
 #include "app_fixture.h"
 #include "work_files.h"
 #include "work_setup.h"
+#include "workfile/workfile.h"
 
 namespace tamo::app::testing {
 namespace {
@@ -151,6 +152,40 @@ TEST_F(AreaCheckTest, RefreshFollowsTheWorkAndKeepsTheChosenLine) {
   window.refresh();
   EXPECT_NE(window.problems.index_of("szoba pince: ok"), -1);
   EXPECT_EQ(window.problems.selected_text(), "szoba udvar: ok");
+}
+
+// The window only re-judges when something changed; what it lists must still be what a full
+// judgement lists, also when a save drops the loading messages without touching the work.
+TEST_F(AreaCheckTest, ASkippedRefreshListsWhatAFullOneWould) {
+  std::string bytes = workfile::encode_lines(workfile::work_lines(tamo::testing::clean_work()));
+  const std::string block_end = "ROOMEND\r\n";
+  bytes.erase(bytes.find(block_end), block_end.size());
+  bench.app().open_work(write_bytes("torott.tamo", bytes));
+  platform.messages.clear();
+  ASSERT_FALSE(bench.app().load_messages().empty());
+  choose("Ellenrzs1");
+  AreaCheck& window = bench.area_check();
+  auto agrees_with_a_full_judgement = [&] {
+    window.refresh_if_changed();
+    AreaCheck fresh(bench.app());
+    fresh.refresh();
+    return window.problems.items() == fresh.problems.items();
+  };
+  EXPECT_TRUE(agrees_with_a_full_judgement()) << "nothing changed";
+
+  editors::RoomEditor& room = bench.room_editor();
+  bench.app().Szoba1Click();
+  room.filename.type("pince");
+  room.short_.type("Egy pince");
+  room.long_.type("Sotet pince.");
+  bench.app().run_event([&] { room.Button1.click(); });
+  EXPECT_TRUE(agrees_with_a_full_judgement()) << "a stored room";
+  EXPECT_NE(window.problems.index_of("szoba pince: ok"), -1);
+
+  bench.app().set_work_folder(folder);
+  bench.app().run_event([&] { bench.app().Ments1Click(); });
+  ASSERT_TRUE(bench.app().load_messages().empty());
+  EXPECT_TRUE(agrees_with_a_full_judgement()) << "a save that dropped the loading messages";
 }
 
 }  // namespace
