@@ -10,7 +10,7 @@
 namespace tamo::app {
 
 // One short Hungarian line telling what the last user event achieved. It adds to the
-// specified flows, which stay silent on success, and never replaces a message box.
+// message flows, which stay silent on success, and never replaces a message box.
 class StatusLine {
  public:
   const std::string& text() const { return text_; }

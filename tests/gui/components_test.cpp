@@ -16,9 +16,9 @@ std::vector<std::string> tab_fields(const std::string& line) {
   return fields;
 }
 
-// The table is written from the specified captions, not from the code: a caption or hint
+// The table is written from the documented captions, not from the code: a caption or hint
 // that drifts in the editors shows here as the builder would meet it on screen.
-TEST_F(WindowTest, EveryComponentShowsItsSpecifiedCaptionAndHint) {
+TEST_F(WindowTest, EveryComponentShowsItsDocumentedCaptionAndHint) {
   std::ifstream table(std::string(TAMO_GUI_EXPECTED) + "/components.txt");
   ASSERT_TRUE(table) << "components.txt";
   int checked = 0;
