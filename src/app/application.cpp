@@ -189,10 +189,15 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   if (!(history_.*turn)()) return;
   std::vector<std::string> turned;
   for (const TypedField& t : typed_fields_) turned.push_back(t.field->text());
-  for (std::size_t i = 0; i < editors.size(); ++i) {
-    run_if_set(editors[i]->fill_filename_choices);
-    if (!kept[i]) run_if_set(editors[i]->reload);
+  for (const WorkPart& part : history_.turned_parts()) {
+    if (part.target != Change::Target::record) continue;
+    EditorHooks* editor = part.kind == RecordKind::room      ? &hooks_.room
+                          : part.kind == RecordKind::monster ? &hooks_.monster
+                                                             : &hooks_.item;
+    if (editor->follow_choice) editor->follow_choice(part.name);
   }
+  for (std::size_t i = 0; i < editors.size(); ++i)
+    if (!kept[i]) run_if_set(editors[i]->reload);
   for (std::size_t i = 0; i < typed_fields_.size(); ++i)
     typed_fields_[i].field->set_text(turned[i] != typed[i] ? turned[i] : typed[i]);
   if (creator_data_.form.visible()) creator_data_.open();

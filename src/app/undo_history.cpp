@@ -55,6 +55,7 @@ bool UndoHistory::undo() {
   restoring_ = true;
   put_back(step.parts, false);
   restoring_ = false;
+  remember_turned(steps_[done_ - 1]);
   if (step.typing.typed) step.typing.typed->field->set_text(step.typing.before);
   --done_;
   return true;
@@ -69,6 +70,7 @@ bool UndoHistory::redo() {
   restoring_ = true;
   put_back(step.parts, true);
   restoring_ = false;
+  remember_turned(steps_[done_]);
   if (step.typing.typed) step.typing.typed->field->set_text(step.typing.after);
   ++done_;
   return true;
@@ -183,6 +185,11 @@ void UndoHistory::put_back(const std::vector<Touched>& parts, bool afters) {
   } else {
     for (auto t = parts.rbegin(); t != parts.rend(); ++t) restore_part(work_, t->part, t->before);
   }
+}
+
+void UndoHistory::remember_turned(const Step& step) {
+  turned_.clear();
+  for (const Touched& touched : step.parts) turned_.push_back(touched.part);
 }
 
 void UndoHistory::drop_oldest() {

@@ -9,6 +9,7 @@
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "editors/common/file_name_choices.h"
 #include "work_setup.h"
 
 // A builder who types, pastes and presses anything in any order must find after saving and
@@ -411,10 +412,19 @@ std::vector<std::string> typed_texts(const Application& app) {
   return texts;
 }
 
+// What a file-name box filled afresh from the stored records lists.
+template <class Records>
+std::vector<std::string> fresh_choices(const Records& records) {
+  controls::ComboBox box("fresh", "", controls::ComboBox::Style::editable, true);
+  editors::fill_file_name_choices(box, records);
+  return box.items();
+}
+
 // Between actions the builder types, undoes, redoes and saves: the writer's output is always
 // the one seen when the history last stood where it stands now; the work counts as changed
-// exactly when that output differs from the saved one; and undo or redo changes no panel field
-// but the one whose typing it takes back or does again.
+// exactly when that output differs from the saved one; each panel offers exactly the stored
+// names; and undo or redo changes no panel field but the one whose typing it takes back or
+// does again.
 TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
   ScriptedPlatform platform;
   Workbench bench(platform.ports());
@@ -475,16 +485,20 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
       const Reachable& r = *now[std::uniform_int_distribution<std::size_t>(0, now.size() - 1)(rng)];
       app.run_event([&] { r.act(rng); });
     }
+    // Each panel offers exactly the stored names, however the records came and went.
+    ASSERT_EQ(bench.room_editor().filename.items(), fresh_choices(app.work().rooms))
+        << "step " << step;
+    ASSERT_EQ(bench.monster_editor().monsfilename.items(), fresh_choices(app.work().monsters))
+        << "step " << step;
+    ASSERT_EQ(bench.item_editor().itemfilename.items(), fresh_choices(app.work().items))
+        << "step " << step;
     const std::vector<std::string> lines = workfile::work_lines(app.work());
     if (history.state_id() == was) {
       ASSERT_EQ(lines, before) << "step " << step << ": a change the history did not keep";
-      continue;
-    }
-    auto [seen, fresh] = at.try_emplace(history.state_id(), lines);
-    if (fresh) {
-      if (lines != before) ++kept;
-    } else {
+    } else if (auto [seen, fresh] = at.try_emplace(history.state_id(), lines); !fresh) {
       ASSERT_EQ(lines, seen->second) << "step " << step;
+    } else if (lines != before) {
+      ++kept;
     }
     if (!saved.empty()) {
       ASSERT_EQ(app.work_changed(), lines != saved) << "step " << step;
