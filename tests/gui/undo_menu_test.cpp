@@ -80,6 +80,17 @@ TEST_F(WindowTest, CtrlZInAFieldTakesBackTheTypingThenTheWorksStep) {
   EXPECT_NE(room_exists(app.work(), "pince"), nullptr);
   QTest::keyClick(short_text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(short_text->text(), "Pince es a pince");
+
+  // A multi-line box too.
+  auto* long_text = find<QPlainTextEdit>(room, "long");
+  long_text->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return long_text->hasFocus(); }));
+  long_text->moveCursor(QTextCursor::End);
+  QTest::keyClicks(long_text, " Hideg.");
+  ASSERT_EQ(long_text->toPlainText(), "Sotet pince. Hideg.");
+  QTest::keyClick(long_text, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(long_text->toPlainText(), "Sotet pince.");
+  EXPECT_EQ(short_text->text(), "Pince es a pince");
 }
 
 }  // namespace
