@@ -1,5 +1,6 @@
 #include "editors/item/item_antis_dialog.h"
 
+#include "editors/common/bindings.h"
 #include "model/mixed_list.h"
 #include "model/work.h"
 
@@ -7,10 +8,9 @@ namespace tamo::editors {
 
 ItemAntisDialog::ItemAntisDialog(EditorHost& host) : host_(host) {
   attach_dialog_protocol(host_, form);
-  Button1.on_click = [this] { Button1Click(); };
-  Button2.on_click = [this] { Button2Click(); };
-  Button3.on_click = [this] { Button3Click(); };
-  Button4.on_click = [this] { Button4Click(); };
+  bind_clicks(*this, Button1, &ItemAntisDialog::Button1Click, Button2,
+              &ItemAntisDialog::Button2Click, Button3, &ItemAntisDialog::Button3Click, Button4,
+              &ItemAntisDialog::Button4Click);
 }
 
 std::array<controls::CheckBox*, 24> ItemAntisDialog::class_boxes() {
