@@ -171,10 +171,15 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
     kept[i] = editors[i]->pending_edits && editors[i]->pending_edits();
   bool description_kept = description_.maindesc.text() != work_.desc;
   if (!(history_.*turn)()) return;
-  for (std::size_t i = 0; i < editors.size(); ++i) {
-    run_if_set(editors[i]->fill_filename_choices);
-    if (!kept[i]) run_if_set(editors[i]->reload);
+  for (const WorkPart& part : history_.turned_parts()) {
+    if (part.target != Change::Target::record) continue;
+    EditorHooks* editor = part.kind == RecordKind::room      ? &hooks_.room
+                          : part.kind == RecordKind::monster ? &hooks_.monster
+                                                             : &hooks_.item;
+    if (editor->follow_choice) editor->follow_choice(part.name);
   }
+  for (std::size_t i = 0; i < editors.size(); ++i)
+    if (!kept[i]) run_if_set(editors[i]->reload);
   if (!description_kept) description_.maindesc.set_text(work_.desc);
   if (creator_data_.form.visible()) creator_data_.open();
   tell(std::string(done) + label);

@@ -52,6 +52,7 @@ bool UndoHistory::undo() {
   restoring_ = true;
   put_back(steps_[done_ - 1].parts, false);
   restoring_ = false;
+  remember_turned(steps_[done_ - 1]);
   --done_;
   return true;
 }
@@ -62,6 +63,7 @@ bool UndoHistory::redo() {
   restoring_ = true;
   put_back(steps_[done_].parts, true);
   restoring_ = false;
+  remember_turned(steps_[done_]);
   ++done_;
   return true;
 }
@@ -124,6 +126,11 @@ void UndoHistory::put_back(const std::vector<Touched>& parts, bool afters) {
   } else {
     for (auto t = parts.rbegin(); t != parts.rend(); ++t) restore_part(work_, t->part, t->before);
   }
+}
+
+void UndoHistory::remember_turned(const Step& step) {
+  turned_.clear();
+  for (const Touched& touched : step.parts) turned_.push_back(touched.part);
 }
 
 void UndoHistory::drop_oldest() {

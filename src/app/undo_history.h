@@ -49,6 +49,8 @@ class UndoHistory : public WorkWatcher {
   // False when there was nothing to undo or redo.
   bool undo();
   bool redo();
+  // The parts the last undo or redo put back.
+  const std::vector<WorkPart>& turned_parts() const { return turned_; }
   // A new or loaded work starts without history.
   void clear();
 
@@ -78,11 +80,13 @@ class UndoHistory : public WorkWatcher {
   void keep_open_step();
   void put_back(const std::vector<Touched>& parts, bool afters);
   void drop_oldest();
+  void remember_turned(const Step& step);
 
   Work& work_;
   std::size_t memory_budget_;
   std::deque<Step> steps_;
   std::size_t done_ = 0;  // steps_[0, done_) are in effect
+  std::vector<WorkPart> turned_;
   std::size_t bytes_ = 0;
   Step open_;
   int depth_ = 0;

@@ -32,6 +32,15 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   hooks.room.reload = [this] { run_if_set_change(room_.filename); };
   hooks.monster.reload = [this] { run_if_set_change(monster_.monsfilename); };
   hooks.item.reload = [this] { run_if_set_change(item_.itemfilename); };
+  hooks.room.follow_choice = [this](const std::string& name) {
+    editors::follow_file_name_choice(room_.filename, work().rooms, name);
+  };
+  hooks.monster.follow_choice = [this](const std::string& name) {
+    editors::follow_file_name_choice(monster_.monsfilename, work().monsters, name);
+  };
+  hooks.item.follow_choice = [this](const std::string& name) {
+    editors::follow_file_name_choice(item_.itemfilename, work().items, name);
+  };
   hooks.start_console = [this] { console_.enter(); };
   hooks.clear_console = [this] { console_.output().clear(); };
   hooks.after_event = [this] {

@@ -8,6 +8,7 @@
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "editors/common/file_name_choices.h"
 #include "work_setup.h"
 
 // A builder who types, pastes and presses anything in any order must find after saving and
@@ -404,6 +405,14 @@ TEST_P(RandomWalk, WhatWasSavedIsWhatLoads) {
   expect_same_records(saved.items, loaded.items, "item");
 }
 
+// What a file-name box filled afresh from the stored records lists.
+template <class Records>
+std::vector<std::string> fresh_choices(const Records& records) {
+  controls::ComboBox box("fresh", "", controls::ComboBox::Style::editable, true);
+  editors::fill_file_name_choices(box, records);
+  return box.items();
+}
+
 // Between actions the builder undoes, redoes and saves: the writer's output is always the one
 // seen when the history last stood where it stands now, and the work counts as changed exactly
 // when that output differs from the saved one.
@@ -474,6 +483,13 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
     }
     ASSERT_LT(history.position(), at.size());
     ASSERT_EQ(workfile::work_lines(app.work()), at[history.position()]) << "step " << step;
+    // Each panel offers exactly the stored names, however the records came and went.
+    ASSERT_EQ(bench.room_editor().filename.items(), fresh_choices(app.work().rooms))
+        << "step " << step;
+    ASSERT_EQ(bench.monster_editor().monsfilename.items(), fresh_choices(app.work().monsters))
+        << "step " << step;
+    ASSERT_EQ(bench.item_editor().itemfilename.items(), fresh_choices(app.work().items))
+        << "step " << step;
     if (!saved.empty()) {
       ASSERT_EQ(app.work_changed(), workfile::work_lines(app.work()) != saved) << "step " << step;
     }
