@@ -15,10 +15,4 @@ void bind_clicks(Owner& owner, controls::Button& button, void (Owner::*handler)(
   bind_clicks(owner, rest...);
 }
 
-// A panel button whose only job is to open one of the panel's dialogs.
-template <class Dialog>
-void opens(controls::Button& button, Dialog& dialog) {
-  button.on_click = [&dialog] { dialog.open(); };
-}
-
 }  // namespace tamo::editors

@@ -14,6 +14,7 @@
 #include "editors/common/host.h"
 #include "editors/common/long_text_end.h"
 #include "editors/common/record_lists.h"
+#include "editors/common/text_fields.h"
 #include "editors/common/typed_name.h"
 #include "model/input_rules.h"
 
@@ -78,6 +79,13 @@ class PanelRecord {
 
   // The name was chosen from the list, or the panel was reset: nothing to give back.
   void forget() { typed_.forget(); }
+
+  // A reset panel: no name, nothing to give back, and its text fields empty.
+  void empty(const TextFields<Record>& texts) {
+    forget();
+    box_.set_text({});
+    texts.empty();
+  }
 
   // The box lists each stored name once.
   void fill_choices() { fill_file_name_choices(box_, RecordLists<Record>::records(host_.work())); }

@@ -1,6 +1,5 @@
 #include "editors/item/item_editor.h"
 
-#include "editors/common/bindings.h"
 #include "editors/common/field_filter.h"
 #include "editors/common/panel_record.h"
 #include "model/input_rules.h"
@@ -70,10 +69,8 @@ ItemEditor::ItemEditor(EditorHost& host)
   record_.bind(itemlong, b14, [this] { return commit_item(); });
   is_weapon.on_click = [this] { is_weaponClick(); };
   wc1.on_change = [this] { wc1Change(); };
-  opens(itemids, ids_dialog);
-  opens(antis, antis_dialog);
-  opens(bonuses, bonuses_dialog);
-  opens(b8, delete_dialog);
+  dialogs_.add(b8, delete_dialog, itemids, ids_dialog, antis, antis_dialog, bonuses,
+               bonuses_dialog);
   b11.on_click = [this] { b11Click(); };
 
   // The panel starts on armour: its type list filled, both field groups hidden.
@@ -87,13 +84,11 @@ ItemEditor::ItemEditor(EditorHost& host)
 }
 
 std::vector<controls::Form*> ItemEditor::forms() {
-  return {&item, &delete_dialog.form, &ids_dialog.form, &antis_dialog.form, &bonuses_dialog.form};
+  return dialogs_.forms();
 }
 
 void ItemEditor::init_item() {
-  record_.forget();
-  itemfilename.set_text({});
-  texts_.empty();
+  record_.empty(texts_);
   invisitem.set_checked(false);
   is_weapon.set_index(kind_index(ItemKind::armour));
   kept_kind_.reset();

@@ -13,6 +13,7 @@
 #include "editors/common/host.h"
 #include "editors/common/ids_dialog.h"
 #include "editors/common/number_box.h"
+#include "editors/common/panel_dialogs.h"
 #include "editors/common/panel_record.h"
 #include "editors/common/text_fields.h"
 #include "editors/item/item_antis_dialog.h"
@@ -109,6 +110,7 @@ class ItemEditor {
   PanelRecord<ditem> record_{host_, itemfilename, [this](ditem& i) { take_fields(i); },
                              [this](const ditem& i) { load(i); }};
   TextFields<ditem> texts_;
+  PanelDialogs dialogs_{item};
   // What an empty panel with an empty working copy would store.
   ditem blank_;
 };

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <utility>
 
-#include "editors/common/bindings.h"
 #include "editors/common/panel_record.h"
 #include "editors/monster/count_text.h"
 #include "editors/monster/creature_choices.h"
@@ -68,22 +67,16 @@ MonsterEditor::MonsterEditor(EditorHost& host)
   record_.bind(monslong, monsready, [this] { return commit_creature(); });
   level.on_change = [this] { levelonchange(); };
   Button2.on_click = [this] { Button2Click(); };
-  opens(bt, delete_dialog);
-  opens(Button13, ids_dialog);
-  opens(Button10, speech_dialog);
-  opens(Button9, emote_dialog);
-  opens(Button12, equipment_dialog);
+  dialogs_.add(bt, delete_dialog, Button13, ids_dialog, Button10, speech_dialog, Button9,
+               emote_dialog, Button12, equipment_dialog);
 }
 
 std::vector<controls::Form*> MonsterEditor::forms() {
-  return {&monster,           &delete_dialog.form,   &ids_dialog.form, &speech_dialog.form,
-          &emote_dialog.form, &equipment_dialog.form};
+  return dialogs_.forms();
 }
 
 void MonsterEditor::init_mons() {
-  record_.forget();
-  monsfilename.set_text("");
-  texts_.empty();
+  record_.empty(texts_);
   host_.closeallotherforms();
 }
 

@@ -12,6 +12,7 @@
 #include "editors/common/host.h"
 #include "editors/common/ids_dialog.h"
 #include "editors/common/number_box.h"
+#include "editors/common/panel_dialogs.h"
 #include "editors/common/panel_record.h"
 #include "editors/common/text_fields.h"
 #include "editors/monster/emote_dialog.h"
@@ -96,6 +97,7 @@ class MonsterEditor {
   PanelRecord<dmons> record_{host_, monsfilename, [this](dmons& m) { take_fields(m); },
                              [this](const dmons& m) { show_fields(m); }};
   TextFields<dmons> texts_;
+  PanelDialogs dialogs_{monster};
 };
 
 }  // namespace tamo::editors

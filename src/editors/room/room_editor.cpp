@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "editors/common/bindings.h"
 #include "editors/common/panel_record.h"
 #include "model/input_rules.h"
 #include "model/storing.h"
@@ -30,23 +29,16 @@ RoomEditor::RoomEditor(EditorHost& host)
       "tárgyak).");
   record_.bind(long_, Button1, [this] { return commit_room(); });
   Button6.on_click = [this] { Button6Click(); };
-  opens(Button7, deletion);
-  opens(RoomProperties, properties);
-  opens(RoomItems, things);
-  opens(Button4, contents);
-  opens(Button5, exits);
-  opens(Button8, guards);
+  dialogs_.add(RoomProperties, properties, Button7, deletion, RoomItems, things, Button5, exits,
+               Button4, contents, Button8, guards);
 }
 
 std::vector<controls::Form*> RoomEditor::forms() {
-  return {&room,       &properties.form, &deletion.form, &things.form,
-          &exits.form, &contents.form,   &guards.form};
+  return dialogs_.forms();
 }
 
 void RoomEditor::init_room() {
-  record_.forget();
-  filename.set_text({});
-  texts_.empty();
+  record_.empty(texts_);
   tmproomclear(host_.work());
   host_.closeallotherforms();
 }

@@ -10,6 +10,7 @@
 #include "controls/lists.h"
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
+#include "editors/common/panel_dialogs.h"
 #include "editors/common/panel_record.h"
 #include "editors/common/text_fields.h"
 #include "editors/room/contents_dialog.h"
@@ -85,6 +86,7 @@ class RoomEditor {
   TextFields<droom> texts_{short_,        &droom::short_,       long_,
                            &droom::long_, smelldefault,         &droom::smelldefault,
                            listendefault, &droom::listendefault};
+  PanelDialogs dialogs_{room};
 };
 
 }  // namespace tamo::editors
