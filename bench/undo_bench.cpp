@@ -81,6 +81,17 @@ void BM_UndoRedo(benchmark::State& state) {
   state.counters["rooms"] = static_cast<double>(bench.work().rooms.size());
 }
 
+// What the window asks after every change, to mark its caption: did the work change since it
+// was loaded or saved?
+void BM_ChangedAfterStore(benchmark::State& state) {
+  app::Workbench& bench = loaded(static_cast<int>(state.range(0))).bench;
+  int n = 0;
+  for (auto _ : state) {
+    store_room(bench, ++n);
+    benchmark::DoNotOptimize(bench.app().work_changed());
+  }
+}
+
 // 200 single-field steps of one room: the history's own estimate of what it keeps.
 void BM_TwoHundredSteps(benchmark::State& state) {
   app::Workbench& bench = loaded(static_cast<int>(state.range(0))).bench;
@@ -96,6 +107,7 @@ void BM_TwoHundredSteps(benchmark::State& state) {
 
 BENCHMARK(BM_StoreRoom)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoRedo)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChangedAfterStore)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TwoHundredSteps)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();

@@ -69,6 +69,7 @@ Application::Application(Platform platform) : platform_(platform) {
   announce(creator_data_.Button1, [] { return std::string(kLineCreatorDataStored); });
   name_step(description_.descready, "leírás tárolása");
   name_step(creator_data_.Button1, "a munka adatainak tárolása");
+  record_typing(description_.maindesc, "gépelés (leírás)");
   show_history_entries();
 }
 
@@ -136,6 +137,7 @@ void Application::start() {
 }
 
 void Application::run_event(const std::function<void()>& handler) {
+  typed_ = false;
   try {
     // Whatever one event changes is one step; one that fails leaves the work as it was.
     UndoStep step(history_, {});
@@ -143,6 +145,8 @@ void Application::run_event(const std::function<void()>& handler) {
   } catch (...) {
     debug(event_error_text(std::current_exception()));
   }
+  // Anything but typing ends a run of typing.
+  if (!typed_) history_.end_typing();
   show_history_entries();
   run_if_set(hooks_.after_event);
 }
@@ -151,6 +155,15 @@ void Application::name_step(controls::Button& button, std::string label) {
   button.on_click = [this, handler = std::move(button.on_click), label = std::move(label)] {
     UndoStep step(history_, label);
     if (handler) handler();
+  };
+}
+
+void Application::record_typing(controls::Edit& field, std::string label,
+                                std::function<std::string()> record) {
+  const TypedField& typed = typed_fields_.emplace_back(&field, std::move(label), std::move(record));
+  field.on_user_edit = [this, &typed](const std::string& before) {
+    typed_ = true;
+    history_.typed(typed, before, focus_.revision());
   };
 }
 
@@ -163,25 +176,37 @@ void Application::redo() {
 }
 
 void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view done) {
+  history_.drop_stale_typing();
   std::string label = turn == &UndoHistory::undo ? history_.undo_label() : history_.redo_label();
   std::array editors{&hooks_.room, &hooks_.monster, &hooks_.item};
   // A panel whose edits are not stored keeps them: the builder's typing is not this step.
   std::array<bool, 3> kept{};
   for (std::size_t i = 0; i < editors.size(); ++i)
     kept[i] = editors[i]->pending_edits && editors[i]->pending_edits();
-  bool description_kept = description_.maindesc.text() != work_.desc;
+  // Typed text is the builder's own: only a typing step changes it, never a reload.
+  std::vector<std::string> typed;
+  for (const TypedField& t : typed_fields_) typed.push_back(t.field->text());
   if (!(history_.*turn)()) return;
-  for (std::size_t i = 0; i < editors.size(); ++i) {
-    run_if_set(editors[i]->fill_filename_choices);
-    if (!kept[i]) run_if_set(editors[i]->reload);
+  std::vector<std::string> turned;
+  for (const TypedField& t : typed_fields_) turned.push_back(t.field->text());
+  for (const WorkPart& part : history_.turned_parts()) {
+    if (part.target != Change::Target::record) continue;
+    EditorHooks* editor = part.kind == RecordKind::room      ? &hooks_.room
+                          : part.kind == RecordKind::monster ? &hooks_.monster
+                                                             : &hooks_.item;
+    if (editor->follow_choice) editor->follow_choice(part.name);
   }
-  if (!description_kept) description_.maindesc.set_text(work_.desc);
+  for (std::size_t i = 0; i < editors.size(); ++i)
+    if (!kept[i]) run_if_set(editors[i]->reload);
+  for (std::size_t i = 0; i < typed_fields_.size(); ++i)
+    typed_fields_[i].field->set_text(turned[i] != typed[i] ? turned[i] : typed[i]);
   if (creator_data_.form.visible()) creator_data_.open();
   tell(std::string(done) + label);
   show_history_entries();
 }
 
 void Application::show_history_entries() {
+  history_.drop_stale_typing();
   auto caption = [](std::string_view base, const std::string& label) {
     return label.empty() ? std::string(base) : std::string(base) + ": " + label;
   };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -76,6 +77,11 @@ class Application : public editors::EditorHost {
   void redo();
   // Every press of `button` is one action of the history, named `label`.
   void name_step(controls::Button& button, std::string label);
+  // The builder's typing into `field` is a step of the history, named `label`; `record`
+  // names the record its panel shows. Undo and redo of other steps leave its text as the
+  // builder left it.
+  void record_typing(controls::Edit& field, std::string label,
+                     std::function<std::string()> record = {});
   // The panels the edit menu brings to the front, and the creator data of "Beállítások >
   // Munka", for callers other than the menu.
   void show_room_panel();
@@ -131,6 +137,8 @@ class Application : public editors::EditorHost {
   MenuBar& menu_bar() { return menu_bar_; }
   const std::vector<Menu>& menus() const { return menu_bar_.menus(); }
 
+  // The fields whose typing the history keeps, in the order they were named.
+  const std::deque<TypedField>& typed_fields() const { return typed_fields_; }
   UndoHistory& history() { return history_; }
   const UndoHistory& history() const { return history_; }
 
@@ -187,6 +195,8 @@ class Application : public editors::EditorHost {
   bool finished_ = false;
 
   MenuBar menu_bar_;
+  std::deque<TypedField> typed_fields_;  // the history points at them: they never move
+  bool typed_ = false;                   // the running event typed into one of them
 };
 
 }  // namespace tamo::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "controls/control.h"
 
@@ -13,6 +14,8 @@ struct EditorHooks {
   const controls::Control* filename = nullptr;  // the file-name box the menu focuses
   std::function<bool()> pending_edits = {};     // the panel holds what "Kész" has not stored
   controls::Handler reload = {};                // shows the stored record of the panel's name again
+  // Records of the name came or went behind the panel's back: its choice follows.
+  std::function<void(const std::string& name)> follow_choice = {};
 };
 
 // The editors and the test console as the shell reaches them.

@@ -48,20 +48,30 @@ std::string UndoHistory::redo_label() const {
 
 bool UndoHistory::undo() {
   if (!open_.parts.empty()) keep_open_step();
+  drop_stale_typing();
+  typing_open_ = false;
   if (!can_undo()) return false;
+  const Step& step = steps_[done_ - 1];
   restoring_ = true;
-  put_back(steps_[done_ - 1].parts, false);
+  put_back(step.parts, false);
   restoring_ = false;
+  remember_turned(steps_[done_ - 1]);
+  if (step.typing.typed) step.typing.typed->field->set_text(step.typing.before);
   --done_;
   return true;
 }
 
 bool UndoHistory::redo() {
   if (!open_.parts.empty()) keep_open_step();
+  drop_stale_typing();
+  typing_open_ = false;
   if (!can_redo()) return false;
+  const Step& step = steps_[done_];
   restoring_ = true;
-  put_back(steps_[done_].parts, true);
+  put_back(step.parts, true);
   restoring_ = false;
+  remember_turned(steps_[done_]);
+  if (step.typing.typed) step.typing.typed->field->set_text(step.typing.after);
   ++done_;
   return true;
 }
@@ -71,6 +81,51 @@ void UndoHistory::clear() {
   done_ = 0;
   bytes_ = 0;
   open_.parts.clear();
+  typing_open_ = false;
+  first_id_ = next_id_++;
+}
+
+void UndoHistory::typed(const TypedField& typed, const std::string& before, std::uint64_t run) {
+  const std::string& now = typed.field->text();
+  if (typing_open_ && done_ == steps_.size() && done_ > 0) {
+    Step& top = steps_.back();
+    if (top.typing.typed == &typed && top.typing.run == run) {
+      if (now == top.typing.before) return erase_step(done_ - 1);
+      bytes_ -= top.bytes;
+      top.typing.after = now;
+      top.bytes = sizeof top + top.typing.before.size() + top.typing.after.size();
+      bytes_ += top.bytes;
+      return;
+    }
+  }
+  Step step{typed.label, {}, 0, {&typed, before, now, typed.record ? typed.record() : "", run}};
+  step.bytes = sizeof step + before.size() + now.size();
+  push(std::move(step));
+  typing_open_ = true;
+}
+
+void UndoHistory::end_typing() {
+  typing_open_ = false;
+}
+
+bool UndoHistory::stale(const Step& step, bool undoing) const {
+  const Typing& t = step.typing;
+  if (!t.typed) return false;
+  std::string record = t.typed->record ? t.typed->record() : "";
+  return record != t.record || t.typed->field->text() != (undoing ? t.after : t.before);
+}
+
+void UndoHistory::drop_stale_typing() {
+  while (done_ > 0 && stale(steps_[done_ - 1], true)) erase_step(done_ - 1);
+  while (done_ < steps_.size() && stale(steps_[done_], false)) erase_step(done_);
+}
+
+// Only typing steps are taken out of the middle: the work is the same either side of them.
+void UndoHistory::erase_step(std::size_t index) {
+  if (index + 1 == steps_.size()) typing_open_ = false;
+  bytes_ -= steps_[index].bytes;
+  steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (index < done_) --done_;
 }
 
 void UndoHistory::before(const Work&, const Change& change) {
@@ -108,6 +163,12 @@ void UndoHistory::keep_open_step() {
   if (step.parts.empty()) return;
   if (step.label.empty()) step.label = kUnnamedStep;
   for (const Touched& t : step.parts) step.bytes += state_bytes(t.before) + state_bytes(t.after);
+  push(std::move(step));
+}
+
+void UndoHistory::push(Step step) {
+  typing_open_ = false;
+  step.id = next_id_++;
   while (steps_.size() > done_) {
     bytes_ -= steps_.back().bytes;
     steps_.pop_back();
@@ -126,9 +187,15 @@ void UndoHistory::put_back(const std::vector<Touched>& parts, bool afters) {
   }
 }
 
+void UndoHistory::remember_turned(const Step& step) {
+  turned_.clear();
+  for (const Touched& touched : step.parts) turned_.push_back(touched.part);
+}
+
 void UndoHistory::drop_oldest() {
   while (steps_.size() > kMaxSteps || (bytes_ > memory_budget_ && steps_.size() > kMinSteps)) {
     bytes_ -= steps_.front().bytes;
+    first_id_ = steps_.front().id;
     steps_.pop_front();
     --done_;
   }

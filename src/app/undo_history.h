@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "controls/edit.h"
 #include "model/work.h"
 #include "model/work_parts.h"
 
@@ -16,6 +19,15 @@ inline constexpr std::string_view kUndoCaption = "&Visszavonás";
 inline constexpr std::string_view kRedoCaption = "Ú&jra";
 // A change made outside any named action still becomes a step of its own.
 inline constexpr std::string_view kUnnamedStep = "módosítás";
+
+// A panel's field whose typing the history keeps. `record` names the record the panel shows
+// (empty when the field belongs to no record), so typing never goes back into a field that
+// has since turned to another record.
+struct TypedField {
+  controls::Edit* field = nullptr;
+  std::string label;
+  std::function<std::string()> record;
+};
 
 // The work's history of user actions. Every change to the file contents made while a step is
 // open is kept as what each touched part was before and became after, so undoing and
@@ -49,8 +61,25 @@ class UndoHistory : public WorkWatcher {
   // False when there was nothing to undo or redo.
   bool undo();
   bool redo();
+  // The parts the last undo or redo put back.
+  const std::vector<WorkPart>& turned_parts() const { return turned_; }
   // A new or loaded work starts without history.
   void clear();
+
+  // The builder typed into `typed`'s field, which held `before`. While that step is the
+  // newest and takes typing, typing into the same field in the same `run` (the focus staying
+  // put) joins it; typing that ends where its step began takes the step away.
+  void typed(const TypedField& typed, const std::string& before, std::uint64_t run);
+  // The newest typing step takes no more typing: the builder did something else.
+  void end_typing();
+  // Typing steps next to undo and redo whose field no longer holds what they would take back
+  // (the panel turned to another record, or was emptied) go: they would write into the wrong
+  // place. Undo and redo do this first themselves.
+  void drop_stale_typing();
+
+  // Names the state the history stands at: it changes with every step kept, undone, redone,
+  // and never comes back for another state.
+  std::uint64_t state_id() const { return done_ == 0 ? first_id_ : steps_[done_ - 1].id; }
 
   std::size_t steps() const { return steps_.size(); }
   // How many of the kept steps are in effect: undo lowers it, redo and a new step raise it.
@@ -67,10 +96,20 @@ class UndoHistory : public WorkWatcher {
     PartState before;
     PartState after;
   };
+  // A panel field's text before and after a run of typing, kept beside the work.
+  struct Typing {
+    const TypedField* typed = nullptr;
+    std::string before;
+    std::string after;
+    std::string record;
+    std::uint64_t run = 0;
+  };
   struct Step {
     std::string label;
     std::vector<Touched> parts;
     std::size_t bytes = 0;
+    Typing typing = {};
+    std::uint64_t id = 0;
   };
 
   // Ends the open step: afters are read, parts that ended as they began are dropped, and a
@@ -78,17 +117,26 @@ class UndoHistory : public WorkWatcher {
   void keep_open_step();
   void put_back(const std::vector<Touched>& parts, bool afters);
   void drop_oldest();
+  // Makes `step` the newest: what could be redone goes.
+  void push(Step step);
+  bool stale(const Step& step, bool undoing) const;
+  void erase_step(std::size_t index);
+  void remember_turned(const Step& step);
 
   Work& work_;
   std::size_t memory_budget_;
   std::deque<Step> steps_;
   std::size_t done_ = 0;  // steps_[0, done_) are in effect
+  std::vector<WorkPart> turned_;
   std::size_t bytes_ = 0;
   Step open_;
   int depth_ = 0;
-  bool failed_ = false;     // an error left some part of the open action
-  bool unnamed_ = false;    // the open step is one change made outside any action
-  bool restoring_ = false;  // undo and redo write without being recorded
+  bool failed_ = false;       // an error left some part of the open action
+  bool unnamed_ = false;      // the open step is one change made outside any action
+  bool restoring_ = false;    // undo and redo write without being recorded
+  bool typing_open_ = false;  // the newest step is typing that more typing may join
+  std::uint64_t next_id_ = 1;
+  std::uint64_t first_id_ = 0;  // the state before the oldest kept step
 };
 
 // One user action as a scope: it closes when the scope ends, failed when an error leaves it.

@@ -32,6 +32,15 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   hooks.room.reload = [this] { run_if_set_change(room_.filename); };
   hooks.monster.reload = [this] { run_if_set_change(monster_.monsfilename); };
   hooks.item.reload = [this] { run_if_set_change(item_.itemfilename); };
+  hooks.room.follow_choice = [this](const std::string& name) {
+    editors::follow_file_name_choice(room_.filename, work().rooms, name);
+  };
+  hooks.monster.follow_choice = [this](const std::string& name) {
+    editors::follow_file_name_choice(monster_.monsfilename, work().monsters, name);
+  };
+  hooks.item.follow_choice = [this](const std::string& name) {
+    editors::follow_file_name_choice(item_.itemfilename, work().items, name);
+  };
   hooks.start_console = [this] { console_.enter(); };
   hooks.clear_console = [this] { console_.output().clear(); };
   hooks.after_event = [this] {
@@ -82,6 +91,40 @@ void Workbench::name_steps() {
       {&item_.ids_dialog.Button3, "azonosítók tárolása"},
   };
   for (auto [button, label] : steps) app_.name_step(*button, label);
+  record_panel_typing();
+}
+
+// The panels' own text fields; the file names are choices that load records, not typing.
+void Workbench::record_panel_typing() {
+  struct Panel {
+    const char* word;
+    const controls::ComboBox& filename;
+    std::initializer_list<controls::Edit*> fields;
+  };
+  const Panel panels[] = {
+      {"szoba",
+       room_.filename,
+       {&room_.short_, &room_.long_, &room_.smelldefault, &room_.listendefault}},
+      {"élőlény",
+       monster_.monsfilename,
+       {&monster_.level, &monster_.monsname, &monster_.monsshort, &monster_.monslong,
+        &monster_.money, &monster_.aggressive, &monster_.alignment, &monster_.speed,
+        &monster_.spemspeed}},
+      {"tárgy",
+       item_.itemfilename,
+       {&item_.itemname, &item_.itemshort, &item_.itemlong, &item_.itemminlevel, &item_.rarity,
+        &item_.weight, &item_.value, &item_.wc1, &item_.wc2, &item_.my_mess, &item_.your_mess,
+        &item_.strength}},
+  };
+  for (const Panel& panel : panels) {
+    std::string caption;
+    for (controls::Edit* field : panel.fields) {
+      // A box without a caption of its own goes on from the one before it ("Sebzés" 1 d 4).
+      if (!field->caption().empty()) caption = field->caption();
+      app_.record_typing(*field, "gépelés (" + std::string(panel.word) + ", " + caption + ")",
+                         [&box = panel.filename] { return box.text(); });
+    }
+  }
 }
 
 void Workbench::add_area_check() {

@@ -66,6 +66,7 @@ class Workbench : public testconsole::ConsoleHost {
   bool room_panel_unsaved();
   void announce_stores();
   void name_steps();
+  void record_panel_typing();
   void add_area_check();
   void add_find_box();
   // False, and the builder told, when turning the panel to that record would drop edits its

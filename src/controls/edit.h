@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,6 +42,9 @@ class Edit : public Control {
   void user_set_text(std::string text);
 
   Handler on_change;
+  // After the user changed the text, with what it held before; text the program sets never
+  // runs it.
+  std::function<void(const std::string& before)> on_user_edit;
 
  protected:
   virtual std::string line_break() const { return {}; }
@@ -48,6 +52,8 @@ class Edit : public Control {
   virtual std::string accepted(std::string text) const { return first_line(std::move(text)); }
 
  private:
+  void user_change(std::string text);
+
   std::string text_;
   std::size_t max_length_ = 0;
   bool read_only_ = false;

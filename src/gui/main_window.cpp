@@ -5,7 +5,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -101,6 +103,7 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
     pages_[name] = page;
   }
   screen.form(app_.main_window(), this, true, true);
+  route_history_keys();
   build_status_bar();
   screen.add_sync_step([this] { arrange(); });
   screen.add_sync_step([this] { show_status(); });
@@ -162,6 +165,28 @@ void MainWindow::build_menu() {
               [this, handler = item.handler] { screen_.run(handler); });
     }
   }
+}
+
+void MainWindow::route_history_keys() {
+  for (QWidget* field : panels_->findChildren<QLineEdit*>()) field->installEventFilter(this);
+  for (QWidget* field : panels_->findChildren<QPlainTextEdit*>()) field->installEventFilter(this);
+}
+
+// A text field would take back its own typing key by key; left unanswered here, the keys go
+// to "Visszavonás" and "Újra", which take back whole runs of typing and the work's steps alike.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+    return QMainWindow::eventFilter(watched, event);
+  QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+  for (const char* entry : {"Visszavons1", "jra1"}) {
+    auto it = actions_.find(entry);
+    if (it == actions_.end() || !it->second->shortcuts().contains(pressed)) continue;
+    // With nothing to take back the key reaches the field: it must not undo there either.
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 // Entries whose caption follows the program ("Visszavonás: …") change after events.

@@ -45,9 +45,12 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void build_menu();
+  // Ctrl+Z and its kin in the panels' text fields reach the work's history.
+  void route_history_keys();
   void follow_menu();
   void build_status_bar();
   void arrange();

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "editors/common/file_name_choices.h"
 #include "work_setup.h"
 
 // A builder who types, pastes and presses anything in any order must find after saving and
@@ -404,9 +406,25 @@ TEST_P(RandomWalk, WhatWasSavedIsWhatLoads) {
   expect_same_records(saved.items, loaded.items, "item");
 }
 
-// Between actions the builder undoes, redoes and saves: the writer's output is always the one
-// seen when the history last stood where it stands now, and the work counts as changed exactly
-// when that output differs from the saved one.
+std::vector<std::string> typed_texts(const Application& app) {
+  std::vector<std::string> texts;
+  for (const TypedField& t : app.typed_fields()) texts.push_back(t.field->text());
+  return texts;
+}
+
+// What a file-name box filled afresh from the stored records lists.
+template <class Records>
+std::vector<std::string> fresh_choices(const Records& records) {
+  controls::ComboBox box("fresh", "", controls::ComboBox::Style::editable, true);
+  editors::fill_file_name_choices(box, records);
+  return box.items();
+}
+
+// Between actions the builder types, undoes, redoes and saves: the writer's output is always
+// the one seen when the history last stood where it stands now; the work counts as changed
+// exactly when that output differs from the saved one; each panel offers exactly the stored
+// names; and undo or redo changes no panel field but the one whose typing it takes back or
+// does again.
 TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
   ScriptedPlatform platform;
   Workbench bench(platform.ports());
@@ -414,27 +432,38 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
   app.set_work_folder(folder);
   app.start();
   const UndoHistory& history = app.history();
-  // The writer's output at each position of the history; the first is the start.
-  std::vector<std::vector<std::string>> at{workfile::work_lines(app.work())};
+  // The writer's output at each state of the history.
+  std::map<std::uint64_t, std::vector<std::string>> at;
+  at[history.state_id()] = workfile::work_lines(app.work());
   app.run_event([&] { set_creator(app.work(), "vandor", "Bela", "b@example.org"); });
   ASSERT_EQ(history.position(), 1u);
-  at.push_back(workfile::work_lines(app.work()));
+  at[history.state_id()] = workfile::work_lines(app.work());
   const std::vector<Reachable> all = everything(bench);
   std::mt19937 rng(GetParam() + 100);
   std::vector<std::string> saved;
   std::vector<const Reachable*> now;
   int kept = 0;
+  int typing_turned = 0;
   for (int step = 0; step < 3000; ++step) {
-    const std::size_t was = history.position();
+    const std::uint64_t was = history.state_id();
     const std::vector<std::string> before = workfile::work_lines(app.work());
     int dice = std::uniform_int_distribution<int>(0, 99)(rng);
     // The menu is out of reach while a dialog holds the main window.
     if (!app.main_window().enabled()) dice = 99;
-    if (dice < 10) {
-      app.run_event([&] { app.menu_bar().choose("Visszavons1"); });
-      ASSERT_EQ(history.position(), was == 0 ? 0 : was - 1) << "step " << step;
-    } else if (dice < 18) {
-      app.run_event([&] { app.menu_bar().choose("jra1"); });
+    if (dice < 18) {
+      const bool undoing = dice < 10;
+      const std::string label = undoing ? history.undo_label() : history.redo_label();
+      const std::vector<std::string> fields = typed_texts(app);
+      app.run_event([&] { app.menu_bar().choose(undoing ? "Visszavons1" : "jra1"); });
+      const std::vector<std::string> turned = typed_texts(app);
+      int changed = 0;
+      for (std::size_t n = 0; n < fields.size(); ++n) {
+        if (fields[n] == turned[n]) continue;
+        ++changed;
+        ASSERT_EQ(app.typed_fields()[n].label, label) << "step " << step;
+      }
+      ASSERT_EQ(changed, label.starts_with("gépelés") ? 1 : 0) << "step " << step << " " << label;
+      typing_turned += changed;
     } else if (dice < 21) {
       app.run_event([&] { app.save_work(); });
       if (!app.work_changed()) saved = workfile::work_lines(app.work());
@@ -448,13 +477,6 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
         r.long_.user_set_text(random_text(rng));
       });
       app.run_event([&] { r.Button1.click(); });
-      if (history.position() == was) {
-        ASSERT_EQ(workfile::work_lines(app.work()), before) << "step " << step;
-        continue;
-      }
-      ++kept;
-      at.resize(was + 1);
-      at.push_back(workfile::work_lines(app.work()));
     } else {
       now.clear();
       for (const Reachable& r : all)
@@ -462,23 +484,28 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
       ASSERT_FALSE(now.empty());
       const Reachable& r = *now[std::uniform_int_distribution<std::size_t>(0, now.size() - 1)(rng)];
       app.run_event([&] { r.act(rng); });
-      if (history.position() == was) {
-        ASSERT_EQ(workfile::work_lines(app.work()), before)
-            << "step " << step << ": a change the history did not keep";
-        continue;
-      }
-      ASSERT_EQ(history.position(), was + 1) << "step " << step;
-      ++kept;
-      at.resize(was + 1);
-      at.push_back(workfile::work_lines(app.work()));
     }
-    ASSERT_LT(history.position(), at.size());
-    ASSERT_EQ(workfile::work_lines(app.work()), at[history.position()]) << "step " << step;
+    // Each panel offers exactly the stored names, however the records came and went.
+    ASSERT_EQ(bench.room_editor().filename.items(), fresh_choices(app.work().rooms))
+        << "step " << step;
+    ASSERT_EQ(bench.monster_editor().monsfilename.items(), fresh_choices(app.work().monsters))
+        << "step " << step;
+    ASSERT_EQ(bench.item_editor().itemfilename.items(), fresh_choices(app.work().items))
+        << "step " << step;
+    const std::vector<std::string> lines = workfile::work_lines(app.work());
+    if (history.state_id() == was) {
+      ASSERT_EQ(lines, before) << "step " << step << ": a change the history did not keep";
+    } else if (auto [seen, fresh] = at.try_emplace(history.state_id(), lines); !fresh) {
+      ASSERT_EQ(lines, seen->second) << "step " << step;
+    } else if (lines != before) {
+      ++kept;
+    }
     if (!saved.empty()) {
-      ASSERT_EQ(app.work_changed(), workfile::work_lines(app.work()) != saved) << "step " << step;
+      ASSERT_EQ(app.work_changed(), lines != saved) << "step " << step;
     }
   }
   EXPECT_GT(kept, 20) << "the walk changed the work too seldom to test anything";
+  EXPECT_GT(typing_turned, 5) << "the walk took back too little typing to test anything";
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalk, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));

@@ -135,24 +135,206 @@ TEST_F(UndoTest, UndoingACreaturesDeletionBringsBackEveryRoomsReference) {
   EXPECT_EQ(query_mixed(room_exists(bench.work(), "udvar")->contents, "ork"), "1");
 }
 
-TEST_F(UndoTest, APanelWithoutEditsShowsTheRestoredRecordAndOneWithEditsKeepsThem) {
+TEST_F(UndoTest, UndoingAStoreKeepsTheTypingThenTakesItBackAndAPanelWithoutEditsFollows) {
   editors::RoomEditor& room = bench.room_editor();
   open_room("udvar");
+  const std::vector<std::string> before = lines();
   event([&] {
     room.short_.user_set_text("Szuk udvar");
     room.Button1.click();
   });
+  const std::vector<std::string> after = lines();
+  choose("Visszavons1");
+  EXPECT_EQ(lines(), before);
+  // Just before "Kész" the panel held the typing: it is an edit not stored again.
+  EXPECT_EQ(room.short_.text(), "Szuk udvar");
+  EXPECT_TRUE(room.pending_edits());
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (szoba, Rövid leírás)");
   choose("Visszavons1");
   EXPECT_EQ(room.short_.text(), "Az udvaron");
   EXPECT_FALSE(room.pending_edits());
 
   choose("jra1");
+  choose("jra1");
+  EXPECT_EQ(lines(), after);
   EXPECT_EQ(room.short_.text(), "Szuk udvar");
+  EXPECT_FALSE(room.pending_edits());
+
+  // A store made elsewhere and taken back: the panel shows the record as the work now has it.
+  event([&] { room.Button5.click(); });
+  event([&] {
+    room.exits.exitdir.user_select(room.exits.exitdir.index_of("nyugat"));
+    room.exits.Button1.click();
+  });
+  event([&] { room.exits.Button3.click(); });
+  ASSERT_TRUE(room_exists(bench.work(), "udvar")->exits.empty());
+  choose("Visszavons1");
+  EXPECT_EQ(query_mixed(bench.work().tmproom.exits, "nyugat"), "kapu");
+  EXPECT_FALSE(room.pending_edits());
   event([&] { room.long_.user_set_text("Amit most irok."); });
   choose("Visszavons1");
+  EXPECT_EQ(room.long_.text(), "Tagas udvar.");
+  EXPECT_EQ(lines(), after);
+}
+
+// One step per run of typing: the same field while it keeps the focus, until the builder does
+// anything else.
+TEST_F(UndoTest, TypingMergesWhileTheFieldKeepsTheFocus) {
+  editors::RoomEditor& room = bench.room_editor();
+  auto type = [&](controls::Edit& field, std::string_view text) {
+    for (std::string_view ch : controls::utf8_chars(text)) event([&] { field.type_char(ch); });
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    std::size_t steps;
+  };
+  const Case cases[] = {
+      {"keystrokes in one field", [&] { type(room.short_, " és a kút"); }, 1},
+      {"the focus leaves and comes back",
+       [&] {
+         type(room.short_, " és");
+         app.focus().set(&room.long_);
+         app.focus().set(&room.short_);
+         type(room.short_, " a kút");
+       },
+       2},
+      {"another field between",
+       [&] {
+         type(room.short_, " és");
+         type(room.long_, " Kút.");
+         type(room.short_, " a kút");
+       },
+       3},
+      {"a button between",
+       [&] {
+         type(room.short_, " és");
+         event([&] { room.Button3.click(); });
+         type(room.short_, " a kút");
+       },
+       2},
+      {"typing back to the start",
+       [&] {
+         type(room.short_, "xy");
+         event([&] { room.short_.user_set_text("Az udvaron"); });
+       },
+       0},
+      {"a paste then keystrokes",
+       [&] {
+         event([&] { room.short_.user_set_text("Kút"); });
+         type(room.short_, "ja");
+       },
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    open_room("udvar");
+    event([&] { app.focus().set(&room.short_); });
+    const std::size_t at = app.history().position();
+    const std::string text = room.short_.text();
+    c.act();
+    EXPECT_EQ(app.history().position() - at, c.steps);
+    for (std::size_t n = 0; n < c.steps; ++n) choose("Visszavons1");
+    EXPECT_EQ(app.history().position(), at);
+    EXPECT_EQ(room.short_.text(), text);
+    EXPECT_EQ(room.long_.text(), "Tagas udvar.");
+    EXPECT_FALSE(room.pending_edits());
+  }
+}
+
+// Every panel's text fields, the description's too: undo gives back the text as it was before
+// the typing, redo the typed one, and the menu names the field.
+TEST_F(UndoTest, UndoAndRedoOfTypingInEachPanel) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  editors::ItemEditor& i = bench.item_editor();
+  struct Case {
+    std::function<void()> open;
+    controls::Edit& field;
+    const char* label;
+  };
+  const Case cases[] = {
+      {[&] { open_room("kapu"); }, bench.room_editor().long_, "gépelés (szoba, Hosszú leírás)"},
+      {[&] {
+         app.llny1Click();
+         m.monsfilename.user_set_text("ork");
+       },
+       m.monsname, "gépelés (élőlény, Név)"},
+      {[&] {
+         app.Trgy1Click();
+         i.itemfilename.user_set_text("kard");
+       },
+       i.wc2, "gépelés (tárgy, Sebzés)"},
+      {[&] { app.Lers1Click(); }, app.description().maindesc, "gépelés (leírás)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    event(c.open);
+    event([&] { app.focus().set(&c.field); });
+    const std::string text = c.field.text();
+    const std::vector<std::string> work = lines();
+    event([&] { c.field.type("1"); });
+    event([&] { c.field.type("2"); });
+    const std::string typed = c.field.text();
+    ASSERT_NE(typed, text);
+    EXPECT_EQ(undo_entry().caption, "&Visszavonás: " + std::string(c.label));
+    choose("Visszavons1");
+    EXPECT_EQ(c.field.text(), text);
+    EXPECT_EQ(redo_entry().caption, "Ú&jra: " + std::string(c.label));
+    EXPECT_EQ(app.status().text(), "Visszavonva: " + std::string(c.label));
+    choose("jra1");
+    EXPECT_EQ(c.field.text(), typed);
+    EXPECT_EQ(lines(), work) << "typing changes no record before its \"Kész\"";
+  }
+}
+
+TEST_F(UndoTest, TypingAfterAnUndoDropsWhatCouldBeRedone) {
+  editors::RoomEditor& room = bench.room_editor();
+  open_room("udvar");
+  event([&] { room.short_.user_set_text("Szuk udvar"); });
+  event([&] { room.Button1.click(); });
+  choose("Visszavons1");
+  ASSERT_TRUE(redo_entry().enabled);
+  event([&] { room.long_.type("!"); });
+  EXPECT_FALSE(redo_entry().enabled);
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (szoba, Hosszú leírás)");
+  choose("Visszavons1");
+  choose("Visszavons1");
+  EXPECT_EQ(room.short_.text(), "Az udvaron");
+  EXPECT_EQ(room.long_.text(), "Tagas udvar.");
   EXPECT_EQ(room_exists(bench.work(), "udvar")->short_, "Az udvaron");
-  EXPECT_EQ(room.long_.text(), "Amit most irok.");
-  EXPECT_TRUE(room.pending_edits());
+}
+
+// Typing whose panel has since turned to another record, or was emptied, is never put back:
+// it would land in the wrong record. The step goes, and undo takes back the one before it.
+TEST_F(UndoTest, TypingIsNotPutBackIntoAPanelShowingAnotherRecord) {
+  editors::RoomEditor& room = bench.room_editor();
+  struct Case {
+    const char* what;
+    std::function<void()> turn_away;
+  };
+  const Case cases[] = {
+      {"another room chosen", [&] { room.filename.user_select(room.filename.index_of("kapu")); }},
+      {"a new room begun", [&] { room.Button6.click(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    open_room("udvar");
+    const std::string desc = bench.work().desc;
+    event([&] { set_description(bench.work(), c.what); });  // a step before the typing
+    const std::string work_step = app.history().undo_label();
+    event([&] { room.smelldefault.user_set_text("Dohos"); });
+    event([&] { room.Button1.click(); });
+    event(c.turn_away);
+    const std::string shown = room.short_.text();
+    const std::string smell = room.smelldefault.text();
+    choose("Visszavons1");  // the store
+    EXPECT_EQ(room_exists(bench.work(), "udvar")->smelldefault, "");
+    EXPECT_EQ(undo_entry().caption, "&Visszavonás: " + work_step);
+    choose("Visszavons1");
+    EXPECT_EQ(room.short_.text(), shown);
+    EXPECT_EQ(room.smelldefault.text(), smell);
+    EXPECT_EQ(bench.work().desc, desc);
+  }
 }
 
 TEST_F(UndoTest, UndoAcrossASaveChangesTheWorkAndRedoMakesItSavedAgain) {

@@ -40,11 +40,57 @@ TEST_F(WindowTest, CtrlZTakesBackAStoredRoomAndTheMenuNamesIt) {
   button->setFocus();
   QTest::keyClick(button, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(room_exists(app.work(), "pince"), nullptr);
-  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(undo->text(), "&Visszavonás: gépelés (szoba, Hosszú leírás)");
   EXPECT_EQ(redo->text(), "Ú&jra: szoba tárolása");
 
   QTest::keyClick(button, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_NE(room_exists(app.work(), "pince"), nullptr);
+}
+
+// In a text field Ctrl+Z is still the window's undo: it takes back the field's run of typing
+// whole, then the step of the work before it, and Ctrl+Y and Ctrl+Shift+Z do them again.
+TEST_F(WindowTest, CtrlZInAFieldTakesBackTheTypingThenTheWorksStep) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  trigger("Szoba1");
+  QWidget* room = window.page("room");
+  QTest::keyClicks(find<QComboBox>(room, "filename")->lineEdit(), "pince");
+  auto* short_text = find<QLineEdit>(room, "short");
+  QTest::keyClicks(short_text, "Pince");
+  QTest::keyClicks(find<QPlainTextEdit>(room, "long"), "Sotet pince.");
+  find<QPushButton>(room, "Button1")->click();
+  ASSERT_NE(room_exists(app.work(), "pince"), nullptr);
+
+  short_text->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return short_text->hasFocus(); }));
+  QTest::keyClicks(short_text, " es a pince");
+  ASSERT_EQ(short_text->text(), "Pince es a pince");
+  QAction* undo = window.findChild<QAction*>("Visszavons1");
+  EXPECT_EQ(undo->text(), "&Visszavonás: gépelés (szoba, Rövid leírás)");
+
+  QTest::keyClick(short_text, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(short_text->text(), "Pince");
+  EXPECT_NE(room_exists(app.work(), "pince"), nullptr);
+  QTest::keyClick(short_text, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(room_exists(app.work(), "pince"), nullptr);
+  EXPECT_EQ(short_text->text(), "Pince");
+
+  QTest::keyClick(short_text, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_NE(room_exists(app.work(), "pince"), nullptr);
+  QTest::keyClick(short_text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(short_text->text(), "Pince es a pince");
+
+  // A multi-line box too.
+  auto* long_text = find<QPlainTextEdit>(room, "long");
+  long_text->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return long_text->hasFocus(); }));
+  long_text->moveCursor(QTextCursor::End);
+  QTest::keyClicks(long_text, " Hideg.");
+  ASSERT_EQ(long_text->toPlainText(), "Sotet pince. Hideg.");
+  QTest::keyClick(long_text, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(long_text->toPlainText(), "Sotet pince.");
+  EXPECT_EQ(short_text->text(), "Pince es a pince");
 }
 
 }  // namespace

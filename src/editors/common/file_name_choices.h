@@ -32,4 +32,15 @@ void drop_file_name_choice(controls::ComboBox& box, const Records& records,
   if (!records.contains(name)) box.remove(box.index_of(name));
 }
 
+// After records of the name came or went without the panel (an undo, a redo): the choice is
+// there exactly when a record keeps the name.
+template <class Records>
+void follow_file_name_choice(controls::ComboBox& box, const Records& records,
+                             const std::string& name) {
+  if (records.contains(name))
+    add_file_name_choice(box, name);
+  else
+    box.remove(box.index_of(name));
+}
+
 }  // namespace tamo::editors
