@@ -1,5 +1,6 @@
 // One action, its undo and its redo on a large generated work, through the headless
-// application as the window runs them, and what 200 single-field steps keep in memory.
+// application as the window runs them, what the window asks after each change, and what 200
+// single-field steps keep in memory.
 // Run: build/bench/tamo_undo_bench
 #include <benchmark/benchmark.h>
 
@@ -92,6 +93,16 @@ void BM_ChangedAfterStore(benchmark::State& state) {
   }
 }
 
+// The area check the window re-judges after a pause in the builder's work.
+void BM_CheckAfterStore(benchmark::State& state) {
+  app::Workbench& bench = loaded(static_cast<int>(state.range(0))).bench;
+  int n = 0;
+  for (auto _ : state) {
+    store_room(bench, ++n);
+    bench.area_check().refresh_if_changed();
+  }
+}
+
 // 200 single-field steps of one room: the history's own estimate of what it keeps.
 void BM_TwoHundredSteps(benchmark::State& state) {
   app::Workbench& bench = loaded(static_cast<int>(state.range(0))).bench;
@@ -108,6 +119,7 @@ void BM_TwoHundredSteps(benchmark::State& state) {
 BENCHMARK(BM_StoreRoom)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoRedo)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChangedAfterStore)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CheckAfterStore)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwoHundredSteps)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();

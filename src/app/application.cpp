@@ -63,6 +63,7 @@ void run_if_set(const controls::Handler& handler) {
 }  // namespace
 
 Application::Application(Platform platform) : platform_(platform) {
+  work_.add_watcher(&clean_point_);
   register_forms();
   build_menus();
   announce(description_.descready, [] { return std::string(kLineDescriptionStored); });
@@ -156,6 +157,10 @@ void Application::name_step(controls::Button& button, std::string label) {
     UndoStep step(history_, label);
     if (handler) handler();
   };
+}
+
+Application::~Application() {
+  work_.remove_watcher(&clean_point_);
 }
 
 void Application::record_typing(controls::Edit& field, std::string label,

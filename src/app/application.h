@@ -44,6 +44,7 @@ inline constexpr std::string_view kAnswerNo = "Nem";
 class Application : public editors::EditorHost {
  public:
   explicit Application(Platform platform);
+  ~Application() override;
 
   // The main window's creation handler, then the main window is shown.
   void start();

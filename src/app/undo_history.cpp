@@ -7,11 +7,11 @@ namespace tamo::app {
 
 UndoHistory::UndoHistory(Work& work, std::size_t memory_budget)
     : work_(work), memory_budget_(memory_budget) {
-  work_.set_watcher(this);
+  work_.add_watcher(this);
 }
 
 UndoHistory::~UndoHistory() {
-  work_.set_watcher(nullptr);
+  work_.remove_watcher(this);
 }
 
 void UndoHistory::open(std::string_view label) {

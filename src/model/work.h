@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "model/record_list.h"
 #include "model/records.h"
@@ -76,7 +77,10 @@ class Work {
 
   // Grows with every change to what the file holds; equal revisions mean equal contents.
   std::uint64_t revision() const { return revision_; }
-  void set_watcher(WorkWatcher* watcher) { watcher_ = watcher; }
+  // Watchers are told in the order they were added; they stay with this object, never with a
+  // copy or a moved-from work.
+  void add_watcher(WorkWatcher* watcher) { watchers_.push_back(watcher); }
+  void remove_watcher(WorkWatcher* watcher) { std::erase(watchers_, watcher); }
 
   // What the file holds, taken out of a work that is given up.
   WorkData take_data() && { return std::move(data_); }
@@ -85,7 +89,7 @@ class Work {
   friend class WorkChanges;
   WorkData data_;
   std::uint64_t revision_ = 0;
-  WorkWatcher* watcher_ = nullptr;
+  std::vector<WorkWatcher*> watchers_;
 };
 
 // Lookups by file name: the last record of the list with exactly that name, or none.

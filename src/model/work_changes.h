@@ -13,7 +13,7 @@ class WorkChanges {
  public:
   template <class Edit>
   static decltype(auto) apply(Work& work, const Change& change, Edit&& edit) {
-    if (work.watcher_) work.watcher_->before(work, change);
+    for (WorkWatcher* watcher : work.watchers_) watcher->before(work, change);
     // A change that throws half way still counts as one; only a finished one is reported.
     struct After {
       Work& work;
@@ -21,8 +21,8 @@ class WorkChanges {
       int exceptions = std::uncaught_exceptions();
       ~After() {
         ++work.revision_;
-        if (work.watcher_ && std::uncaught_exceptions() == exceptions)
-          work.watcher_->after(work, change);
+        if (std::uncaught_exceptions() == exceptions)
+          for (WorkWatcher* watcher : work.watchers_) watcher->after(work, change);
       }
     } after{work, change};
     return std::forward<Edit>(edit)(work.data_);

@@ -81,20 +81,37 @@ class CollectedLines : public LineSink {
 }  // namespace
 
 void emit_work(const Work& work, LineSink& sink) {
+  emit_creator(work, sink);
+  emit_description(work, sink);
+  for (const droom& room : work.rooms) emit_record(room, sink);
+  for (const dmons& mons : work.monsters) emit_record(mons, sink);
+  for (const ditem& item : work.items) emit_record(item, sink);
+}
+
+void emit_creator(const Work& work, LineSink& sink) {
   sink.tf(format::kCreatorProject);
   value_line(sink, work.project);
   sink.tf(format::kCreatorName);
   value_line(sink, work.name);
   sink.tf(format::kCreatorMail);
   value_line(sink, work.mail);
-  if (!work.desc.empty()) {
-    sink.tf(format::kCreatorDesc);
-    text_lines(sink, work.desc);
-    sink.tf(format::kCreatorDescEnd);
-  }
-  for (const droom& room : work.rooms) emit_block(sink, format::room_block(), room);
-  for (const dmons& mons : work.monsters) emit_block(sink, format::monster_block(), mons);
-  for (const ditem& item : work.items) emit_block(sink, format::item_block(), item);
+}
+
+void emit_description(const Work& work, LineSink& sink) {
+  if (work.desc.empty()) return;
+  sink.tf(format::kCreatorDesc);
+  text_lines(sink, work.desc);
+  sink.tf(format::kCreatorDescEnd);
+}
+
+void emit_record(const droom& room, LineSink& sink) {
+  emit_block(sink, format::room_block(), room);
+}
+void emit_record(const dmons& mons, LineSink& sink) {
+  emit_block(sink, format::monster_block(), mons);
+}
+void emit_record(const ditem& item, LineSink& sink) {
+  emit_block(sink, format::item_block(), item);
 }
 
 void append_encoded_line(std::string& out, std::string_view line) {

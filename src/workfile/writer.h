@@ -17,6 +17,13 @@ class LineSink {
 
 // Emits the whole work in file order.
 void emit_work(const Work& work, LineSink& sink);
+// The pieces of the whole, each as the file holds it: the creator data, the description
+// (nothing when empty), one record's block.
+void emit_creator(const Work& work, LineSink& sink);
+void emit_description(const Work& work, LineSink& sink);
+void emit_record(const droom& room, LineSink& sink);
+void emit_record(const dmons& mons, LineSink& sink);
+void emit_record(const ditem& item, LineSink& sink);
 
 // Appends the line as the file holds it: Windows-1250, then CR LF.
 void append_encoded_line(std::string& out, std::string_view line);

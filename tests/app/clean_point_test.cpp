@@ -74,23 +74,63 @@ TEST(CleanPoint, AnswersAsTheFullComparisonThroughEditsThatReturnToTheSavedText)
       {"emptied", [](Work& w) { reset_work(w); }, true},
       {"save", [](Work&) {}, false},
       {"emptied again", [](Work& w) { reset_work(w); }, false},
+      {"two rooms",
+       [](Work& w) {
+         store_room_texts(w, "a", "A");
+         store_room_texts(w, "b", "B");
+       },
+       true},
+      {"save", [](Work&) {}, false},
+      {"last room deleted and stored again as it was",
+       [](Work& w) {
+         delete_room(w, "b");
+         store_room_texts(w, "b", "B");
+       },
+       false},
+      {"first room deleted and stored again after the other",
+       [](Work& w) {
+         delete_room(w, "a");
+         store_room_texts(w, "a", "A");
+       },
+       true},
+      {"save", [](Work&) {}, false},
+      {"one room for another",
+       [](Work& w) {
+         delete_room(w, "a");
+         store_room_texts(w, "c", "A");
+       },
+       true},
+      {"and back",
+       [](Work& w) {
+         delete_room(w, "c");
+         store_room_texts(w, "a", "A");
+       },
+       false},
+      {"a room more", [](Work& w) { store_room_texts(w, "d", "D"); }, true},
+      {"its text", [](Work& w) { store_room_texts(w, "d", "E"); }, true},
+      {"and gone", [](Work& w) { delete_room(w, "d"); }, false},
   };
-  Work work;
-  CleanPoint cheap;
-  FullComparison full;
-  cheap.mark(work);
-  full.mark(work);
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.what);
-    step.run(work);
-    if (std::string(step.what) == "save") {
-      cheap.mark(work);
-      full.mark(work);
+  // Watching the work, it follows the changed parts; unwatched, it digests the whole work.
+  for (bool watched : {true, false}) {
+    SCOPED_TRACE(watched ? "watched" : "unwatched");
+    Work work;
+    CleanPoint cheap;
+    if (watched) work.add_watcher(&cheap);
+    FullComparison full;
+    cheap.mark(work);
+    full.mark(work);
+    for (const Step& step : steps) {
+      SCOPED_TRACE(step.what);
+      step.run(work);
+      if (std::string(step.what) == "save") {
+        cheap.mark(work);
+        full.mark(work);
+      }
+      EXPECT_EQ(full.changed(work), step.changed);
+      EXPECT_EQ(cheap.changed(work), step.changed);
+      // Asking again gives the same answer without anything changing in between.
+      EXPECT_EQ(cheap.changed(work), step.changed);
     }
-    EXPECT_EQ(full.changed(work), step.changed);
-    EXPECT_EQ(cheap.changed(work), step.changed);
-    // Asking again gives the same answer without anything changing in between.
-    EXPECT_EQ(cheap.changed(work), step.changed);
   }
 }
 

@@ -414,11 +414,11 @@ TEST(Reader, ALoadThatThrowsClosesItsFile) {
   }
   Work work;
   RefusingWatcher refusing;
-  work.set_watcher(&refusing);
+  work.add_watcher(&refusing);
   const std::size_t before = open_descriptors();
   for (int i = 0; i < 3; ++i) EXPECT_THROW(loadfile(work, path), std::runtime_error);
   EXPECT_EQ(open_descriptors(), before);
-  work.set_watcher(nullptr);
+  work.remove_watcher(&refusing);
   std::filesystem::remove_all(folder);
 }
 

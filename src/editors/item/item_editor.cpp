@@ -147,7 +147,7 @@ void ItemEditor::is_weaponClick() {
   // item's own values are copied in after its kind is shown, so they stay.
   if (!layout.judged_by_bonuses) {
     ditem& tmp = host_.work().tmpitem;
-    for (std::string* bonus : bonus_fields(tmp)) bonus->clear();
+    for (Text* bonus : bonus_fields(tmp)) bonus->clear();
     clear_mixed(tmp.antis);
   }
   bonuses.set_enabled(layout.judged_by_bonuses);

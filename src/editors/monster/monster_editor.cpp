@@ -89,7 +89,7 @@ void MonsterEditor::show_creature(const dmons& creature) {
   // not take empties the box, as typed.
   record_.forget();
   controls::Handler load = std::exchange(monsfilename.on_change, nullptr);
-  monsfilename.set_text(validfilename(creature.filename) ? creature.filename : std::string());
+  monsfilename.set_text(validfilename(creature.filename) ? creature.filename.str() : std::string());
   monsfilename.on_change = std::move(load);
   show_fields(creature);
 }

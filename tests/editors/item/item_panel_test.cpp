@@ -279,7 +279,7 @@ TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
     r.two_handed = c.two_handed;
     r.itemtype = c.itemtype;
     // Without bonuses the verdict has nothing to say whichever kind is shown.
-    for (std::string* bonus : bonus_fields(r)) bonus->clear();
+    for (Text* bonus : bonus_fields(r)) bonus->clear();
     clear_mixed(r.antis);
     editor.itemfilename.set_text("");
     editor.itemfilename.user_set_text("csakany");
@@ -335,7 +335,7 @@ TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrict
     ASSERT_EQ(tmpitem().hp, "0");
     ASSERT_EQ(tmpitem().kari, "13");
     choose_kind(kind);
-    for (const std::string* bonus : bonus_fields(tmpitem())) EXPECT_EQ(*bonus, "") << kind;
+    for (const Text* bonus : bonus_fields(tmpitem())) EXPECT_EQ(*bonus, "") << kind;
     EXPECT_TRUE(tmpitem().antis.empty()) << kind;
     EXPECT_EQ(tmpitem().ids.size(), 1u) << "ids are not a bonus";
     EXPECT_EQ(stored.kari, "13") << "the stored item changes only with Kész";
