@@ -6,6 +6,7 @@
 
 #include "controls/edit.h"
 #include "controls/lists.h"
+#include "model/text.h"
 
 namespace tamo::editors {
 
@@ -13,12 +14,12 @@ namespace tamo::editors {
 template <class Record>
 class TextField {
  public:
-  TextField(controls::Edit& box, std::string Record::*field) : edit_(&box), field_(field) {}
-  TextField(controls::ComboBox& box, std::string Record::*field) : combo_(&box), field_(field) {}
+  TextField(controls::Edit& box, Text Record::*field) : edit_(&box), field_(field) {}
+  TextField(controls::ComboBox& box, Text Record::*field) : combo_(&box), field_(field) {}
 
   void show(const Record& record) const {
-    if (edit_) return edit_->set_text(record.*field_);
-    combo_->set_text(record.*field_);
+    if (edit_) return edit_->set_text((record.*field_).str());
+    combo_->set_text((record.*field_).str());
   }
   void take(Record& record) const { record.*field_ = edit_ ? edit_->text() : combo_->text(); }
   // A reset panel: empty boxes and no choice in a list.
@@ -30,7 +31,7 @@ class TextField {
  private:
   controls::Edit* edit_ = nullptr;
   controls::ComboBox* combo_ = nullptr;
-  std::string Record::*field_;
+  Text Record::*field_;
 };
 
 // A panel's text fields, listed once: showing a record, taking the panel's texts and emptying
@@ -57,7 +58,7 @@ class TextFields {
  private:
   void add() {}
   template <class Box, class... Rest>
-  void add(Box& box, std::string Record::*field, Rest&&... rest) {
+  void add(Box& box, Text Record::*field, Rest&&... rest) {
     fields_.emplace_back(box, field);
     add(rest...);
   }
