@@ -210,10 +210,8 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   std::array<bool, 3> kept{};
   for (std::size_t i = 0; i < editors.size(); ++i)
     kept[i] = editors[i]->pending_edits && editors[i]->pending_edits();
-  // Typed text is the builder's own: only a typing step changes it, never a reload.
-  std::vector<std::string> typed;
-  for (const TypedField& t : typed_fields_) typed.push_back(t.field->value());
   if (!(history_.*turn)()) return;
+  // Typed text is the builder's own: only a typing step changes it, never a reload.
   std::vector<std::string> turned;
   for (const TypedField& t : typed_fields_) turned.push_back(t.field->value());
   for (const WorkPart& part : history_.turned_parts()) {
@@ -226,7 +224,7 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   for (std::size_t i = 0; i < editors.size(); ++i)
     if (!kept[i]) run_if_set(editors[i]->reload);
   for (std::size_t i = 0; i < typed_fields_.size(); ++i)
-    typed_fields_[i].field->set_value(turned[i] != typed[i] ? turned[i] : typed[i]);
+    typed_fields_[i].field->set_value(turned[i]);
   if (creator_data_.form.visible()) creator_data_.open();
   tell(std::string(done) + label);
   show_history_entries();

@@ -32,9 +32,11 @@ void AreaCheck::refresh() {
   if (!chosen.empty()) problems.select(problems.index_of(chosen));
 }
 
-void AreaCheck::refresh_if_changed() {
-  if (judged_revision_ == app_.work().revision() && judged_loading_ == app_.load_messages()) return;
+bool AreaCheck::refresh_if_changed() {
+  if (judged_revision_ == app_.work().revision() && judged_loading_ == app_.load_messages())
+    return false;
   refresh();
+  return true;
 }
 
 void AreaCheck::problemsActivate() {

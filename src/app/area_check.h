@@ -34,8 +34,9 @@ class AreaCheck {
   // Judges the work again; the chosen line stays chosen while it is still there.
   void refresh();
   // As refresh, but only when the work or the loading messages changed since the last one:
-  // the window asks after every burst of events, most of which change nothing.
-  void refresh_if_changed();
+  // the window asks after every burst of events, most of which change nothing. True when it
+  // judged the work again.
+  bool refresh_if_changed();
   void problemsActivate();
 
   // Lines that are no record's "ok", as of the last refresh.

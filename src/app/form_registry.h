@@ -15,7 +15,9 @@ namespace tamo::app {
 // real form installs it, so lookups by name always reach the live form.
 class FormRegistry {
  public:
-  enum class Kind { panel, dialog };
+  // A side window is one the builder works beside (the map, the search, the area check): it
+  // first appears next to the main window rather than over it.
+  enum class Kind { panel, dialog, side };
   // Whether closeallotherforms hides it when the work is reset, saved or replaced.
   enum class OnReset { stays, hidden };
   struct Entry {

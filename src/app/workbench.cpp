@@ -17,7 +17,7 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   for (controls::Form* f : item_.forms()) app_.install_form(*f);
   app_.install_form(mud_.mud);
   // The map is a window of its own beside the editors: no reset hides it.
-  app_.forms().add(FormRegistry::Kind::dialog, map_form_);
+  app_.forms().add(FormRegistry::Kind::side, map_form_);
   app_.menu_bar().add_item("Szerkeszts1", {"Terkep1", "Térkép", "", [this] { Terkep1Click(); }},
                            "Teszt1");
 
@@ -57,7 +57,7 @@ Workbench::Workbench(Platform platform) : app_(platform) {
 }
 
 void Workbench::add_find_box() {
-  app_.forms().add(FormRegistry::Kind::dialog, find_box_.form);
+  app_.forms().add(FormRegistry::Kind::side, find_box_.form);
   app_.menu_bar().add_item("Szerkeszts1",
                            {"Keress1", "&Keresés…", "Ctrl+F",
                             [this] {
@@ -149,7 +149,7 @@ void Workbench::record_panel_typing() {
 }
 
 void Workbench::add_area_check() {
-  app_.forms().add(FormRegistry::Kind::dialog, area_check_.form);
+  app_.forms().add(FormRegistry::Kind::side, area_check_.form);
   app_.menu_bar().add_item(
       "Munka1", {"Ellenrzs1", "&Ellenőrzés", "F7", [this] { area_check_.open(); }}, "Mentsmsknt1");
   area_check_.open_place = [this](const check::Place& place) { open_place(place); };

@@ -1,9 +1,11 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "gui/all_views.h"
@@ -12,6 +14,10 @@
 namespace tamo::gui {
 
 namespace {
+
+constexpr int kShortestPause = 300;  // ms
+constexpr int kLongestPause = 30000;
+constexpr int kPausePerJudgement = 5;
 
 void area_check_view(app::AreaCheck& check, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
@@ -32,14 +38,22 @@ void follow_area_check(QMainWindow& window, Screen& screen, app::AreaCheck& chec
   auto* count = new QLabel;
   count->setObjectName("problemcount");
   window.statusBar()->addPermanentWidget(count);
-  // Judging the work costs a pass over it, so a burst of typing judges it once.
+  // Judging the work costs a pass over it, so a burst of work judges it once. On a big work a
+  // judgement holds the window for a while: the pause grows with it, so that the builder is
+  // held only after stopping for a good while, not between two actions.
   auto* pause = new QTimer(&window);
   pause->setSingleShot(true);
-  pause->setInterval(300);
+  pause->setInterval(kShortestPause);
   auto refreshing = std::make_shared<bool>(false);
-  QObject::connect(pause, &QTimer::timeout, &window, [&screen, &check, refreshing] {
+  QObject::connect(pause, &QTimer::timeout, &window, [&screen, &check, refreshing, pause] {
     *refreshing = true;
-    screen.run([&check] { check.refresh_if_changed(); });
+    QElapsedTimer judging;
+    judging.start();
+    bool judged = false;
+    screen.run([&check, &judged] { judged = check.refresh_if_changed(); });
+    if (judged)
+      pause->setInterval(static_cast<int>(std::clamp<qint64>(judging.elapsed() * kPausePerJudgement,
+                                                             kShortestPause, kLongestPause)));
     *refreshing = false;
   });
   screen.add_sync_step([pause, count, &check, refreshing] {

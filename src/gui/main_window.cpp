@@ -88,7 +88,7 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
   winId();
   for (const auto& entry : app_.forms().entries()) {
     const std::string& name = entry.form->name();
-    bool dialog = entry.kind == app::FormRegistry::Kind::dialog;
+    bool dialog = entry.kind != app::FormRegistry::Kind::panel;
     QWidget* page =
         dialog ? dialogs_.emplace_back(new DialogWindow(screen, *entry.form)).get() : new QWidget;
     page->setObjectName(qs(name));
@@ -225,6 +225,7 @@ void MainWindow::arrange() {
     } else if (seen_front_[&form] != form.front_order()) {
       seen_front_[&form] = form.front_order();
       raised.emplace_back(form.front_order(), page);
+      if (entry.kind == app::FormRegistry::Kind::side) beside_.insert(page);
     }
   }
   if (panels_->currentWidget() != front) panels_->setCurrentWidget(front);
@@ -234,13 +235,29 @@ void MainWindow::arrange() {
   }
   std::sort(raised.begin(), raised.end());
   for (const auto& [order, window] : raised) {
-    // A dialog first appears over the middle of the main window; later it stays where the
-    // user put it.
-    if (placed_.insert(window).second) window->move(geometry().center() - window->rect().center());
+    // A dialog first appears over the middle of the main window, a side window next to it;
+    // later each stays where the user put it.
+    if (placed_.insert(window).second) window->move(first_place(*window));
     window->raise();
     window->activateWindow();
   }
   if (app_.finished()) close();
+}
+
+QPoint MainWindow::first_place(const QWidget& window) const {
+  const QPoint over = geometry().center() - window.rect().center();
+  if (!beside_.contains(&window) || !screen()) return over;
+  const QRect room = screen()->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int top = std::max(room.top(), frame.top());
+  if (frame.right() + window.frameGeometry().width() <= room.right())
+    return {frame.right() + 1, top};
+  if (frame.left() - window.frameGeometry().width() >= room.left())
+    return {frame.left() - window.frameGeometry().width(), top};
+  // No room on either side: against the screen's right edge it hides the least of the panels.
+  if (window.frameGeometry().width() <= room.width())
+    return {room.right() + 1 - window.frameGeometry().width(), top};
+  return over;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

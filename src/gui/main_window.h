@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow {
   void follow_menu();
   void build_status_bar();
   void arrange();
+  // Where a dialog or side window shows the first time: a side window beside the main window
+  // where the screen has room, anything else over its middle.
+  QPoint first_place(const QWidget& window) const;
   void show_status();
 
   Screen& screen_;
@@ -65,6 +68,7 @@ class MainWindow : public QMainWindow {
   std::map<const controls::Form*, std::uint64_t> seen_front_;
   std::map<const controls::Form*, bool> seen_open_;
   std::set<const QWidget*> placed_;
+  std::set<const QWidget*> beside_;  // side windows, first placed next to the main window
   QLabel* work_path_ = nullptr;
   QTimer* unsaved_check_ = nullptr;
   std::uint64_t seen_status_ = 0;

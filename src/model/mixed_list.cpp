@@ -46,7 +46,7 @@ void MixedList::put(MixedList& list, dmixed entry) {
 }
 
 void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
-  MixedList::put(list, {std::string(key), std::string(value)});
+  MixedList::put(list, {Text(key), Text(value)});
 }
 
 void add_mixed_all(MixedList& list, std::span<dmixed> entries) {
@@ -60,7 +60,7 @@ void add_mixed_all(MixedList& list, std::span<dmixed> entries) {
 
 std::string query_mixed(const MixedList& list, std::string_view key) {
   std::size_t at = list.find(key);
-  return at == MixedList::npos ? std::string() : list[at].value;
+  return at == MixedList::npos ? std::string() : list[at].value.str();
 }
 
 void delete_mixed(MixedList& list, std::string_view key) {

@@ -8,12 +8,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/text.h"
+
 namespace tamo {
 
 // One (key, value) pair of a keyed property list.
 struct dmixed {
-  std::string key;
-  std::string value;
+  Text key;
+  Text value;
 
   friend bool operator==(const dmixed&, const dmixed&) = default;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/mixed_list.h"
+#include "model/text.h"
 
 namespace tamo {
 
@@ -12,11 +13,11 @@ namespace tamo {
 // A record's `filename` is set only through its RecordList, which indexes it.
 
 struct droom {
-  std::string filename;
-  std::string short_;
-  std::string long_;  // lines joined by CR LF
-  std::string listendefault;
-  std::string smelldefault;
+  Text filename;
+  Text short_;
+  Text long_;  // lines joined by CR LF
+  Text listendefault;
+  Text smelldefault;
   MixedList items;
   MixedList smell;
   MixedList listen;
@@ -32,22 +33,22 @@ struct droom {
 };
 
 struct dmons {
-  std::string filename;
-  std::string name;
-  std::string short_;
-  std::string long_;
+  Text filename;
+  Text name;
+  Text short_;
+  Text long_;
   MixedList ids;
-  std::string race;
-  std::string gender;
-  std::string class1;
-  std::string class2;
-  std::string class3;
-  std::string level;
-  std::string alignment;
-  std::string aggressive;
-  std::string money;
-  std::string speed;
-  std::string spemspeed;
+  Text race;
+  Text gender;
+  Text class1;
+  Text class2;
+  Text class3;
+  Text level;
+  Text alignment;
+  Text aggressive;
+  Text money;
+  Text speed;
+  Text spemspeed;
   MixedList speech;
   MixedList emote;
   MixedList equipment;
@@ -56,40 +57,40 @@ struct dmons {
 };
 
 struct ditem {
-  std::string filename;
-  std::string name;
-  std::string short_;
-  std::string long_;
+  Text filename;
+  Text name;
+  Text short_;
+  Text long_;
   MixedList ids;
-  std::string minlevel;
-  std::string rarity;
-  std::string weight;
-  std::string value;
-  std::string itemtype;
-  std::string is_weapon;
-  std::string invisitem;
-  std::string wc1;
-  std::string wc2;
-  std::string two_handed;
-  std::string my_mess;
-  std::string your_mess;
-  std::string strength;
+  Text minlevel;
+  Text rarity;
+  Text weight;
+  Text value;
+  Text itemtype;
+  Text is_weapon;
+  Text invisitem;
+  Text wc1;
+  Text wc2;
+  Text two_handed;
+  Text my_mess;
+  Text your_mess;
+  Text strength;
   MixedList antis;
   // The fourteen bonus fields.
-  std::string hp;
-  std::string mp;
-  std::string sp;
-  std::string tb;
-  std::string sb;
-  std::string ac;
-  std::string magi;
-  std::string meri;
-  std::string ero;
-  std::string allo;
-  std::string ugyi;
-  std::string iq;
-  std::string bolcsi;
-  std::string kari;
+  Text hp;
+  Text mp;
+  Text sp;
+  Text tb;
+  Text sb;
+  Text ac;
+  Text magi;
+  Text meri;
+  Text ero;
+  Text allo;
+  Text ugyi;
+  Text iq;
+  Text bolcsi;
+  Text kari;
 
   friend bool operator==(const ditem&, const ditem&) = default;
 };
@@ -97,18 +98,18 @@ struct ditem {
 inline constexpr std::size_t kBonusCount = 14;
 
 // The bonus fields in record order, so that code walking all fourteen names each one once.
-inline constexpr std::array<std::string ditem::*, kBonusCount> kItemBonuses = {
+inline constexpr std::array<Text ditem::*, kBonusCount> kItemBonuses = {
     &ditem::hp,   &ditem::mp,   &ditem::sp,     &ditem::tb,  &ditem::sb,
     &ditem::ac,   &ditem::magi, &ditem::meri,   &ditem::ero, &ditem::allo,
     &ditem::ugyi, &ditem::iq,   &ditem::bolcsi, &ditem::kari};
 
-inline std::array<std::string*, kBonusCount> bonus_fields(ditem& i) {
-  std::array<std::string*, kBonusCount> fields;
+inline std::array<Text*, kBonusCount> bonus_fields(ditem& i) {
+  std::array<Text*, kBonusCount> fields;
   for (std::size_t k = 0; k < kBonusCount; ++k) fields[k] = &(i.*kItemBonuses[k]);
   return fields;
 }
-inline std::array<const std::string*, kBonusCount> bonus_fields(const ditem& i) {
-  std::array<const std::string*, kBonusCount> fields;
+inline std::array<const Text*, kBonusCount> bonus_fields(const ditem& i) {
+  std::array<const Text*, kBonusCount> fields;
   for (std::size_t k = 0; k < kBonusCount; ++k) fields[k] = &(i.*kItemBonuses[k]);
   return fields;
 }
@@ -129,7 +130,7 @@ void copy_lists(const std::array<MixedList Record::*, N>& lists, const Record& f
 }
 
 inline void copy_bonuses(const ditem& from, ditem& to) {
-  for (std::string ditem::*bonus : kItemBonuses) to.*bonus = from.*bonus;
+  for (Text ditem::*bonus : kItemBonuses) to.*bonus = from.*bonus;
 }
 
 }  // namespace tamo

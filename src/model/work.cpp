@@ -87,7 +87,7 @@ void tmpmonsclear(Work& work) {
 
 void tmpitemclear(Work& work) {
   for (MixedList ditem::*list : kItemLists) clear_mixed(work.tmpitem.*list);
-  for (std::string* bonus : bonus_fields(work.tmpitem)) bonus->clear();
+  for (Text* bonus : bonus_fields(work.tmpitem)) bonus->clear();
 }
 
 void reset_work(Work& work) {

@@ -42,9 +42,9 @@ bool same_records(const std::vector<KeptRecord<Record>>& a,
   return true;
 }
 
-std::size_t text_bytes(std::initializer_list<const std::string*> texts) {
+std::size_t text_bytes(std::initializer_list<const Text*> texts) {
   std::size_t n = 0;
-  for (const std::string* t : texts) n += t->size();
+  for (const Text* t : texts) n += t->size();
   return n;
 }
 
@@ -78,7 +78,7 @@ std::size_t record_bytes(const ditem& i) {
                   text_bytes({&i.filename, &i.name, &i.short_, &i.long_, &i.minlevel, &i.rarity,
                               &i.weight, &i.value, &i.itemtype, &i.is_weapon, &i.invisitem, &i.wc1,
                               &i.wc2, &i.two_handed, &i.my_mess, &i.your_mess, &i.strength});
-  for (const std::string* bonus : bonus_fields(i)) n += bonus->size();
+  for (const Text* bonus : bonus_fields(i)) n += bonus->size();
   return n;
 }
 

@@ -19,7 +19,7 @@ class Finder {
  public:
   Finder(const TextMatch& match, std::size_t limit) : match_(match), limit_(limit) {}
 
-  void record(Kind kind, const std::string& name) {
+  void record(Kind kind, const Text& name) {
     kind_ = kind;
     name_ = &name;
   }
@@ -52,7 +52,7 @@ class Finder {
   const TextMatch& match_;
   std::size_t limit_;
   Kind kind_ = Kind::room;
-  const std::string* name_ = nullptr;
+  const Text* name_ = nullptr;
   Found found_;
 };
 

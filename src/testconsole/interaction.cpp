@@ -14,7 +14,7 @@ constexpr std::int64_t kEquipmentLines = 10000;
 
 // The value of the entry with that key, or nothing; a key present with an empty value still
 // counts as a match.
-const std::string* find_value(const MixedList& list, std::string_view key) {
+const Text* find_value(const MixedList& list, std::string_view key) {
   auto it = std::find_if(list.begin(), list.end(), [key](const dmixed& e) { return e.key == key; });
   return it == list.end() ? nullptr : &it->value;
 }
@@ -34,12 +34,12 @@ std::string Console::param_fv(std::string_view verb, std::string_view argument) 
     const MixedList& list = verb == "hallgat"  ? room->listen
                             : verb == "szagol" ? room->smell
                                                : room->search;
-    if (const std::string* value = find_value(list, argument)) result = *value;
+    if (const Text* value = find_value(list, argument)) result = *value;
     return result;
   }
 
   if (verb == "nez")
-    if (const std::string* value = find_value(room->items, argument)) result = *value;
+    if (const Text* value = find_value(room->items, argument)) result = *value;
 
   for (const dmixed& entry : room->contents) {
     for (const dmons* creature : work_.monsters.all_named(entry.key)) {

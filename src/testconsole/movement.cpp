@@ -11,14 +11,14 @@ void Console::check_pre_exit(const droom& room, std::string_view exit) {
   if (!door.empty()) output_.add_text("Eppen atgyalogoltal " + door + "-n.", kSilver);
   if (!key.empty()) {
     const ditem* item = item_exists(work_, key);
-    output_.add_text("Ha van nalad " + (item ? item->name : std::string()) + ", kinyithatod.",
+    output_.add_text("Ha van nalad " + (item ? item->name.str() : std::string()) + ", kinyithatod.",
                      kSilver);
   }
   const dmons* guard = mons_exists(work_, query_mixed(room.guard, kGuardName));
   std::string speech = query_mixed(room.guard, kGuardSpeech);
   if (query_mixed(room.guard, exit) == kGuardedExit) {
     output_.add_text(
-        "%^YELLOW%^" + (guard ? guard->name : std::string()) + " mondja:%^RESET%^ " + speech,
+        "%^YELLOW%^" + (guard ? guard->name.str() : std::string()) + " mondja:%^RESET%^ " + speech,
         kSilver);
     output_.add_text("Mondhat, amit akar, elsurransz mellette.", kSilver);
   }

@@ -7,7 +7,7 @@ namespace tamo::workfile::format {
 namespace {
 
 template <class R>
-constexpr Field<R> text(std::string_view key, std::string R::*member) {
+constexpr Field<R> text(std::string_view key, Text R::*member) {
   return {key, Kind::kText, member, nullptr, {}};
 }
 template <class R>

@@ -25,9 +25,9 @@ template <class Record>
 struct Field {
   std::string_view key;
   Kind kind;
-  std::string Record::*text = nullptr;  // kText and kLong
-  MixedList Record::*list = nullptr;    // kList
-  std::string_view long_end = {};       // kLong
+  Text Record::*text = nullptr;       // kText and kLong
+  MixedList Record::*list = nullptr;  // kList
+  std::string_view long_end = {};     // kLong
 };
 
 template <class Record>

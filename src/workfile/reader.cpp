@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "model/input_rules.h"
@@ -133,10 +134,20 @@ class Reader {
     ++index_;
     return true;
   }
-  bool take(std::string& out) {
+  // The line's text in the program's form: a LinePipe's lines already are.
+  std::string_view converted() {
+    if constexpr (std::is_same_v<Lines, LinePipe>) {
+      return line_;
+    } else {
+      scratch_.clear();
+      append_text(scratch_, line_, lines_);
+      return scratch_;
+    }
+  }
+  template <class Out>
+  bool take(Out& out) {
     if (!more_) return false;
-    out.clear();
-    append_text(out, line_, lines_);
+    out = converted();
     return pass();
   }
 
@@ -157,7 +168,8 @@ class Reader {
 
   // The lines up to the end line, joined by CR LF; leading empty lines vanish.
   // The text is gathered apart, so that it gets its memory once, at its size.
-  bool read_multiline(std::string& text, std::string_view end) {
+  template <class Out>
+  bool read_multiline(Out& text, std::string_view end) {
     joined_.clear();
     for (; more_ && line_ != end; pass()) {
       if (!joined_.empty()) joined_ += "\r\n";
@@ -270,6 +282,7 @@ class Reader {
   std::vector<std::unique_ptr<ditem>> items_;
   // Buffers of the multi-line text and of the list being read, kept to spare allocations.
   std::string joined_;
+  std::string scratch_;
   std::vector<dmixed> entries_;
 };
 

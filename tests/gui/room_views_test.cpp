@@ -30,11 +30,11 @@ class RoomViewsTest : public WindowTest {
   // A room committed through the headless panel, as a builder would have left it.
   void commit_room(const std::string& name) {
     screen.run([&] {
-      editor.Button6Click();
+      editor.Button6.click();
       editor.filename.type(name);
       editor.short_.type("Egy szoba");
       editor.long_.type("Itt nincs semmi.");
-      editor.Button1Click();
+      editor.Button1.click();
     });
   }
 

@@ -27,7 +27,7 @@ void expect_same_lists(const format::Block<Record>& block,
 // record is its texts and its lists and nothing else, so its size tells a field left out.
 template <class Record>
 void expect_every_field_carried(const format::Block<Record>& block) {
-  std::vector<std::string Record::*> texts;
+  std::vector<Text Record::*> texts;
   std::size_t lists = 0;
   for (const format::Field<Record>& field : block.fields) {
     if (field.kind == format::Kind::kList) {
@@ -36,9 +36,9 @@ void expect_every_field_carried(const format::Block<Record>& block) {
       texts.push_back(field.text);
     }
   }
-  for (std::string Record::*text : texts)
+  for (Text Record::*text : texts)
     EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 1) << block.begin;
-  EXPECT_EQ(sizeof(Record), texts.size() * sizeof(std::string) + lists * sizeof(MixedList))
+  EXPECT_EQ(sizeof(Record), texts.size() * sizeof(Text) + lists * sizeof(MixedList))
       << block.begin << ": a field of the record has no key in the file";
 }
 

@@ -45,9 +45,10 @@ std::string pelda_bytes() {
 
 namespace {
 
-// Distinct values, so that a field read into its neighbour shows.
-void fill(std::string& field, const std::string& tag, int n) {
-  field = tag + "-" + std::to_string(n) + " ő";
+// Distinct values, so that a field read into its neighbour shows; the last record's are
+// short, as most values in a work are.
+void fill(Text& field, const std::string& tag, int n) {
+  field = n == 2 ? tag + std::to_string(n) : tag + "-" + std::to_string(n) + " ő";
 }
 void fill(MixedList& list, const std::string& tag, int n) {
   add_mixed(list, tag + "a", "első " + std::to_string(n));
@@ -72,18 +73,17 @@ Work full_work() {
     int k = 0;
     for (MixedList droom::*l : kRoomLists) fill(r->*l, "l" + std::to_string(k++), n);
     dmons* m = setup_mons(work, "lény" + std::to_string(n));
-    for (std::string* f :
-         {&m->name, &m->short_, &m->race, &m->gender, &m->class1, &m->class2, &m->class3, &m->level,
-          &m->alignment, &m->aggressive, &m->money, &m->speed, &m->spemspeed})
+    for (Text* f : {&m->name, &m->short_, &m->race, &m->gender, &m->class1, &m->class2, &m->class3,
+                    &m->level, &m->alignment, &m->aggressive, &m->money, &m->speed, &m->spemspeed})
       fill(*f, "m" + std::to_string(k++), n);
     m->long_ = "Egy ork.";
     for (MixedList dmons::*l : kMonsLists) fill(m->*l, "ml" + std::to_string(k++), n);
     ditem* i = setup_item(work, "tárgy" + std::to_string(n));
-    for (std::string* f : {&i->name, &i->short_, &i->minlevel, &i->rarity, &i->weight, &i->value,
-                           &i->itemtype, &i->is_weapon, &i->invisitem, &i->wc1, &i->wc2,
-                           &i->two_handed, &i->my_mess, &i->your_mess, &i->strength})
+    for (Text* f : {&i->name, &i->short_, &i->minlevel, &i->rarity, &i->weight, &i->value,
+                    &i->itemtype, &i->is_weapon, &i->invisitem, &i->wc1, &i->wc2, &i->two_handed,
+                    &i->my_mess, &i->your_mess, &i->strength})
       fill(*f, "i" + std::to_string(k++), n);
-    for (std::string* f : bonus_fields(*i)) fill(*f, "b" + std::to_string(k++), n);
+    for (Text* f : bonus_fields(*i)) fill(*f, "b" + std::to_string(k++), n);
     i->long_ = "Kard.\r\n\r\n";
     for (MixedList ditem::*l : kItemLists) fill(i->*l, "il" + std::to_string(k++), n);
   }

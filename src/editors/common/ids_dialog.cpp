@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editors/common/bindings.h"
 #include "editors/common/field_filter.h"
 
 namespace tamo::editors {
@@ -19,9 +20,8 @@ IdsDialog<Record>::IdsDialog(EditorHost& host, const controls::ComboBox& file_na
       words(names.words, {}, names.sorted),
       focus_word_(names.focus_word) {
   word.on_change = [this] { wordChange(); };
-  Button1.on_click = [this] { Button1Click(); };
-  Button2.on_click = [this] { Button2Click(); };
-  Button3.on_click = [this] { Button3Click(); };
+  bind_clicks(*this, Button1, &IdsDialog::Button1Click, Button2, &IdsDialog::Button2Click, Button3,
+              &IdsDialog::Button3Click);
 }
 
 template <class Record>

@@ -6,24 +6,33 @@
 #include <string>
 #include <utility>
 
+#include "controls/control.h"
+#include "controls/edit.h"
 #include "controls/lists.h"
+#include "editors/common/field_filter.h"
 #include "editors/common/file_name_choices.h"
 #include "editors/common/host.h"
+#include "editors/common/long_text_end.h"
 #include "editors/common/record_lists.h"
+#include "editors/common/text_fields.h"
 #include "editors/common/typed_name.h"
 #include "model/input_rules.h"
 
 namespace tamo::editors {
 
 // The record a panel edits, named by the text of the panel's file-name box, and the rules the
-// three panels share around it. `take_fields` writes the panel's own fields into a record;
-// `show` puts a record's fields into the panel and its lists into the working copy.
+// three panels share around it; the box's changes and choices are bound here. `take_fields` writes
+// the panel's own fields into a record; `show` puts a record's fields into the panel and its lists
+// into the working copy.
 template <class Record>
 class PanelRecord {
  public:
   PanelRecord(EditorHost& host, controls::ComboBox& box, std::function<void(Record&)> take_fields,
               std::function<void(const Record&)> show)
-      : host_(host), box_(box), take_fields_(std::move(take_fields)), show_(std::move(show)) {}
+      : host_(host), box_(box), take_fields_(std::move(take_fields)), show_(std::move(show)) {
+    box_.on_change = [this] { follow(); };
+    box_.on_select = [this] { forget(); };
+  }
   PanelRecord(const PanelRecord&) = delete;
   PanelRecord& operator=(const PanelRecord&) = delete;
 
@@ -71,6 +80,13 @@ class PanelRecord {
   // The name was chosen from the list, or the panel was reset: nothing to give back.
   void forget() { typed_.forget(); }
 
+  // A reset panel: no name, nothing to give back, and its text fields empty.
+  void empty(const TextFields<Record>& texts) {
+    forget();
+    box_.set_text({});
+    texts.empty();
+  }
+
   // The box lists each stored name once.
   void fill_choices() { fill_file_name_choices(box_, RecordLists<Record>::records(host_.work())); }
 
@@ -84,6 +100,16 @@ class PanelRecord {
   // After the record of `name` was deleted: its choice goes unless another record keeps it.
   void drop_choice(const std::string& name) {
     drop_file_name_choice(box_, RecordLists<Record>::records(host_.work()), name);
+  }
+
+  // What the panels' long text and "Kész" do alike: the long text refuses the line that would
+  // end it early in the work file; "Kész" commits and shows the refusal, if any.
+  void bind(controls::Memo& long_text, controls::Button& ready,
+            std::function<std::optional<std::string>()> commit) {
+    long_text.on_change = [&long_text] {
+      empty_if_holding(long_text, long_text_end(RecordLists<Record>::block()));
+    };
+    ready.on_click = [this, commit = std::move(commit)] { back_to_name(commit()); };
   }
 
   // How "Kész" and "Új" end: a refusal shown, and the builder back at the file name.

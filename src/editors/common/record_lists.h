@@ -6,17 +6,19 @@
 #include "model/records.h"
 #include "model/storing.h"
 #include "model/work.h"
+#include "workfile/format.h"
 
 namespace tamo::editors {
 
-// How the editors reach one kind of record: the stored record of a name, the panel's working
-// copy, the stored records, and the named operations that store a record and write a list
-// through.
+// How the editors reach one kind of record: its block in the work file, the stored record of a
+// name, the panel's working copy, the stored records, and the named operations that store a
+// record and write a list through.
 template <class Record>
 struct RecordLists;
 
 template <>
 struct RecordLists<droom> {
+  static const workfile::format::Block<droom>& block() { return workfile::format::room_block(); }
   static const droom* stored(const Work& work, std::string_view name) {
     return room_exists(work, name);
   }
@@ -34,6 +36,7 @@ struct RecordLists<droom> {
 
 template <>
 struct RecordLists<dmons> {
+  static const workfile::format::Block<dmons>& block() { return workfile::format::monster_block(); }
   static const dmons* stored(const Work& work, std::string_view name) {
     return mons_exists(work, name);
   }
@@ -51,6 +54,7 @@ struct RecordLists<dmons> {
 
 template <>
 struct RecordLists<ditem> {
+  static const workfile::format::Block<ditem>& block() { return workfile::format::item_block(); }
   static const ditem* stored(const Work& work, std::string_view name) {
     return item_exists(work, name);
   }

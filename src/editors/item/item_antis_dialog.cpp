@@ -1,5 +1,7 @@
 #include "editors/item/item_antis_dialog.h"
 
+#include "editors/common/bindings.h"
+#include "editors/common/check_keys.h"
 #include "model/mixed_list.h"
 #include "model/work.h"
 
@@ -7,10 +9,9 @@ namespace tamo::editors {
 
 ItemAntisDialog::ItemAntisDialog(EditorHost& host) : host_(host) {
   attach_dialog_protocol(host_, form);
-  Button1.on_click = [this] { Button1Click(); };
-  Button2.on_click = [this] { Button2Click(); };
-  Button3.on_click = [this] { Button3Click(); };
-  Button4.on_click = [this] { Button4Click(); };
+  bind_clicks(*this, Button1, &ItemAntisDialog::Button1Click, Button2,
+              &ItemAntisDialog::Button2Click, Button3, &ItemAntisDialog::Button3Click, Button4,
+              &ItemAntisDialog::Button4Click);
 }
 
 std::array<controls::CheckBox*, 24> ItemAntisDialog::class_boxes() {
@@ -20,39 +21,17 @@ std::array<controls::CheckBox*, 24> ItemAntisDialog::class_boxes() {
           &illuzionista, &nekromanta, &foldmagus, &levegomagus, &vizmagus,   &tuzmagus};
 }
 
-std::array<std::pair<std::string_view, controls::CheckBox*>, 27> ItemAntisDialog::keyed_boxes() {
-  return {{{"harcos", &harcos},
-           {"tolvaj", &tolvaj},
-           {"pap", &pap},
-           {"magus", &magus},
-           {"lovag", &lovag},
-           {"erdojaro", &erdojaro},
-           {"kardmuvesz", &kardmuvesz},
-           {"barbar", &barbar},
-           {"paladin", &paladin},
-           {"szerzetes", &szerzetes},
-           {"druida", &druida},
-           {"saman", &saman},
-           {"bard", &bard},
-           {"arnyjaro", &arnyjaro},
-           {"fejvadasz", &fejvadasz},
-           {"utonallo", &utonallo},
-           {"elementalista", &elementalista},
-           {"tuzmagus", &tuzmagus},
-           {"vizmagus", &vizmagus},
-           {"levegomagus", &levegomagus},
-           {"foldmagus", &foldmagus},
-           {"mentalista", &mentalista},
-           {"illuzionista", &illuzionista},
-           {"nekromanta", &nekromanta},
-           {"jo", &jo},
-           {"semleges", &semleges},
-           {"gonosz", &gonosz}}};
+std::array<controls::CheckBox*, 27> ItemAntisDialog::stored_order() {
+  return {&harcos,     &tolvaj,      &pap,       &magus,      &lovag,         &erdojaro,
+          &kardmuvesz, &barbar,      &paladin,   &szerzetes,  &druida,        &saman,
+          &bard,       &arnyjaro,    &fejvadasz, &utonallo,   &elementalista, &tuzmagus,
+          &vizmagus,   &levegomagus, &foldmagus, &mentalista, &illuzionista,  &nekromanta,
+          &jo,         &semleges,    &gonosz};
 }
 
 void ItemAntisDialog::open() {
   const MixedList& antis = host_.work().tmpitem.antis;
-  for (auto [key, box] : keyed_boxes()) box->set_checked(strtob(query_mixed(antis, key)));
+  show_checks(antis, stored_order());
   open_dialog(host_, form);
 }
 
@@ -70,7 +49,7 @@ void ItemAntisDialog::Button2Click() {
 
 void ItemAntisDialog::Button3Click() {
   MixedList& antis = host_.work().tmpitem.antis;
-  for (auto [key, box] : keyed_boxes()) add_mixed(antis, key, btostr(box->checked()));
+  store_checks(antis, stored_order());
   form.close();
 }
 

@@ -65,8 +65,8 @@ class ItemAntisDialog {
   void Button4Click();
 
  private:
-  // Every key of `antis` with its box, in the order the list is written.
-  std::array<std::pair<std::string_view, controls::CheckBox*>, 27> keyed_boxes();
+  // Every box in the order `antis` is written; each is stored under its component name.
+  std::array<controls::CheckBox*, 27> stored_order();
   void check_classes(bool checked);
 
   EditorHost& host_;

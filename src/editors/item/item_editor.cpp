@@ -1,7 +1,6 @@
 #include "editors/item/item_editor.h"
 
 #include "editors/common/field_filter.h"
-#include "editors/common/long_text_end.h"
 #include "editors/common/panel_record.h"
 #include "model/input_rules.h"
 #include "model/numbers.h"
@@ -51,13 +50,13 @@ ItemEditor::ItemEditor(EditorHost& host)
       ids_dialog(host, itemfilename, {"Form12", "itemids", "itemnewids", true, false}),
       antis_dialog(host),
       bonuses_dialog(host),
-      host_(host) {
-  itemminlevel.set_max_length(3);
-  rarity.set_max_length(3);
+      host_(host),
+      texts_(itemshort, &ditem::short_, itemlong, &ditem::long_, itemname, &ditem::name,
+             itemminlevel, &ditem::minlevel, rarity, &ditem::rarity, weight, &ditem::weight, value,
+             &ditem::value, itemtype, &ditem::itemtype, wc1, &ditem::wc1, wc2, &ditem::wc2, my_mess,
+             &ditem::my_mess, your_mess, &ditem::your_mess, strength, &ditem::strength) {
   rarity.set_hint("A tárgy ritkasága. Minél magasabb ez az érték, annál ritkább a tárgy.");
-  weight.set_max_length(5);
   weight.set_hint("A tárgy súlya dekagrammban.");
-  value.set_max_length(5);
   value.set_hint("A tárgy értéke aranyban.");
   wc1.set_max_length(2);
   wc2.set_max_length(2);
@@ -67,22 +66,12 @@ ItemEditor::ItemEditor(EditorHost& host)
       "nevet majd behelyettesíti.)");
   strength.set_hint("Az étel vagy ital erőssége, 1-10 : 1 a leggyengébb, 5 már igen erős.");
 
-  itemfilename.on_change = [this] { itemfilenameChange(); };
-  itemfilename.on_select = [this] { record_.forget(); };
-  itemlong.on_change = [this] { itemlongChange(); };
+  record_.bind(itemlong, b14, [this] { return commit_item(); });
   is_weapon.on_click = [this] { is_weaponClick(); };
-  itemminlevel.on_change = [this] { itemminlevelChange(); };
-  rarity.on_change = [this] { rarityChange(); };
-  weight.on_change = [this] { weightChange(); };
-  value.on_change = [this] { valueChange(); };
-  strength.on_change = [this] { strengthChange(); };
   wc1.on_change = [this] { wc1Change(); };
-  itemids.on_click = [this] { itemidsClick(); };
-  antis.on_click = [this] { antisClick(); };
-  bonuses.on_click = [this] { bonusesClick(); };
-  b8.on_click = [this] { b8Click(); };
+  dialogs_.add(b8, delete_dialog, itemids, ids_dialog, antis, antis_dialog, bonuses,
+               bonuses_dialog);
   b11.on_click = [this] { b11Click(); };
-  b14.on_click = [this] { b14Click(); };
 
   // The panel starts on armour: its type list filled, both field groups hidden.
   is_weapon.set_index(kind_index(ItemKind::armour));
@@ -95,26 +84,12 @@ ItemEditor::ItemEditor(EditorHost& host)
 }
 
 std::vector<controls::Form*> ItemEditor::forms() {
-  return {&item, &delete_dialog.form, &ids_dialog.form, &antis_dialog.form, &bonuses_dialog.form};
+  return dialogs_.forms();
 }
 
 void ItemEditor::init_item() {
-  record_.forget();
-  itemfilename.set_text({});
-  itemshort.set_text({});
-  itemname.set_text({});
-  value.set_text({});
-  weight.set_text({});
-  rarity.set_text({});
-  itemminlevel.set_text({});
+  record_.empty(texts_);
   invisitem.set_checked(false);
-  wc1.set_text({});
-  wc2.set_text({});
-  my_mess.set_text({});
-  your_mess.set_text({});
-  strength.set_text({});
-  itemlong.clear_lines();
-  itemtype.select(-1);
   is_weapon.set_index(kind_index(ItemKind::armour));
   kept_kind_.reset();
   kept_hands_.reset();
@@ -125,19 +100,9 @@ void ItemEditor::fill_filename_choices() {
   record_.fill_choices();
 }
 
-void ItemEditor::itemfilenameChange() {
-  // An unknown name keeps what the panel shows, so typing a new name prepares a copy.
-  record_.follow();
-}
-
 void ItemEditor::load(const ditem& stored) {
-  itemshort.set_text(stored.short_);
-  itemlong.set_text(stored.long_);
-  itemname.set_text(stored.name);
-  itemminlevel.set_text(stored.minlevel);
-  rarity.set_text(stored.rarity);
-  weight.set_text(stored.weight);
-  value.set_text(stored.value);
+  // The kind first: it fills the type list and hides what the kind has not, and the texts
+  // shown after it stay as stored.
   const std::string kind = "(\"" + stored.is_weapon + "\")";
   std::optional<std::string> kept_kind = show_stored_index(
       is_weapon, stored.is_weapon, kind_index(ItemKind::armour),
@@ -145,13 +110,8 @@ void ItemEditor::load(const ditem& stored) {
       "A tárgy típusa a munkafájlban nincs a választhatók között " + kind +
           ". Amíg nem választasz típust, a tárolt érték marad.",
       host_);
-  itemtype.set_text(stored.itemtype);
+  texts_.show(stored);
   invisitem.set_checked(strtob(stored.invisitem));
-  wc1.set_text(stored.wc1);
-  wc2.set_text(stored.wc2);
-  my_mess.set_text(stored.my_mess);
-  your_mess.set_text(stored.your_mess);
-  strength.set_text(stored.strength);
   const std::string hands = "(\"" + stored.two_handed + "\")";
   std::optional<std::string> kept_hands = show_stored_index(
       two_handed, stored.two_handed, 0,
@@ -164,10 +124,6 @@ void ItemEditor::load(const ditem& stored) {
 
   copy_lists(kItemLists, stored, host_.work().tmpitem);
   copy_bonuses(stored, host_.work().tmpitem);
-}
-
-void ItemEditor::itemlongChange() {
-  empty_if_holding(itemlong, long_text_end(workfile::format::item_block()));
 }
 
 void ItemEditor::is_weaponClick() {
@@ -191,53 +147,17 @@ void ItemEditor::is_weaponClick() {
   // item's own values are copied in after its kind is shown, so they stay.
   if (!layout.judged_by_bonuses) {
     ditem& tmp = host_.work().tmpitem;
-    for (std::string* bonus : bonus_fields(tmp)) bonus->clear();
+    for (Text* bonus : bonus_fields(tmp)) bonus->clear();
     clear_mixed(tmp.antis);
   }
   bonuses.set_enabled(layout.judged_by_bonuses);
   antis.set_enabled(layout.judged_by_bonuses);
 }
 
-void ItemEditor::itemminlevelChange() {
-  empty_unless(itemminlevel, validnumber);
-}
-
-void ItemEditor::rarityChange() {
-  empty_unless(rarity, validnumber);
-}
-
-void ItemEditor::weightChange() {
-  empty_unless(weight, validnumber);
-}
-
-void ItemEditor::valueChange() {
-  empty_unless(value, validnumber);
-}
-
-void ItemEditor::strengthChange() {
-  empty_unless(strength, validnumber);
-}
-
 void ItemEditor::wc1Change() {
   // wc2 has no handler of its own: it is policed whenever wc1 changes.
   empty_unless(wc1, validnumber);
   empty_unless(wc2, validnumber);
-}
-
-void ItemEditor::itemidsClick() {
-  ids_dialog.open();
-}
-
-void ItemEditor::antisClick() {
-  antis_dialog.open();
-}
-
-void ItemEditor::bonusesClick() {
-  bonuses_dialog.open();
-}
-
-void ItemEditor::b8Click() {
-  delete_dialog.open();
 }
 
 void ItemEditor::b11Click() {

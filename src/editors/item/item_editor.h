@@ -12,10 +12,14 @@
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
 #include "editors/common/ids_dialog.h"
+#include "editors/common/number_box.h"
+#include "editors/common/panel_dialogs.h"
 #include "editors/common/panel_record.h"
+#include "editors/common/text_fields.h"
 #include "editors/item/item_antis_dialog.h"
 #include "editors/item/item_bonuses_dialog.h"
 #include "editors/item/item_kinds.h"
+#include "model/input_rules.h"
 
 namespace tamo::editors {
 
@@ -35,10 +39,10 @@ class ItemEditor {
   controls::Edit itemshort{"itemshort", "Rövid leírás"};
   controls::Memo itemlong{"itemlong", "Hosszú leírás"};
   controls::Button itemids{"itemids", "Azonosítók"};
-  controls::Edit itemminlevel{"itemminlevel", "Minimum szint"};
-  controls::Edit rarity{"rarity", "Ritkaság"};
-  controls::Edit weight{"weight", "Súly"};
-  controls::Edit value{"value", "Érték"};
+  NumberBox itemminlevel{"itemminlevel", "Minimum szint", validnumber, 3};
+  NumberBox rarity{"rarity", "Ritkaság", validnumber, 3};
+  NumberBox weight{"weight", "Súly", validnumber, 5};
+  NumberBox value{"value", "Érték", validnumber, 5};
   controls::ComboBox itemtype{"itemtype", "Típus", controls::ComboBox::Style::drop_down_list, true};
   controls::RadioGroup is_weapon{"is_weapon", "Típus", item_kind_names(), 2};
   controls::CheckBox invisitem{"invisitem", "   Láthatatlan tárgy"};
@@ -54,7 +58,7 @@ class ItemEditor {
   controls::Group ifkajapia{"ifkajapia", "Ha étel vagy ital"};
   controls::Edit my_mess{"my_mess", "Amit nekem ír"};
   controls::Edit your_mess{"your_mess", "Amit a többieknek ír"};
-  controls::Edit strength{"strength", "Erősség"};
+  NumberBox strength{"strength", "Erősség", validnumber};
 
   controls::Button antis{"antis", "Antis"};
   controls::Button bonuses{"bonuses", "Bónuszok"};
@@ -86,21 +90,9 @@ class ItemEditor {
   // name, or holds typing for an item not stored yet.
   bool pending_edits() const;
 
-  void itemfilenameChange();
-  void itemlongChange();
   void is_weaponClick();
-  void itemminlevelChange();
-  void rarityChange();
-  void weightChange();
-  void valueChange();
-  void strengthChange();
   void wc1Change();
-  void itemidsClick();
-  void antisClick();
-  void bonusesClick();
-  void b8Click();
   void b11Click();
-  void b14Click();
 
  private:
   void load(const ditem& stored);
@@ -117,6 +109,8 @@ class ItemEditor {
   std::optional<std::string> kept_hands_;
   PanelRecord<ditem> record_{host_, itemfilename, [this](ditem& i) { take_fields(i); },
                              [this](const ditem& i) { load(i); }};
+  TextFields<ditem> texts_;
+  PanelDialogs dialogs_{item};
   // What an empty panel with an empty working copy would store.
   ditem blank_;
 };

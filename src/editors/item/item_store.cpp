@@ -55,31 +55,15 @@ std::optional<std::string> ItemEditor::commit_item() {
   return std::nullopt;
 }
 
-void ItemEditor::b14Click() {
-  record_.back_to_name(commit_item());
-}
-
 bool ItemEditor::pending_edits() const {
   return record_.pending(blank_);
 }
 
 void ItemEditor::take_fields(ditem& record) const {
-  record.short_ = itemshort.text();
-  record.long_ = itemlong.text();
-  record.name = itemname.text();
-  record.minlevel = itemminlevel.text();
-  record.rarity = rarity.text();
-  record.weight = weight.text();
-  record.value = value.text();
-  record.itemtype = itemtype.text();
+  texts_.take(record);
   record.is_weapon = kept_kind_.value_or(std::to_string(is_weapon.index()));
   record.invisitem = btostr(invisitem.checked());
-  record.wc1 = wc1.text();
-  record.wc2 = wc2.text();
   record.two_handed = kept_hands_.value_or(std::to_string(two_handed.index()));
-  record.my_mess = my_mess.text();
-  record.your_mess = your_mess.text();
-  record.strength = strength.text();
 }
 
 }  // namespace tamo::editors

@@ -1,5 +1,6 @@
 #include "editors/monster/emote_dialog.h"
 
+#include "editors/common/bindings.h"
 #include "editors/monster/sentence_rows.h"
 
 namespace tamo::editors {
@@ -7,11 +8,9 @@ namespace tamo::editors {
 MonsEmoteDialog::MonsEmoteDialog(EditorHost& host, const controls::ComboBox& monsfilename)
     : RecordListDialog<dmons>(host, monsfilename, &dmons::emote, "Form10",
                               "Amiket a lények csinálgatnak...") {
-  b1.on_click = [this] { b1Click(); };
-  b2.on_click = [this] { b2Click(); };
-  b3.on_click = [this] { b3Click(); };
-  b4.on_click = [this] { b4Click(); };
-  Button3.on_click = [this] { Button3Click(); };
+  bind_clicks(*this, b1, &MonsEmoteDialog::b1Click, b2, &MonsEmoteDialog::b2Click, b3,
+              &MonsEmoteDialog::b3Click, b4, &MonsEmoteDialog::b4Click, Button3,
+              &MonsEmoteDialog::Button3Click);
 }
 
 void MonsEmoteDialog::open() {

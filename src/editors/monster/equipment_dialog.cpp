@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editors/common/bindings.h"
 #include "editors/monster/count_text.h"
 
 namespace tamo::editors {
@@ -15,9 +16,8 @@ std::string bad_count_message(const dmixed& entry) {
 
 MonsEquipmentDialog::MonsEquipmentDialog(EditorHost& host, const controls::ComboBox& monsfilename)
     : RecordListDialog<dmons>(host, monsfilename, &dmons::equipment, "Form15", "Felszerelés") {
-  Button1.on_click = [this] { Button1Click(); };
-  Button2.on_click = [this] { Button2Click(); };
-  Button3.on_click = [this] { Button3Click(); };
+  bind_clicks(*this, Button1, &MonsEquipmentDialog::Button1Click, Button2,
+              &MonsEquipmentDialog::Button2Click, Button3, &MonsEquipmentDialog::Button3Click);
 }
 
 void MonsEquipmentDialog::open() {

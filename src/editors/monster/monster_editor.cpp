@@ -4,8 +4,6 @@
 #include <string_view>
 #include <utility>
 
-#include "editors/common/field_filter.h"
-#include "editors/common/long_text_end.h"
 #include "editors/common/panel_record.h"
 #include "editors/monster/count_text.h"
 #include "editors/monster/creature_choices.h"
@@ -36,11 +34,13 @@ MonsterEditor::MonsterEditor(EditorHost& host)
       speech_dialog(host, monsfilename),
       emote_dialog(host, monsfilename),
       equipment_dialog(host, monsfilename),
-      host_(host) {
+      host_(host),
+      texts_(monsname, &dmons::name, monsshort, &dmons::short_, monslong, &dmons::long_, race,
+             &dmons::race, gender, &dmons::gender, class1, &dmons::class1, class2, &dmons::class2,
+             class3, &dmons::class3, level, &dmons::level, aggressive, &dmons::aggressive, money,
+             &dmons::money, alignment, &dmons::alignment, speed, &dmons::speed, spemspeed,
+             &dmons::spemspeed) {
   level.set_max_length(3);
-  money.set_max_length(5);
-  aggressive.set_max_length(2);
-  alignment.set_max_length(5);
 
   aggressive.set_hint("Milyen karizma alatt támadjon a lény.");
   alignment.set_hint("Jellem. 1500 a szent, 0 a semleges, -1500 a démoni.");
@@ -64,36 +64,19 @@ MonsterEditor::MonsterEditor(EditorHost& host)
   fill_choices(class2, creature_classes());
   fill_choices(class3, creature_classes());
 
-  monsfilename.on_change = [this] { monsfilenameChange(); };
-  monsfilename.on_select = [this] { record_.forget(); };
+  record_.bind(monslong, monsready, [this] { return commit_creature(); });
   level.on_change = [this] { levelonchange(); };
-  money.on_change = [this] { moneyChange(); };
-  aggressive.on_change = [this] { aggressiveChange(); };
-  speed.on_change = [this] { speedChange(); };
-  spemspeed.on_change = [this] { spemspeedChange(); };
-  alignment.on_change = [this] { alignmentChange(); };
-  monslong.on_change = [this] { monslongChange(); };
-  monsready.on_click = [this] { monsreadyClick(); };
   Button2.on_click = [this] { Button2Click(); };
-  bt.on_click = [this] { btClick(); };
-  Button13.on_click = [this] { Button13Click(); };
-  Button10.on_click = [this] { Button10Click(); };
-  Button9.on_click = [this] { Button9Click(); };
-  Button12.on_click = [this] { Button12Click(); };
+  dialogs_.add(bt, delete_dialog, Button13, ids_dialog, Button10, speech_dialog, Button9,
+               emote_dialog, Button12, equipment_dialog);
 }
 
 std::vector<controls::Form*> MonsterEditor::forms() {
-  return {&monster,           &delete_dialog.form,   &ids_dialog.form, &speech_dialog.form,
-          &emote_dialog.form, &equipment_dialog.form};
+  return dialogs_.forms();
 }
 
 void MonsterEditor::init_mons() {
-  record_.forget();
-  monsfilename.set_text("");
-  controls::Edit* const boxes[] = {&monsshort, &monslong, &monsname,  &level, &aggressive,
-                                   &alignment, &speed,    &spemspeed, &money};
-  for (controls::Edit* box : boxes) box->set_text("");
-  for (controls::ComboBox* box : {&class1, &class2, &class3, &gender, &race}) box->select(-1);
+  record_.empty(texts_);
   host_.closeallotherforms();
 }
 
@@ -106,26 +89,13 @@ void MonsterEditor::show_creature(const dmons& creature) {
   // not take empties the box, as typed.
   record_.forget();
   controls::Handler load = std::exchange(monsfilename.on_change, nullptr);
-  monsfilename.set_text(validfilename(creature.filename) ? creature.filename : std::string());
+  monsfilename.set_text(validfilename(creature.filename) ? creature.filename.str() : std::string());
   monsfilename.on_change = std::move(load);
   show_fields(creature);
 }
 
 void MonsterEditor::show_fields(const dmons& creature) {
-  monsshort.set_text(creature.short_);
-  monslong.set_text(creature.long_);
-  monsname.set_text(creature.name);
-  race.set_text(creature.race);
-  gender.set_text(creature.gender);
-  class1.set_text(creature.class1);
-  class2.set_text(creature.class2);
-  class3.set_text(creature.class3);
-  level.set_text(creature.level);
-  aggressive.set_text(creature.aggressive);
-  money.set_text(creature.money);
-  alignment.set_text(creature.alignment);
-  speed.set_text(creature.speed);
-  spemspeed.set_text(creature.spemspeed);
+  texts_.show(creature);
   copy_lists(kMonsLists, creature, host_.work().tmpmons);
 }
 
@@ -139,10 +109,6 @@ void MonsterEditor::MonsDelete() {
   record_.drop_choice(name);
 }
 
-void MonsterEditor::monsfilenameChange() {
-  record_.follow();
-}
-
 bool MonsterEditor::pending_edits() const {
   return record_.pending(dmons{});
 }
@@ -153,30 +119,6 @@ void MonsterEditor::levelonchange() {
     level.set_text("");
     host_.debug("Ilyen szintű lény nem lehetséges!");
   }
-}
-
-void MonsterEditor::moneyChange() {
-  empty_unless(money, validnumber);
-}
-
-void MonsterEditor::aggressiveChange() {
-  empty_unless(aggressive, validnumber);
-}
-
-void MonsterEditor::speedChange() {
-  empty_unless(speed, validnumber);
-}
-
-void MonsterEditor::spemspeedChange() {
-  empty_unless(spemspeed, validnumber);
-}
-
-void MonsterEditor::alignmentChange() {
-  empty_unless(alignment, isvalidanynumber);
-}
-
-void MonsterEditor::monslongChange() {
-  empty_if_holding(monslong, long_text_end(workfile::format::monster_block()));
 }
 
 std::optional<std::string> MonsterEditor::own_refusal() const {
@@ -202,20 +144,7 @@ std::optional<std::string> MonsterEditor::own_refusal() const {
 }
 
 void MonsterEditor::take_fields(dmons& creature) const {
-  creature.name = monsname.text();
-  creature.short_ = monsshort.text();
-  creature.long_ = monslong.text();
-  creature.race = race.text();
-  creature.gender = gender.text();
-  creature.class1 = class1.text();
-  creature.class2 = class2.text();
-  creature.class3 = class3.text();
-  creature.level = level.text();
-  creature.aggressive = aggressive.text();
-  creature.money = money.text();
-  creature.alignment = alignment.text();
-  creature.speed = speed.text();
-  creature.spemspeed = spemspeed.text();
+  texts_.take(creature);
 }
 
 std::optional<std::string> MonsterEditor::commit_creature() {
@@ -227,34 +156,10 @@ std::optional<std::string> MonsterEditor::commit_creature() {
   return std::nullopt;
 }
 
-void MonsterEditor::monsreadyClick() {
-  record_.back_to_name(commit_creature());
-}
-
 void MonsterEditor::Button2Click() {
   init_mons();
   tmpmonsclear(host_.work());
   record_.back_to_name();
-}
-
-void MonsterEditor::btClick() {
-  delete_dialog.open();
-}
-
-void MonsterEditor::Button13Click() {
-  ids_dialog.open();
-}
-
-void MonsterEditor::Button10Click() {
-  speech_dialog.open();
-}
-
-void MonsterEditor::Button9Click() {
-  emote_dialog.open();
-}
-
-void MonsterEditor::Button12Click() {
-  equipment_dialog.open();
 }
 
 }  // namespace tamo::editors

@@ -11,10 +11,14 @@
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
 #include "editors/common/ids_dialog.h"
+#include "editors/common/number_box.h"
+#include "editors/common/panel_dialogs.h"
 #include "editors/common/panel_record.h"
+#include "editors/common/text_fields.h"
 #include "editors/monster/emote_dialog.h"
 #include "editors/monster/equipment_dialog.h"
 #include "editors/monster/speech_dialog.h"
+#include "model/input_rules.h"
 #include "model/records.h"
 
 namespace tamo::editors {
@@ -41,11 +45,11 @@ class MonsterEditor {
   controls::ComboBox class1{"class1", "Osztálya", controls::ComboBox::Style::drop_down_list};
   controls::ComboBox class2{"class2", "Osztálya", controls::ComboBox::Style::drop_down_list};
   controls::ComboBox class3{"class3", "Osztálya", controls::ComboBox::Style::drop_down_list};
-  controls::Edit money{"money", "Pénz"};
-  controls::Edit aggressive{"aggressive", "Agresszivitás"};
-  controls::Edit alignment{"alignment", "Jellem"};
-  controls::Edit speed{"speed", "Sebesség"};
-  controls::Edit spemspeed{"spemspeed", "Beszéd és érzési sebesség"};
+  NumberBox money{"money", "Pénz", validnumber, 5};
+  NumberBox aggressive{"aggressive", "Agresszivitás", validnumber, 2};
+  NumberBox alignment{"alignment", "Jellem", isvalidanynumber, 5};
+  NumberBox speed{"speed", "Sebesség", validnumber};
+  NumberBox spemspeed{"spemspeed", "Beszéd és érzési sebesség", validnumber};
   // Frames the three list buttons below.
   controls::Group further_traits{"further_traits", "További jellemzők"};
   controls::Button Button10{"Button10", "Amit mond"};
@@ -80,21 +84,8 @@ class MonsterEditor {
   // name, or holds typing for a creature not stored yet.
   bool pending_edits() const;
 
-  void monsfilenameChange();
   void levelonchange();
-  void moneyChange();
-  void aggressiveChange();
-  void speedChange();
-  void spemspeedChange();
-  void alignmentChange();
-  void monslongChange();
-  void monsreadyClick();
   void Button2Click();
-  void btClick();
-  void Button13Click();
-  void Button10Click();
-  void Button9Click();
-  void Button12Click();
 
  private:
   void show_fields(const dmons& creature);
@@ -105,6 +96,8 @@ class MonsterEditor {
   EditorHost& host_;
   PanelRecord<dmons> record_{host_, monsfilename, [this](dmons& m) { take_fields(m); },
                              [this](const dmons& m) { show_fields(m); }};
+  TextFields<dmons> texts_;
+  PanelDialogs dialogs_{monster};
 };
 
 }  // namespace tamo::editors

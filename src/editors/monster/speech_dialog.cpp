@@ -1,5 +1,6 @@
 #include "editors/monster/speech_dialog.h"
 
+#include "editors/common/bindings.h"
 #include "editors/monster/sentence_rows.h"
 
 namespace tamo::editors {
@@ -7,11 +8,9 @@ namespace tamo::editors {
 MonsSpeechDialog::MonsSpeechDialog(EditorHost& host, const controls::ComboBox& monsfilename)
     : RecordListDialog<dmons>(host, monsfilename, &dmons::speech, "Form9",
                               "Amiket a lény mond...") {
-  Button1.on_click = [this] { Button1Click(); };
-  Button2.on_click = [this] { Button2Click(); };
-  Button3.on_click = [this] { Button3Click(); };
-  Button4.on_click = [this] { Button4Click(); };
-  Button5.on_click = [this] { Button5Click(); };
+  bind_clicks(*this, Button1, &MonsSpeechDialog::Button1Click, Button2,
+              &MonsSpeechDialog::Button2Click, Button3, &MonsSpeechDialog::Button3Click, Button4,
+              &MonsSpeechDialog::Button4Click, Button5, &MonsSpeechDialog::Button5Click);
 }
 
 void MonsSpeechDialog::open() {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "editors/common/bindings.h"
 #include "model/mixed_list.h"
 #include "model/numbers.h"
 #include "model/storing.h"
@@ -22,10 +23,8 @@ std::string too_many_message(const dmixed& entry) {
 
 ContentsDialog::ContentsDialog(RoomContext context) : context_(context) {
   attach_dialog_protocol(context_.host, form);
-  Button2.on_click = [this] { Button2Click(); };
-  Button3.on_click = [this] { Button3Click(); };
-  Button4.on_click = [this] { Button4Click(); };
-  kesz.on_click = [this] { keszClick(); };
+  bind_clicks(*this, Button2, &ContentsDialog::Button2Click, Button3, &ContentsDialog::Button3Click,
+              Button4, &ContentsDialog::Button4Click, kesz, &ContentsDialog::keszClick);
 }
 
 std::optional<std::int64_t> ContentsDialog::count_of(const std::string& value) {

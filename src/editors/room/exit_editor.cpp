@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editors/common/bindings.h"
 #include "editors/room/exit_names.h"
 #include "model/guard_keys.h"
 #include "model/item_kind.h"
@@ -19,14 +20,10 @@ ExitEditor::ExitEditor(RoomContext context) : context_(context) {
   posexits.on_change = [this] { posexitsonchange(); };
   doorname.on_change = [this] { doornameChange(); };
   exitdir.on_select = [this] { exitdirMouseUp(); };
-  Button2.on_click = [this] { Button2Click(); };
-  Button1.on_click = [this] { Button1Click(); };
-  Button4.on_click = [this] { Button4Click(); };
-  doorkeysave.on_click = [this] { doorkeysaveClick(); };
-  doordelete.on_click = [this] { doordeleteClick(); };
-  keydelete.on_click = [this] { keydeleteClick(); };
-  Button3.on_click = [this] { Button3Click(); };
-  Button5.on_click = [this] { Button5Click(); };
+  bind_clicks(*this, Button2, &ExitEditor::Button2Click, Button1, &ExitEditor::Button1Click,
+              Button4, &ExitEditor::Button4Click, doorkeysave, &ExitEditor::doorkeysaveClick,
+              doordelete, &ExitEditor::doordeleteClick, keydelete, &ExitEditor::keydeleteClick,
+              Button3, &ExitEditor::Button3Click, Button5, &ExitEditor::Button5Click);
 }
 
 std::array<controls::Control*, 5> ExitEditor::door_controls() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editors/common/bindings.h"
 #include "model/guard_keys.h"
 #include "model/mixed_list.h"
 #include "model/storing.h"
@@ -10,11 +11,9 @@ namespace tamo::editors {
 
 GuardDialog::GuardDialog(RoomContext context) : context_(context) {
   attach_dialog_protocol(context_.host, form);
-  Button1.on_click = [this] { Button1Click(); };
-  Button2.on_click = [this] { Button2Click(); };
-  guarddelete.on_click = [this] { guarddeleteClick(); };
-  Button3.on_click = [this] { Button3Click(); };
-  Button4.on_click = [this] { Button4Click(); };
+  bind_clicks(*this, Button1, &GuardDialog::Button1Click, Button2, &GuardDialog::Button2Click,
+              guarddelete, &GuardDialog::guarddeleteClick, Button3, &GuardDialog::Button3Click,
+              Button4, &GuardDialog::Button4Click);
 }
 
 void GuardDialog::open() {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "editors/common/check_keys.h"
 #include "model/mixed_list.h"
 #include "model/numbers.h"
 #include "model/storing.h"
@@ -63,7 +64,7 @@ void RoomPropertiesDialog::open() {
   if (stored) copy_mixed(stored->properties, properties);
   indoors.set_index(indoors_index);
   light.set_index(light_index);
-  for (auto [key, box] : flags()) box->set_checked(strtob(query_mixed(properties, key)));
+  show_checks(properties, flags());
   open_dialog(context_.host, form);
   context_.host.focus().set(&indoors);
 }
@@ -72,7 +73,7 @@ void RoomPropertiesDialog::OkPropertiesClick() {
   MixedList& properties = context_.tmproom().properties;
   store_position(properties, "indoors", indoors.index(), 0);
   store_position(properties, "light", light.index(), kLightOffset);
-  for (auto [key, box] : flags()) add_mixed(properties, key, btostr(box->checked()));
+  store_checks(properties, flags());
   if (const droom* stored = context_.stored_room())
     set_room_list(context_.work(), stored->filename, &droom::properties, properties);
   form.close();

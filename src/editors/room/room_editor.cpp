@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "editors/common/field_filter.h"
-#include "editors/common/long_text_end.h"
 #include "editors/common/panel_record.h"
 #include "model/input_rules.h"
 #include "model/storing.h"
@@ -29,31 +27,18 @@ RoomEditor::RoomEditor(EditorHost& host)
   Button4.set_hint(
       "Itt adhatod meg a szoba tartalmát (pl a szobában található előlények és földön lévő "
       "tárgyak).");
-  filename.on_change = [this] { filenameChange(); };
-  filename.on_select = [this] { record_.forget(); };
-  long_.on_change = [this] { longChange(); };
-  Button1.on_click = [this] { Button1Click(); };
+  record_.bind(long_, Button1, [this] { return commit_room(); });
   Button6.on_click = [this] { Button6Click(); };
-  Button7.on_click = [this] { Button7Click(); };
-  RoomProperties.on_click = [this] { RoomPropertiesClick(); };
-  RoomItems.on_click = [this] { RoomItemsClick(); };
-  Button4.on_click = [this] { Button4Click(); };
-  Button5.on_click = [this] { Button5Click(); };
-  Button8.on_click = [this] { Button8Click(); };
+  dialogs_.add(RoomProperties, properties, Button7, deletion, RoomItems, things, Button5, exits,
+               Button4, contents, Button8, guards);
 }
 
 std::vector<controls::Form*> RoomEditor::forms() {
-  return {&room,       &properties.form, &deletion.form, &things.form,
-          &exits.form, &contents.form,   &guards.form};
+  return dialogs_.forms();
 }
 
 void RoomEditor::init_room() {
-  record_.forget();
-  filename.set_text({});
-  short_.set_text({});
-  long_.set_text({});
-  smelldefault.set_text({});
-  listendefault.set_text({});
+  record_.empty(texts_);
   tmproomclear(host_.work());
   host_.closeallotherforms();
 }
@@ -62,31 +47,17 @@ void RoomEditor::fill_filename_choices() {
   record_.fill_choices();
 }
 
-void RoomEditor::filenameChange() {
-  record_.follow();
-}
-
 void RoomEditor::show(const droom& room) {
-  short_.set_text(room.short_);
-  long_.set_text(room.long_);
-  listendefault.set_text(room.listendefault);
-  smelldefault.set_text(room.smelldefault);
+  texts_.show(room);
   copy_lists(kRoomLists, room, host_.work().tmproom);
 }
 
 void RoomEditor::take_fields(droom& room) const {
-  room.short_ = short_.text();
-  room.long_ = long_.text();
-  room.smelldefault = smelldefault.text();
-  room.listendefault = listendefault.text();
+  texts_.take(room);
 }
 
 bool RoomEditor::pending_edits() const {
   return record_.pending(droom{});
-}
-
-void RoomEditor::longChange() {
-  empty_if_holding(long_, long_text_end(workfile::format::room_block()));
 }
 
 std::optional<std::string> RoomEditor::commit_room() {
@@ -99,18 +70,10 @@ std::optional<std::string> RoomEditor::commit_room() {
   return std::nullopt;
 }
 
-void RoomEditor::Button1Click() {
-  record_.back_to_name(commit_room());
-}
-
 void RoomEditor::Button6Click() {
   init_room();
   tmproomclear(host_.work());
   record_.back_to_name();
-}
-
-void RoomEditor::Button7Click() {
-  deletion.open();
 }
 
 void RoomEditor::RoomDelete() {
@@ -121,26 +84,6 @@ void RoomEditor::RoomDelete() {
     record_.drop_choice(name);
   }
   tmproomclear(work);
-}
-
-void RoomEditor::RoomPropertiesClick() {
-  properties.open();
-}
-
-void RoomEditor::RoomItemsClick() {
-  things.open();
-}
-
-void RoomEditor::Button4Click() {
-  contents.open();
-}
-
-void RoomEditor::Button5Click() {
-  exits.open();
-}
-
-void RoomEditor::Button8Click() {
-  guards.open();
 }
 
 }  // namespace tamo::editors

@@ -10,7 +10,9 @@
 #include "controls/lists.h"
 #include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
+#include "editors/common/panel_dialogs.h"
 #include "editors/common/panel_record.h"
+#include "editors/common/text_fields.h"
 #include "editors/room/contents_dialog.h"
 #include "editors/room/exit_editor.h"
 #include "editors/room/guard_dialog.h"
@@ -70,16 +72,7 @@ class RoomEditor {
   // name, or holds typing for a room not stored yet.
   bool pending_edits() const;
 
-  void filenameChange();
-  void longChange();
-  void Button1Click();
   void Button6Click();
-  void Button7Click();
-  void RoomPropertiesClick();
-  void RoomItemsClick();
-  void Button4Click();
-  void Button5Click();
-  void Button8Click();
 
  private:
   void RoomDelete();
@@ -90,6 +83,10 @@ class RoomEditor {
 
   PanelRecord<droom> record_{host_, filename, [this](droom& r) { take_fields(r); },
                              [this](const droom& r) { show(r); }};
+  TextFields<droom> texts_{short_,        &droom::short_,       long_,
+                           &droom::long_, smelldefault,         &droom::smelldefault,
+                           listendefault, &droom::listendefault};
+  PanelDialogs dialogs_{room};
 };
 
 }  // namespace tamo::editors

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "editors/common/bindings.h"
 #include "model/input_rules.h"
 #include "model/mixed_list.h"
 #include "model/storing.h"
@@ -12,9 +13,8 @@ namespace tamo::editors {
 RoomThingsDialog::RoomThingsDialog(RoomContext context) : context_(context) {
   attach_dialog_protocol(context_.host, form);
   itemname.on_change = [this] { OnChangeItem(); };
-  itemready.on_click = [this] { itemreadyClick(); };
-  Button1.on_click = [this] { Button1Click(); };
-  OKitems.on_click = [this] { OKitemsClick(); };
+  bind_clicks(*this, itemready, &RoomThingsDialog::itemreadyClick, Button1,
+              &RoomThingsDialog::Button1Click, OKitems, &RoomThingsDialog::OKitemsClick);
 }
 
 std::array<MixedList*, 4> RoomThingsDialog::sense_lists(droom& room) {

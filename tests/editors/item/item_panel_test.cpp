@@ -101,8 +101,14 @@ TEST_F(ItemEditorTest, FoodDisablesTheBonusButtonsSoTheirDialogsCannotOpen) {
   EXPECT_TRUE(editor.antis_dialog.form.visible());
 }
 
+// The panel's box a case types into, whatever kind of box the panel declares it as.
+template <auto box>
+controls::Edit& box_of(ItemEditor& editor) {
+  return editor.*box;
+}
+
 struct FilterCase {
-  controls::Edit ItemEditor::*box;
+  controls::Edit& (*box)(ItemEditor&);
   const char* typed;
   const char* left;
 };
@@ -110,25 +116,27 @@ struct FilterCase {
 class NumberFilter : public ItemEditorTest, public ::testing::WithParamInterface<FilterCase> {};
 
 TEST_P(NumberFilter, TypingAnythingButDigitsEmptiesTheBox) {
-  (editor.*GetParam().box).type(GetParam().typed);
-  EXPECT_EQ((editor.*GetParam().box).text(), GetParam().left);
+  controls::Edit& box = GetParam().box(editor);
+  box.type(GetParam().typed);
+  EXPECT_EQ(box.text(), GetParam().left);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, NumberFilter,
-                         ::testing::Values(FilterCase{&ItemEditor::weight, "a", ""},
-                                           FilterCase{&ItemEditor::weight, "12a", ""},
-                                           FilterCase{&ItemEditor::weight, "12a3", "3"},
-                                           FilterCase{&ItemEditor::weight, "1234567", "12345"},
-                                           FilterCase{&ItemEditor::value, "-5", "5"},
-                                           FilterCase{&ItemEditor::value, "99999", "99999"},
-                                           FilterCase{&ItemEditor::rarity, "1010", "101"},
-                                           FilterCase{&ItemEditor::rarity, "1 ", ""},
-                                           FilterCase{&ItemEditor::itemminlevel, "5x", ""},
-                                           FilterCase{&ItemEditor::itemminlevel, "55", "55"},
-                                           FilterCase{&ItemEditor::strength, "10", "10"},
-                                           FilterCase{&ItemEditor::strength, "1.5", "5"},
-                                           FilterCase{&ItemEditor::wc1, "123", "12"},
-                                           FilterCase{&ItemEditor::wc1, "3d", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, NumberFilter,
+    ::testing::Values(FilterCase{&box_of<&ItemEditor::weight>, "a", ""},
+                      FilterCase{&box_of<&ItemEditor::weight>, "12a", ""},
+                      FilterCase{&box_of<&ItemEditor::weight>, "12a3", "3"},
+                      FilterCase{&box_of<&ItemEditor::weight>, "1234567", "12345"},
+                      FilterCase{&box_of<&ItemEditor::value>, "-5", "5"},
+                      FilterCase{&box_of<&ItemEditor::value>, "99999", "99999"},
+                      FilterCase{&box_of<&ItemEditor::rarity>, "1010", "101"},
+                      FilterCase{&box_of<&ItemEditor::rarity>, "1 ", ""},
+                      FilterCase{&box_of<&ItemEditor::itemminlevel>, "5x", ""},
+                      FilterCase{&box_of<&ItemEditor::itemminlevel>, "55", "55"},
+                      FilterCase{&box_of<&ItemEditor::strength>, "10", "10"},
+                      FilterCase{&box_of<&ItemEditor::strength>, "1.5", "5"},
+                      FilterCase{&box_of<&ItemEditor::wc1>, "123", "12"},
+                      FilterCase{&box_of<&ItemEditor::wc1>, "3d", ""}));
 
 TEST_F(ItemEditorTest, Wc2IsPolicedOnlyWhenWc1Changes) {
   choose_kind(kind_index(ItemKind::weapon));
@@ -271,7 +279,7 @@ TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
     r.two_handed = c.two_handed;
     r.itemtype = c.itemtype;
     // Without bonuses the verdict has nothing to say whichever kind is shown.
-    for (std::string* bonus : bonus_fields(r)) bonus->clear();
+    for (Text* bonus : bonus_fields(r)) bonus->clear();
     clear_mixed(r.antis);
     editor.itemfilename.set_text("");
     editor.itemfilename.user_set_text("csakany");
@@ -327,7 +335,7 @@ TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrict
     ASSERT_EQ(tmpitem().hp, "0");
     ASSERT_EQ(tmpitem().kari, "13");
     choose_kind(kind);
-    for (const std::string* bonus : bonus_fields(tmpitem())) EXPECT_EQ(*bonus, "") << kind;
+    for (const Text* bonus : bonus_fields(tmpitem())) EXPECT_EQ(*bonus, "") << kind;
     EXPECT_TRUE(tmpitem().antis.empty()) << kind;
     EXPECT_EQ(tmpitem().ids.size(), 1u) << "ids are not a bonus";
     EXPECT_EQ(stored.kari, "13") << "the stored item changes only with Kész";

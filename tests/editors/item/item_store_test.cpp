@@ -31,7 +31,10 @@ class CheckOrder : public ItemEditorTest {
       EXPECT_TRUE(host.focus().on(editor.itemfilename));
     }
   }
-  void type(controls::Edit ItemEditor::*box, const char* text) { (editor.*box).type(text); }
+  template <class Box>
+  void type(Box ItemEditor::*box, const char* text) {
+    (editor.*box).type(text);
+  }
 };
 
 TEST_F(CheckOrder, WeaponChecksComeOneAtATimeInTheirOrder) {

@@ -75,35 +75,35 @@ TEST_F(MonsterEditorTest, FormsAreThePanelAndItsFiveDialogs) {
 
 // What a box holds after typing into it, keystroke by keystroke.
 struct Typed {
-  controls::Edit MonsterEditor::*box;
+  controls::Edit& box;
   const char* keys;
   const char* shown;
 };
 
 TEST_F(MonsterEditorTest, NumberFiltersEmptyTheBoxOnABadKeystroke) {
   const Typed cases[] = {
-      {&MonsterEditor::money, "12a", ""},
-      {&MonsterEditor::money, "123456", "12345"},
-      {&MonsterEditor::aggressive, "99", "99"},
-      {&MonsterEditor::aggressive, "1 ", ""},
-      {&MonsterEditor::speed, "12a", ""},
-      {&MonsterEditor::speed, "1234567", "1234567"},
-      {&MonsterEditor::spemspeed, "x", ""},
-      {&MonsterEditor::spemspeed, "30", "30"},
-      {&MonsterEditor::alignment, "-1500", "-1500"},
-      {&MonsterEditor::alignment, "1500", "1500"},
-      {&MonsterEditor::alignment, "-", "-"},
-      {&MonsterEditor::alignment, "1-", ""},
-      {&MonsterEditor::alignment, "1+", ""},
-      {&MonsterEditor::alignment, "+1", "1"},  // the plus went first
-      {&MonsterEditor::alignment, "--", ""},
-      {&MonsterEditor::level, "100", "100"},
-      {&MonsterEditor::level, "0", "0"},
-      {&MonsterEditor::level, "1a", ""},
-      {&MonsterEditor::level, "1-", ""},
+      {ed.money, "12a", ""},
+      {ed.money, "123456", "12345"},
+      {ed.aggressive, "99", "99"},
+      {ed.aggressive, "1 ", ""},
+      {ed.speed, "12a", ""},
+      {ed.speed, "1234567", "1234567"},
+      {ed.spemspeed, "x", ""},
+      {ed.spemspeed, "30", "30"},
+      {ed.alignment, "-1500", "-1500"},
+      {ed.alignment, "1500", "1500"},
+      {ed.alignment, "-", "-"},
+      {ed.alignment, "1-", ""},
+      {ed.alignment, "1+", ""},
+      {ed.alignment, "+1", "1"},  // the plus went first
+      {ed.alignment, "--", ""},
+      {ed.level, "100", "100"},
+      {ed.level, "0", "0"},
+      {ed.level, "1a", ""},
+      {ed.level, "1-", ""},
   };
   for (const Typed& t : cases) {
-    controls::Edit& box = ed.*t.box;
+    controls::Edit& box = t.box;
     box.set_text("");
     box.type(t.keys);
     EXPECT_EQ(box.text(), t.shown) << box.name() << " typed " << t.keys;
@@ -355,9 +355,9 @@ TEST_F(MonsterEditorTest, NewCreatureEmptiesPanelAndTmpmons) {
   ed.class2.set_text("lovag");
   add_mixed(work().tmpmons.equipment, "kard", "1");
   ed.Button2.click();
-  for (const controls::Edit* box : {&ed.monsname, &ed.monsshort, &ed.level, &ed.money,
-                                    &ed.alignment, &ed.aggressive, &ed.speed, &ed.spemspeed})
-    EXPECT_EQ(box->text(), "") << box->name();
+  const controls::Edit* const boxes[] = {&ed.monsname,  &ed.monsshort,  &ed.level, &ed.money,
+                                         &ed.alignment, &ed.aggressive, &ed.speed, &ed.spemspeed};
+  for (const controls::Edit* box : boxes) EXPECT_EQ(box->text(), "") << box->name();
   EXPECT_EQ(ed.monslong.text(), "");
   EXPECT_EQ(ed.monsfilename.text(), "");
   for (const controls::ComboBox* box : {&ed.race, &ed.gender, &ed.class1, &ed.class2, &ed.class3})
