@@ -27,20 +27,19 @@ std::vector<controls::UserValue*> ticks_of(const std::array<controls::CheckBox*,
 // working copy are steps; its "Kész" stays the one step of the work it always was.
 void Workbench::record_dialog_steps() {
   Work& work = app_.work();
-  auto record_of = [](const controls::ComboBox& box) { return [&box] { return box.text(); }; };
   for (MixedList droom::*list : kRoomLists)
     app_.record_held(working_copies_.emplace_back(work.tmproom.*list), "módosítás (szoba)",
-                     record_of(room_.filename));
+                     shown_record(room_.filename));
   for (MixedList dmons::*list : kMonsLists)
     app_.record_held(working_copies_.emplace_back(work.tmpmons.*list), "módosítás (élőlény)",
-                     record_of(monster_.monsfilename));
+                     shown_record(monster_.monsfilename));
   for (MixedList ditem::*list : kItemLists)
     app_.record_held(working_copies_.emplace_back(work.tmpitem.*list), "módosítás (tárgy)",
-                     record_of(item_.itemfilename));
+                     shown_record(item_.itemfilename));
   std::vector<Text*> bonuses;
   for (Text ditem::*bonus : kItemBonuses) bonuses.push_back(&(work.tmpitem.*bonus));
   app_.record_held(working_copies_.emplace_back(std::move(bonuses)), "módosítás (tárgy)",
-                   record_of(item_.itemfilename));
+                   shown_record(item_.itemfilename));
 
   editors::ItemAntisDialog& antis = item_.antis_dialog;
   std::vector<controls::UserValue*> antis_ticks = ticks_of(antis.alignment_boxes());
@@ -105,7 +104,7 @@ void Workbench::record_dialog_steps() {
        {}},
   };
   for (const DialogFields& d : dialogs) {
-    auto record = record_of(d.filename);
+    auto record = shown_record(d.filename);
     for (controls::Edit* box : d.boxes) {
       std::string where = d.form.caption();
       if (!box->caption().empty()) where += ", " + box->caption();

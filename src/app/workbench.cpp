@@ -166,17 +166,33 @@ void Workbench::record_panel_typing() {
       {item_.itemfilename, item_.two_handed, "választás (tárgy, Egy- vagy kétkezes)"},
       {item_.itemfilename, item_.invisitem, "választás (tárgy, Láthatatlan tárgy)"},
   };
-  for (const Choice& c : choices)
-    app_.record_choice(c.choice, c.label, [&box = c.filename] { return box.text(); });
+  for (const Choice& c : choices) app_.record_choice(c.choice, c.label, shown_record(c.filename));
   for (const Panel& panel : panels) {
     std::string caption;
     for (controls::Edit* field : panel.fields) {
       // A box without a caption of its own goes on from the one before it ("Sebzés" 1 d 4).
       if (!field->caption().empty()) caption = field->caption();
       app_.record_typing(*field, "gépelés (" + std::string(panel.word) + ", " + caption + ")",
-                         [&box = panel.filename] { return box.text(); });
+                         shown_record(panel.filename));
     }
   }
+}
+
+// A stored record is named by its name; one not stored yet is the panel's fresh record,
+// whatever name is typed for it, so typing done before the name stays undoable.
+std::function<std::string()> Workbench::shown_record(const controls::ComboBox& filename) {
+  Hooks& hooks = app_.hooks();
+  const RecordKind kind = &filename == hooks.room.filename      ? RecordKind::room
+                          : &filename == hooks.monster.filename ? RecordKind::monster
+                                                                : RecordKind::item;
+  return [this, kind, &filename] {
+    std::string name = filename.text();
+    const Work& w = app_.work();
+    bool stored = kind == RecordKind::room      ? w.rooms.contains(name)
+                  : kind == RecordKind::monster ? w.monsters.contains(name)
+                                                : w.items.contains(name);
+    return stored ? name : std::string();
+  };
 }
 
 void Workbench::add_area_check() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string_view>
 
 #include "app/application.h"
@@ -70,6 +71,8 @@ class Workbench : public testconsole::ConsoleHost {
   void name_steps();
   void record_panel_typing();
   void record_dialog_steps();
+  // What the history names the record a panel shows by.
+  std::function<std::string()> shown_record(const controls::ComboBox& filename);
   void add_area_check();
   void add_find_box();
   // False, and the builder told, when turning the panel to that record would drop edits its

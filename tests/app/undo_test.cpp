@@ -287,6 +287,27 @@ TEST_F(UndoTest, TypingIsNotPutBackIntoAPanelShowingAnotherRecord) {
   }
 }
 
+// A room not stored yet is the same record whatever name is typed for it: typing done before
+// the name goes back once the name is typed, and after its "Kész" is taken back.
+TEST_F(UndoTest, TypingBeforeTheFileNameOfANewRoomStaysUndoable) {
+  editors::RoomEditor& room = bench.room_editor();
+  event([&] { app.Szoba1Click(); });
+  event([&] { room.short_.user_set_text("A pinceben"); });
+  event([&] { room.long_.user_set_text("Sotet."); });
+  event([&] { room.filename.user_set_text("pince"); });
+  event([&] { room.Button1.click(); });
+  ASSERT_NE(room_exists(bench.work(), "pince"), nullptr);
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: szoba tárolása");
+  choose("Visszavons1");
+  EXPECT_EQ(room_exists(bench.work(), "pince"), nullptr);
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (szoba, Hosszú leírás)");
+  choose("Visszavons1");
+  EXPECT_EQ(room.long_.text(), "");
+  choose("Visszavons1");
+  EXPECT_EQ(room.short_.text(), "");
+  EXPECT_EQ(room.filename.text(), "pince");
+}
+
 TEST_F(UndoTest, UndoAcrossASaveChangesTheWorkAndRedoMakesItSavedAgain) {
   set_description(bench.work(), "Elso.");
   event([&] { app.Ments1Click(); });
