@@ -123,11 +123,11 @@ TEST_F(UndoTest, UndoingACreaturesDeletionBringsBackEveryRoomsReference) {
   editors::MonsterEditor& m = bench.monster_editor();
   event([&] {
     app.llny1Click();
-    m.monsfilename.user_set_text("ork");
+    m.panel.filename.user_set_text("ork");
   });
   const std::vector<std::string> before = lines();
-  event([&] { m.bt.click(); });
-  event([&] { m.delete_dialog.yes.click(); });
+  event([&] { m.panel.delete_button.click(); });
+  event([&] { m.panel.delete_dialog.yes.click(); });
   ASSERT_EQ(mons_exists(bench.work(), "ork"), nullptr);
   EXPECT_EQ(undo_entry().caption, "&Visszavonás: élőlény törlése");
   choose("Visszavons1");
@@ -256,12 +256,12 @@ TEST_F(UndoTest, UndoAndRedoOfTypingInEachPanel) {
       {[&] { open_room("kapu"); }, bench.room_editor().long_, "gépelés (szoba, Hosszú leírás)"},
       {[&] {
          app.llny1Click();
-         m.monsfilename.user_set_text("ork");
+         m.panel.filename.user_set_text("ork");
        },
-       m.monsname, "gépelés (élőlény, Név)"},
+       m.panel.name, "gépelés (élőlény, Név)"},
       {[&] {
          app.Trgy1Click();
-         i.itemfilename.user_set_text("kard");
+         i.panel.filename.user_set_text("kard");
        },
        i.wc2, "gépelés (tárgy, Sebzés)"},
       {[&] { app.Lers1Click(); }, app.description().maindesc, "gépelés (leírás)"},
