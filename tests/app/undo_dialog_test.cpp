@@ -72,14 +72,17 @@ const DialogCase kCases[] = {
      [](Workbench& b) {
        open_creature(b);
        b.monster_editor().panel.ids_button.click();
-       b.monster_editor().ids_dialog.word.user_set_text("orkocska");
+       b.monster_editor().panel.ids_dialog.word.user_set_text("orkocska");
      },
-     [](Workbench& b) { b.monster_editor().ids_dialog.Button1.click(); }, "azonosító hozzáadása",
+     [](Workbench& b) { b.monster_editor().panel.ids_dialog.Button1.click(); },
+     "azonosító hozzáadása",
      [](Workbench& b) {
-       const auto& d = b.monster_editor().ids_dialog;
+       const auto& d = b.monster_editor().panel.ids_dialog;
        return rows(d.words) + "/" + d.word.text() + "/" + entries(b.work().tmpmons.ids);
      },
-     [](Workbench& b) -> const controls::Form& { return b.monster_editor().ids_dialog.form; }},
+     [](Workbench& b) -> const controls::Form& {
+       return b.monster_editor().panel.ids_dialog.form;
+     }},
     {"contents",
      [](Workbench& b) {
        open_room_kapu(b);
