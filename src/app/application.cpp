@@ -1,7 +1,9 @@
 #include "app/application.h"
 
 #include <array>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "app/event_error.h"
 #include "balance/verdict.h"
@@ -172,6 +174,26 @@ void Application::record_typing(controls::Edit& field, std::string label,
   };
 }
 
+void Application::record_choice(controls::UserValue& choice, std::string label,
+                                std::function<std::string()> record) {
+  const TypedField& chosen =
+      typed_fields_.emplace_back(&choice, std::move(label), std::move(record));
+  // What every field held before the choice: its handler may empty others, and taking the
+  // choice back must bring those back too.
+  auto was = std::make_shared<std::vector<std::string>>();
+  choice.before_user_edit = [this, was] {
+    was->clear();
+    for (const TypedField& t : typed_fields_) was->push_back(t.field->value());
+  };
+  choice.on_user_edit = [this, was, &chosen](const std::string& before) {
+    std::vector<std::pair<const TypedField*, std::string>> changes{{&chosen, before}};
+    for (std::size_t i = 0; i < was->size() && i < typed_fields_.size(); ++i)
+      if (&typed_fields_[i] != &chosen && typed_fields_[i].field->value() != (*was)[i])
+        changes.emplace_back(&typed_fields_[i], (*was)[i]);
+    history_.chose(changes);
+  };
+}
+
 void Application::undo() {
   turn_history(&UndoHistory::undo, "Visszavonva: ");
 }
@@ -191,7 +213,7 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   if (!(history_.*turn)()) return;
   // Typed text is the builder's own: only a typing step changes it, never a reload.
   std::vector<std::string> turned;
-  for (const TypedField& t : typed_fields_) turned.push_back(t.field->text());
+  for (const TypedField& t : typed_fields_) turned.push_back(t.field->value());
   for (const WorkPart& part : history_.turned_parts()) {
     if (part.target != Change::Target::record) continue;
     EditorHooks* editor = part.kind == RecordKind::room      ? &hooks_.room
@@ -202,7 +224,7 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   for (std::size_t i = 0; i < editors.size(); ++i)
     if (!kept[i]) run_if_set(editors[i]->reload);
   for (std::size_t i = 0; i < typed_fields_.size(); ++i)
-    typed_fields_[i].field->set_text(turned[i]);
+    typed_fields_[i].field->set_value(turned[i]);
   if (creator_data_.form.visible()) creator_data_.open();
   tell(std::string(done) + label);
   show_history_entries();

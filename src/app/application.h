@@ -83,6 +83,10 @@ class Application : public editors::EditorHost {
   // builder left it.
   void record_typing(controls::Edit& field, std::string label,
                      std::function<std::string()> record = {});
+  // The builder's change of `choice` is a step of the history, named `label`, as typing is;
+  // register choices before the fields their handlers change.
+  void record_choice(controls::UserValue& choice, std::string label,
+                     std::function<std::string()> record = {});
   // The panels the edit menu brings to the front, and the creator data of "Beállítások >
   // Munka", for callers other than the menu.
   void show_room_panel();

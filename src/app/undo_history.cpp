@@ -56,7 +56,7 @@ bool UndoHistory::undo() {
   put_back(step.parts, false);
   restoring_ = false;
   remember_turned(steps_[done_ - 1]);
-  if (step.typing.typed) step.typing.typed->field->set_text(step.typing.before);
+  for (const Typing& t : step.typing) t.typed->field->set_value(t.before);
   --done_;
   return true;
 }
@@ -71,7 +71,7 @@ bool UndoHistory::redo() {
   put_back(step.parts, true);
   restoring_ = false;
   remember_turned(steps_[done_]);
-  if (step.typing.typed) step.typing.typed->field->set_text(step.typing.after);
+  for (const Typing& t : step.typing) t.typed->field->set_value(t.after);
   ++done_;
   return true;
 }
@@ -86,22 +86,38 @@ void UndoHistory::clear() {
 }
 
 void UndoHistory::typed(const TypedField& typed, const std::string& before, std::uint64_t run) {
-  const std::string& now = typed.field->text();
+  std::string now = typed.field->value();
   if (typing_open_ && done_ == steps_.size() && done_ > 0) {
     Step& top = steps_.back();
-    if (top.typing.typed == &typed && top.typing.run == run) {
-      if (now == top.typing.before) return erase_step(done_ - 1);
+    Typing& t = top.typing.front();
+    if (t.typed == &typed && t.run == run) {
+      if (now == t.before) return erase_step(done_ - 1);
       bytes_ -= top.bytes;
-      top.typing.after = now;
-      top.bytes = sizeof top + top.typing.before.size() + top.typing.after.size();
+      t.after = std::move(now);
+      top.bytes = sizeof top + t.before.size() + t.after.size();
       bytes_ += top.bytes;
       return;
     }
   }
-  Step step{typed.label, {}, 0, {&typed, before, now, typed.record ? typed.record() : "", run}};
-  step.bytes = sizeof step + before.size() + now.size();
-  push(std::move(step));
+  push_fields(typed.label,
+              {{&typed, before, std::move(now), typed.record ? typed.record() : "", run}});
   typing_open_ = true;
+}
+
+void UndoHistory::chose(const std::vector<std::pair<const TypedField*, std::string>>& changes) {
+  if (changes.empty()) return;
+  std::vector<Typing> fields;
+  for (const auto& [typed, before] : changes)
+    fields.push_back(
+        {typed, before, typed->field->value(), typed->record ? typed->record() : "", 0});
+  push_fields(changes.front().first->label, std::move(fields));
+}
+
+void UndoHistory::push_fields(std::string label, std::vector<Typing> fields) {
+  Step step{std::move(label), {}, 0, std::move(fields)};
+  step.bytes = sizeof step;
+  for (const Typing& t : step.typing) step.bytes += sizeof t + t.before.size() + t.after.size();
+  push(std::move(step));
 }
 
 void UndoHistory::end_typing() {
@@ -109,10 +125,10 @@ void UndoHistory::end_typing() {
 }
 
 bool UndoHistory::stale(const Step& step, bool undoing) const {
-  const Typing& t = step.typing;
-  if (!t.typed) return false;
-  std::string record = t.typed->record ? t.typed->record() : "";
-  return record != t.record || t.typed->field->text() != (undoing ? t.after : t.before);
+  return std::any_of(step.typing.begin(), step.typing.end(), [undoing](const Typing& t) {
+    std::string record = t.typed->record ? t.typed->record() : "";
+    return record != t.record || t.typed->field->value() != (undoing ? t.after : t.before);
+  });
 }
 
 void UndoHistory::drop_stale_typing() {
@@ -120,7 +136,8 @@ void UndoHistory::drop_stale_typing() {
   while (done_ < steps_.size() && stale(steps_[done_], false)) erase_step(done_);
 }
 
-// Only typing steps are taken out of the middle: the work is the same either side of them.
+// Only typing and choice steps are taken out of the middle: the work is the same either side of
+// them.
 void UndoHistory::erase_step(std::size_t index) {
   if (index + 1 == steps_.size()) typing_open_ = false;
   bytes_ -= steps_[index].bytes;

@@ -94,7 +94,8 @@ void Workbench::name_steps() {
   record_panel_typing();
 }
 
-// The panels' own text fields; the file names are choices that load records, not typing.
+// The panels' own text fields and choices; the file names are choices that load records, not
+// steps of their own.
 void Workbench::record_panel_typing() {
   struct Panel {
     const char* word;
@@ -116,6 +117,26 @@ void Workbench::record_panel_typing() {
         &item_.weight, &item_.value, &item_.wc1, &item_.wc2, &item_.my_mess, &item_.your_mess,
         &item_.strength}},
   };
+  // Each choice is named by what it chooses; they come before the fields, since a kind of
+  // item empties the fields it has no use for.
+  struct Choice {
+    const controls::ComboBox& filename;
+    controls::UserValue& choice;
+    const char* label;
+  };
+  const Choice choices[] = {
+      {monster_.monsfilename, monster_.race, "választás (élőlény, Faj)"},
+      {monster_.monsfilename, monster_.gender, "választás (élőlény, Nem)"},
+      {monster_.monsfilename, monster_.class1, "választás (élőlény, Osztály)"},
+      {monster_.monsfilename, monster_.class2, "választás (élőlény, Második osztály)"},
+      {monster_.monsfilename, monster_.class3, "választás (élőlény, Harmadik osztály)"},
+      {item_.itemfilename, item_.is_weapon, "választás (tárgy, Fajta)"},
+      {item_.itemfilename, item_.itemtype, "választás (tárgy, Típus)"},
+      {item_.itemfilename, item_.two_handed, "választás (tárgy, Egy- vagy kétkezes)"},
+      {item_.itemfilename, item_.invisitem, "választás (tárgy, Láthatatlan tárgy)"},
+  };
+  for (const Choice& c : choices)
+    app_.record_choice(c.choice, c.label, [&box = c.filename] { return box.text(); });
   for (const Panel& panel : panels) {
     std::string caption;
     for (controls::Edit* field : panel.fields) {

@@ -6,6 +6,7 @@
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "editors/item/item_kinds.h"
 #include "work_setup.h"
 #include "workfile/workfile.h"
 
@@ -367,6 +368,136 @@ TEST_F(UndoTest, NewAndLoadStartAFreshHistory) {
   ASSERT_EQ(bench.work().project, "falu");
   EXPECT_FALSE(app.history().can_undo());
   EXPECT_FALSE(undo_entry().enabled);
+}
+
+// Every kind of choice in the panels: the builder's change is one step named after what it
+// chooses; undo puts the choice back, the stored record stays as it was, redo chooses again.
+TEST_F(UndoTest, UndoAndRedoOfEachKindOfChoiceInThePanels) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  editors::ItemEditor& i = bench.item_editor();
+  auto open_creature = [&] {
+    app.llny1Click();
+    m.monsfilename.user_set_text("ork");
+  };
+  auto open_item = [&] {
+    app.Trgy1Click();
+    i.itemfilename.user_set_text("kard");
+    i.is_weapon.set_index(editors::kind_index(ItemKind::weapon));
+  };
+  struct Case {
+    std::function<void()> open;
+    controls::UserValue& choice;
+    std::function<void()> change;
+    const char* label;
+  };
+  const Case cases[] = {
+      {open_creature, m.race, [&] { m.race.user_select(0); }, "választás (élőlény, Faj)"},
+      {open_creature, m.gender, [&] { m.gender.user_select(1); }, "választás (élőlény, Nem)"},
+      {open_creature, m.class3, [&] { m.class3.user_select(0); },
+       "választás (élőlény, Harmadik osztály)"},
+      {open_item, i.itemtype, [&] { i.itemtype.user_select(0); }, "választás (tárgy, Típus)"},
+      {open_item, i.is_weapon,
+       [&] { i.is_weapon.user_set_index(editors::kind_index(ItemKind::key)); },
+       "választás (tárgy, Fajta)"},
+      {open_item, i.two_handed, [&] { i.two_handed.user_set_index(1); },
+       "választás (tárgy, Egy- vagy kétkezes)"},
+      {open_item, i.invisitem, [&] { i.invisitem.user_set_checked(true); },
+       "választás (tárgy, Láthatatlan tárgy)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    event(c.open);
+    const std::string was = c.choice.value();
+    const std::vector<std::string> work = lines();
+    const std::string step_before = app.history().undo_label();
+    event(c.change);
+    const std::string chosen = c.choice.value();
+    ASSERT_NE(chosen, was);
+    EXPECT_EQ(undo_entry().caption, "&Visszavonás: " + std::string(c.label));
+    choose("Visszavons1");
+    EXPECT_EQ(c.choice.value(), was);
+    EXPECT_EQ(lines(), work) << "a choice changes no record before its \"Kész\"";
+    EXPECT_EQ(app.history().undo_label(), step_before);
+    EXPECT_EQ(app.status().text(), "Visszavonva: " + std::string(c.label));
+    choose("jra1");
+    EXPECT_EQ(c.choice.value(), chosen);
+    EXPECT_EQ(lines(), work);
+  }
+}
+
+// A kind of item empties the fields it has no use for; taking the kind back brings them back.
+TEST_F(UndoTest, UndoingAnItemsKindBringsBackTheFieldsItEmptied) {
+  editors::ItemEditor& i = bench.item_editor();
+  event([&] {
+    app.Trgy1Click();
+    i.itemfilename.user_set_text("kard");
+    i.is_weapon.user_set_index(editors::kind_index(ItemKind::weapon));
+  });
+  event([&] {
+    i.itemtype.user_select(0);
+    i.two_handed.user_set_index(1);
+  });
+  event([&] { i.wc1.type("2"); });
+  event([&] { app.focus().set(&i.wc2); });
+  event([&] { i.wc2.type("6"); });
+  const std::string type = i.itemtype.text();
+  ASSERT_FALSE(type.empty());
+  event([&] { i.is_weapon.user_set_index(editors::kind_index(ItemKind::key)); });
+  ASSERT_EQ(i.wc1.text(), "");
+  ASSERT_EQ(i.itemtype.text(), "");
+  choose("Visszavons1");
+  EXPECT_EQ(i.is_weapon.index(), editors::kind_index(ItemKind::weapon));
+  EXPECT_EQ(i.itemtype.text(), type);
+  EXPECT_EQ(i.two_handed.index(), 1);
+  EXPECT_EQ(i.wc1.text(), "2");
+  EXPECT_EQ(i.wc2.text(), "6");
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (tárgy, Sebzés)");
+  choose("jra1");
+  EXPECT_EQ(i.is_weapon.index(), editors::kind_index(ItemKind::key));
+  EXPECT_EQ(i.wc1.text(), "");
+  EXPECT_EQ(i.wc2.text(), "");
+}
+
+// A choice made between two runs of typing in one field splits them: each comes back in turn.
+TEST_F(UndoTest, AChoiceBetweenTypingKeepsTheOrderOfTheSteps) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  event([&] {
+    app.llny1Click();
+    m.monsfilename.user_set_text("ork");
+  });
+  event([&] { app.focus().set(&m.monsname); });
+  event([&] { m.monsname.type(" vezer"); });
+  event([&] { m.race.user_select(0); });
+  event([&] { m.monsname.type("e"); });
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (élőlény, Név)");
+  choose("Visszavons1");
+  EXPECT_EQ(m.monsname.text(), "Ork vezer");
+  EXPECT_EQ(m.race.selected(), 0);
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: választás (élőlény, Faj)");
+  choose("Visszavons1");
+  EXPECT_EQ(m.race.selected(), -1);
+  EXPECT_EQ(m.monsname.text(), "Ork vezer");
+  choose("Visszavons1");
+  EXPECT_EQ(m.monsname.text(), "Ork");
+  choose("jra1");
+  choose("jra1");
+  choose("jra1");
+  EXPECT_EQ(m.monsname.text(), "Ork vezere");
+  EXPECT_EQ(m.race.selected(), 0);
+}
+
+// A choice whose panel has since turned to another record is never put back into it.
+TEST_F(UndoTest, AChoiceIsNotPutBackIntoAPanelShowingAnotherRecord) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  event([&] {
+    app.llny1Click();
+    m.monsfilename.user_set_text("ork");
+  });
+  const std::string before = app.history().undo_label();
+  event([&] { m.gender.user_select(0); });
+  ASSERT_EQ(app.history().undo_label(), "választás (élőlény, Nem)");
+  event([&] { m.monsfilename.user_set_text("troll"); });
+  EXPECT_EQ(app.history().undo_label(), before);
 }
 
 }  // namespace
