@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/edit.h"
+#include "controls/form.h"
 #include "model/work.h"
 #include "model/work_parts.h"
 
@@ -23,11 +24,19 @@ inline constexpr std::string_view kUnnamedStep = "módosítás";
 
 // A panel's field or choice whose changes the history keeps. `record` names the record the
 // panel shows (empty when the field belongs to no record), so a change never goes back into a
-// field that has since turned to another record.
+// field that has since turned to another record. A field of a dialog is the dialog's own
+// while it is open: once it closes, undo and redo leave the field alone.
 struct TypedField {
   controls::UserValue* field = nullptr;
   std::string label;
   std::function<std::string()> record;
+  const controls::Form* dialog = nullptr;
+  // Changed by the buttons of an open dialog rather than typed or chosen (a working copy's
+  // lists, a dialog's rows): what each such event changed joins its step.
+  bool held = false;
+
+  // While false, undo and redo neither read nor write the field.
+  bool live() const { return !dialog || dialog->visible(); }
 };
 
 // The work's history of user actions. Every change to the file contents made while a step is
@@ -75,8 +84,14 @@ class UndoHistory : public WorkWatcher {
   // before, the chosen one first (a kind of item empties the fields it has no use for). One
   // step of its own, which no typing joins.
   void chose(const std::vector<std::pair<const TypedField*, std::string>>& changes);
+  // The open action also changed these fields (each with what it held before): undo and redo
+  // of its step set them too.
+  void also_changed(const std::vector<std::pair<const TypedField*, std::string>>& changes);
   // The newest typing step takes no more typing: the builder did something else.
   void end_typing();
+  // The step undo or redo would turn was taken in `dialog` (it changed one of its fields).
+  bool undo_is_from(const controls::Form& dialog) const;
+  bool redo_is_from(const controls::Form& dialog) const;
   // Typing and choice steps next to undo and redo whose fields no longer hold what they would
   // take back
   // (the panel turned to another record, or was emptied) go: they would write into the wrong
@@ -131,6 +146,13 @@ class UndoHistory : public WorkWatcher {
   void erase_step(std::size_t index);
   void remember_turned(const Step& step);
   void push_fields(std::string label, std::vector<Typing> fields);
+  // Sets each live field of `step` that still shows what the other side left.
+  void set_fields(const Step& step, bool undoing);
+  static std::size_t fields_bytes(const std::vector<Typing>& fields);
+  // Each changed field with what it held before and holds now.
+  static std::vector<Typing> as_they_are_now(
+      const std::vector<std::pair<const TypedField*, std::string>>& changes);
+  static bool from(const Step& step, const controls::Form& dialog);
 
   Work& work_;
   std::size_t memory_budget_;

@@ -463,7 +463,8 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
       int changed = 0;
       int named = 0;
       for (std::size_t n = 0; n < fields.size(); ++n) {
-        if (fields[n] == turned[n]) continue;
+        // A working copy's lists and a dialog's rows go back with whichever step changed them.
+        if (fields[n] == turned[n] || app.typed_fields()[n].held) continue;
         ++changed;
         if (app.typed_fields()[n].label == label) ++named;
         ASSERT_TRUE(choice || app.typed_fields()[n].label == label) << "step " << step;
