@@ -66,11 +66,11 @@ struct RecordJudge::Editors {
       case RecordKind::room:
         return room.filename;
       case RecordKind::monster:
-        return monster.monsfilename;
+        return monster.panel.filename;
       case RecordKind::item:
         break;
     }
-    return item.itemfilename;
+    return item.panel.filename;
   }
   std::optional<std::string> commit(RecordKind kind) {
     switch (kind) {
