@@ -5,8 +5,20 @@
 
 namespace tamo::app {
 
+namespace {
+
+// More edits than this rewrite the list at once rather than one splice each.
+constexpr std::size_t kMostSplices = 32;
+
+}  // namespace
+
 AreaCheck::AreaCheck(Application& app) : app_(app) {
   problems.on_activate = [this] { problemsActivate(); };
+  app_.work().add_watcher(&live_);
+}
+
+AreaCheck::~AreaCheck() {
+  app_.work().remove_watcher(&live_);
 }
 
 void AreaCheck::open() {
@@ -15,21 +27,35 @@ void AreaCheck::open() {
 }
 
 void AreaCheck::refresh() {
-  check::Report report = check::check_work(app_.work());
-  report.loading = app_.load_messages();
+  std::vector<check::LineEdit> edits = live_.update(app_.work(), app_.load_messages());
   judged_revision_ = app_.work().revision();
-  judged_loading_ = report.loading;
-  lines_ = check::report_lines(report);
-  problem_count_ = 0;
-  std::vector<std::string> texts;
-  texts.reserve(lines_.size());
-  for (const check::ReportLine& line : lines_) {
-    texts.push_back(line.text);
-    if (line.problem) ++problem_count_;
+  judged_loading_ = app_.load_messages();
+  if (edits.empty()) return;
+  for (const check::LineEdit& e : edits) {
+    for (std::size_t i = e.first; i < e.first + e.removed; ++i)
+      if (lines_[i].problem) --problem_count_;
+    for (const check::ReportLine& line : e.added)
+      if (line.problem) ++problem_count_;
   }
   std::string chosen = problems.selected_text();
-  problems.assign(std::move(texts));
-  if (!chosen.empty()) problems.select(problems.index_of(chosen));
+  if (edits.size() <= kMostSplices) {
+    // From the last, so that each edit's place still counts the lines before any.
+    for (auto e = edits.rbegin(); e != edits.rend(); ++e) {
+      std::vector<std::string> rows;
+      rows.reserve(e->added.size());
+      for (const check::ReportLine& line : e->added) rows.push_back(line.text);
+      problems.replace(e->first, e->removed, std::move(rows));
+    }
+    check::apply_edits(lines_, std::move(edits));
+  } else {
+    check::apply_edits(lines_, std::move(edits));
+    std::vector<std::string> texts;
+    texts.reserve(lines_.size());
+    for (const check::ReportLine& line : lines_) texts.push_back(line.text);
+    problems.assign(std::move(texts));
+  }
+  if (!chosen.empty() && problems.selected_text() != chosen)
+    problems.select(problems.index_of(chosen));
 }
 
 bool AreaCheck::refresh_if_changed() {

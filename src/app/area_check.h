@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "check/live_check.h"
 #include "check/report_lines.h"
 #include "controls/form.h"
 #include "controls/lists.h"
@@ -22,6 +23,9 @@ class Application;
 class AreaCheck {
  public:
   explicit AreaCheck(Application& app);
+  ~AreaCheck();
+  AreaCheck(const AreaCheck&) = delete;
+  AreaCheck& operator=(const AreaCheck&) = delete;
 
   controls::Form form{"areacheck", "Ellenőrzés"};
   controls::ListBox problems{"problems", "A munka ellenőrzése"};
@@ -31,7 +35,8 @@ class AreaCheck {
 
   // "Munka" > "Ellenőrzés": judges the work afresh and shows the window.
   void open();
-  // Judges the work again; the chosen line stays chosen while it is still there.
+  // Brings the list up to the work, judging again what changed since the last time (the
+  // first time, the whole work); the chosen line stays chosen while it is still there.
   void refresh();
   // As refresh, but only when the work or the loading messages changed since the last one:
   // the window asks after every burst of events, most of which change nothing. True when it
@@ -47,6 +52,7 @@ class AreaCheck {
 
  private:
   Application& app_;
+  check::LiveCheck live_;
   std::vector<check::ReportLine> lines_;
   std::size_t problem_count_ = 0;
   std::optional<std::uint64_t> judged_revision_;

@@ -39,7 +39,9 @@ class Teller {
   std::string name_;
 };
 
-void check_room(const Work& work, const droom& room, std::vector<Warning>& out) {
+}  // namespace
+
+void room_references(const Work& work, const droom& room, std::vector<Warning>& out) {
   Teller room_says(out, kRoomKind, room.filename);
   for (const dmixed& exit : room.exits)
     if (!room_exists(work, exit.value))
@@ -64,12 +66,14 @@ void check_room(const Work& work, const droom& room, std::vector<Warning>& out) 
   }
 }
 
-void check_creature(const Work& work, const dmons& creature, std::vector<Warning>& out) {
+void creature_references(const Work& work, const dmons& creature, std::vector<Warning>& out) {
   Teller creature_says(out, kCreatureKind, creature.filename);
   for (const dmixed& thing : creature.equipment)
     if (!item_exists(work, thing.key))
       creature_says.tell(kEquipmentDialog, "a felszerelésben szereplő " + thing.key + " nem tárgy");
 }
+
+namespace {
 
 // Names used more than once, in the order of their first use, with the kind of each use.
 void check_names(const Work& work, std::vector<Warning>& out) {
@@ -96,10 +100,40 @@ void check_names(const Work& work, std::vector<Warning>& out) {
 
 std::vector<Warning> reference_warnings(const Work& work) {
   std::vector<Warning> out;
-  for (const droom& room : work.rooms) check_room(work, room, out);
-  for (const dmons& creature : work.monsters) check_creature(work, creature, out);
+  for (const droom& room : work.rooms) room_references(work, room, out);
+  for (const dmons& creature : work.monsters) creature_references(work, creature, out);
   check_names(work, out);
   return out;
+}
+
+std::optional<Warning> name_warning(const Work& work, std::string_view name) {
+  std::size_t rooms = work.rooms.all_named(name).size();
+  std::size_t creatures = work.monsters.all_named(name).size();
+  std::size_t items = work.items.all_named(name).size();
+  if (rooms + creatures + items < 2) return std::nullopt;
+  std::string line = "a(z) " + std::string(name) + " fájlnév többször szerepel:";
+  std::string_view first;
+  auto uses = [&](std::size_t n, std::string_view kind) {
+    for (std::size_t k = 0; k < n; ++k) {
+      line += (first.empty() ? " " : ", ") + std::string(kind);
+      if (first.empty()) first = kind;
+    }
+  };
+  uses(rooms, kRoomKind);
+  uses(creatures, kCreatureKind);
+  uses(items, kItemKind);
+  return Warning{std::move(line), {std::string(first), std::string(name), {}}};
+}
+
+void referenced_names(const droom& room, std::vector<std::string>& out) {
+  for (const dmixed& exit : room.exits) out.emplace_back(exit.value);
+  for (const dmixed& thing : room.contents) out.emplace_back(thing.key);
+  for (const dmixed& key : room.keys) out.emplace_back(key.value);
+  if (!room.guard.empty()) out.push_back(query_mixed(room.guard, kGuardName));
+}
+
+void referenced_names(const dmons& creature, std::vector<std::string>& out) {
+  for (const dmixed& thing : creature.equipment) out.emplace_back(thing.key);
 }
 
 }  // namespace tamo::check

@@ -28,6 +28,7 @@ struct Place {
 struct Warning {
   std::string text;
   Place place;
+  bool operator==(const Warning&) const = default;
 };
 
 // The sentences alone, in order.
@@ -41,6 +42,7 @@ struct RecordVerdict {
   std::optional<std::string> refusal;
 
   bool ok() const { return !refusal; }
+  bool operator==(const RecordVerdict&) const = default;
 };
 
 // Everything the area check finds in one work, as values: the caller decides how to show it.

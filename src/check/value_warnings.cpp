@@ -105,8 +105,7 @@ void item_values(const ditem& item, std::vector<Warning>& out) {
 
 }  // namespace
 
-std::vector<Warning> value_warnings(const Work& work) {
-  std::vector<Warning> out;
+void creator_value_warnings(const Work& work, std::vector<Warning>& out) {
   struct Creator {
     std::string_view key;
     const std::string& value;
@@ -118,14 +117,27 @@ std::vector<Warning> value_warnings(const Work& work) {
       out.push_back({std::string(kWorkSubject) + ": a(z) " + std::string(c.key) +
                          " értékében vezérlőkarakter van",
                      {std::string(kWorkSubject), {}, kCreatorDialog}});
-  for (const droom& room : work.rooms)
-    control_characters(room, format::room_block(), kRoomKind, out);
-  for (const dmons& creature : work.monsters)
-    control_characters(creature, format::monster_block(), kCreatureKind, out);
-  for (const ditem& item : work.items) {
-    control_characters(item, format::item_block(), kItemKind, out);
-    item_values(item, out);
-  }
+}
+
+void record_value_warnings(const droom& room, std::vector<Warning>& out) {
+  control_characters(room, format::room_block(), kRoomKind, out);
+}
+
+void record_value_warnings(const dmons& creature, std::vector<Warning>& out) {
+  control_characters(creature, format::monster_block(), kCreatureKind, out);
+}
+
+void record_value_warnings(const ditem& item, std::vector<Warning>& out) {
+  control_characters(item, format::item_block(), kItemKind, out);
+  item_values(item, out);
+}
+
+std::vector<Warning> value_warnings(const Work& work) {
+  std::vector<Warning> out;
+  creator_value_warnings(work, out);
+  for (const droom& room : work.rooms) record_value_warnings(room, out);
+  for (const dmons& creature : work.monsters) record_value_warnings(creature, out);
+  for (const ditem& item : work.items) record_value_warnings(item, out);
   return out;
 }
 

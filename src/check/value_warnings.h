@@ -14,4 +14,10 @@ namespace tamo::check {
 // time linear in the size of the work.
 std::vector<Warning> value_warnings(const Work& work);
 
+// The creator data's part of those, and one record's.
+void creator_value_warnings(const Work& work, std::vector<Warning>& out);
+void record_value_warnings(const droom& room, std::vector<Warning>& out);
+void record_value_warnings(const dmons& creature, std::vector<Warning>& out);
+void record_value_warnings(const ditem& item, std::vector<Warning>& out);
+
 }  // namespace tamo::check

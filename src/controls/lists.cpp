@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <utility>
 
 #include "controls/edit.h"
@@ -75,6 +76,27 @@ void ListBox::assign(std::vector<std::string> items) {
   hash_counts_.clear();
   for (const std::string& item : items_) count_in(item, 1);
   selected_ = -1;
+  changed();
+}
+
+void ListBox::replace(std::size_t first, std::size_t count, std::vector<std::string> rows) {
+  settle();
+  first = std::min(first, items_.size());
+  count = std::min(count, items_.size() - first);
+  auto from = items_.begin() + static_cast<std::ptrdiff_t>(first);
+  for (auto it = from; it != from + static_cast<std::ptrdiff_t>(count); ++it) count_in(*it, -1);
+  for (const std::string& row : rows) count_in(row, 1);
+  const std::size_t added = rows.size();
+  if (added == count) {
+    std::move(rows.begin(), rows.end(), from);
+  } else {
+    from = items_.erase(from, from + static_cast<std::ptrdiff_t>(count));
+    items_.insert(from, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+  }
+  if (selected_ >= static_cast<int>(first + count))
+    selected_ += static_cast<int>(added) - static_cast<int>(count);
+  else if (selected_ >= static_cast<int>(first))
+    selected_ = -1;
   changed();
 }
 

@@ -29,6 +29,9 @@ class ListBox : public Control {
   // Replaces all items at once (sorted once when sorted), selecting none: filling a long
   // list one add at a time would take quadratic time.
   void assign(std::vector<std::string> items);
+  // Rows `first` to `first + count` give way to `rows` (a list kept unsorted), so that a long
+  // list changes at the cost of the change; a chosen row outside them stays chosen.
+  void replace(std::size_t first, std::size_t count, std::vector<std::string> rows);
   // First row equal to the text, or -1.
   int index_of(std::string_view text) const;
 

@@ -7,6 +7,8 @@
 
 #include "app/workbench.h"
 #include "app_fixture.h"
+#include "check/report.h"
+#include "model/storing.h"
 #include "work_files.h"
 #include "work_setup.h"
 #include "workfile/workfile.h"
@@ -186,6 +188,48 @@ TEST_F(AreaCheckTest, ASkippedRefreshListsWhatAFullOneWould) {
   bench.app().run_event([&] { bench.app().Ments1Click(); });
   ASSERT_TRUE(bench.app().load_messages().empty());
   EXPECT_TRUE(agrees_with_a_full_judgement()) << "a save that dropped the loading messages";
+}
+
+// The list kept up to date after each action equals a whole check of the work as it is then,
+// line for line, through undo and redo, a deletion with its clean-up, a new and a loaded work.
+TEST_F(AreaCheckTest, TheListFollowsEachActionAsAWholeCheckWouldList) {
+  Work w = tamo::testing::clean_work();
+  setup_item_named(w, "gyuru")->short_.clear();
+  load(w);
+  choose("Ellenrzs1");
+  AreaCheck& window = bench.area_check();
+  editors::RoomEditor& room = bench.room_editor();
+  struct Action {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Action actions[] = {
+      {"store a room",
+       [&] {
+         bench.app().Szoba1Click();
+         room.filename.type("pince");
+         room.short_.type("Egy pince");
+         room.long_.type("Sotet pince.");
+         bench.app().run_event([&] { room.Button1.click(); });
+       }},
+      {"exits both ways", [&] { add_reverse_exits(bench.app().work(), "pince", "fel", "udvar"); }},
+      {"delete the guard",
+       [&] { bench.app().run_event([&] { delete_mons(bench.app().work(), "ork"); }); }},
+      {"undo", [&] { choose("Visszavons1"); }},
+      {"undo again", [&] { choose("Visszavons1"); }},
+      {"redo", [&] { choose("jra1"); }},
+      {"delete the key",
+       [&] { bench.app().run_event([&] { delete_item(bench.app().work(), "kulcs"); }); }},
+      {"load", [&] { load(tamo::testing::clean_work()); }},
+      {"new", [&] { choose("j1"); }},
+  };
+  for (const Action& a : actions) {
+    a.act();
+    window.refresh_if_changed();
+    check::Report whole = check::check_work(bench.work());
+    whole.loading = bench.app().load_messages();
+    EXPECT_EQ(window.lines(), check::report_lines(whole)) << a.name;
+  }
 }
 
 }  // namespace
