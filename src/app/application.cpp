@@ -1,7 +1,10 @@
 #include "app/application.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "app/event_error.h"
 #include "balance/verdict.h"
@@ -71,6 +74,11 @@ Application::Application(Platform platform) : platform_(platform) {
   name_step(description_.descready, "leírás tárolása");
   name_step(creator_data_.Button1, "a munka adatainak tárolása");
   record_typing(description_.maindesc, "gépelés (leírás)");
+  for (controls::Edit* field :
+       {&creator_data_.cproject, &creator_data_.cname, &creator_data_.cemail})
+    record_typing(*field,
+                  "gépelés (" + creator_data_.form.caption() + ", " + field->caption() + ")", {},
+                  &creator_data_.form);
   show_history_entries();
 }
 
@@ -139,10 +147,13 @@ void Application::start() {
 
 void Application::run_event(const std::function<void()>& handler) {
   typed_ = false;
+  fields_stepped_ = false;
   try {
+    std::vector<HeldBefore> held = held_before();
     // Whatever one event changes is one step; one that fails leaves the work as it was.
     UndoStep step(history_, {});
     handler();
+    keep_held_changes(held);
   } catch (...) {
     debug(event_error_text(std::current_exception()));
   }
@@ -164,11 +175,69 @@ Application::~Application() {
 }
 
 void Application::record_typing(controls::Edit& field, std::string label,
-                                std::function<std::string()> record) {
-  const TypedField& typed = typed_fields_.emplace_back(&field, std::move(label), std::move(record));
+                                std::function<std::string()> record, const controls::Form* dialog) {
+  const TypedField& typed =
+      typed_fields_.emplace_back(&field, std::move(label), std::move(record), dialog);
   field.on_user_edit = [this, &typed](const std::string& before) {
     typed_ = true;
+    fields_stepped_ = true;
     history_.typed(typed, before, focus_.revision());
+  };
+}
+
+void Application::record_held(controls::UserValue& value, std::string label,
+                              std::function<std::string()> record, const controls::Form* dialog) {
+  typed_fields_.emplace_back(&value, std::move(label), std::move(record), dialog, true);
+}
+
+// Only while a dialog is open: the panels' own buttons store, load or empty whole records,
+// which are steps of the work or no steps at all.
+std::vector<Application::HeldBefore> Application::held_before() const {
+  std::vector<HeldBefore> before;
+  bool dialog_open =
+      std::any_of(typed_fields_.begin(), typed_fields_.end(),
+                  [](const TypedField& t) { return t.dialog && t.dialog->visible(); });
+  if (!dialog_open) return before;
+  for (const TypedField& t : typed_fields_)
+    if (t.held || t.dialog)
+      before.push_back({&t, t.field->value(), t.record ? t.record() : "", t.live()});
+  return before;
+}
+
+// A field counts when it was and stayed live and its panel kept its record: a dialog opening
+// or closing, or a panel turning to another record, is no change of the builder's. The
+// dialog's own fields come first, so its step is named for it.
+void Application::keep_held_changes(const std::vector<HeldBefore>& before) {
+  if (before.empty() || fields_stepped_) return;
+  std::vector<std::pair<const TypedField*, std::string>> changes;
+  for (bool dialogs : {true, false})
+    for (const HeldBefore& b : before) {
+      const TypedField& t = *b.field;
+      if ((t.dialog != nullptr) != dialogs || !b.live || !t.live()) continue;
+      if ((t.record ? t.record() : "") != b.record || t.field->value() == b.value) continue;
+      changes.emplace_back(&t, b.value);
+    }
+  history_.also_changed(changes);
+}
+
+void Application::record_choice(controls::UserValue& choice, std::string label,
+                                std::function<std::string()> record) {
+  const TypedField& chosen =
+      typed_fields_.emplace_back(&choice, std::move(label), std::move(record));
+  // What every field held before the choice: its handler may empty others, and taking the
+  // choice back must bring those back too.
+  auto was = std::make_shared<std::vector<std::string>>();
+  choice.before_user_edit = [this, was] {
+    was->clear();
+    for (const TypedField& t : typed_fields_) was->push_back(t.field->value());
+  };
+  choice.on_user_edit = [this, was, &chosen](const std::string& before) {
+    fields_stepped_ = true;
+    std::vector<std::pair<const TypedField*, std::string>> changes{{&chosen, before}};
+    for (std::size_t i = 0; i < was->size() && i < typed_fields_.size(); ++i)
+      if (&typed_fields_[i] != &chosen && typed_fields_[i].field->value() != (*was)[i])
+        changes.emplace_back(&typed_fields_[i], (*was)[i]);
+    history_.chose(changes);
   };
 }
 
@@ -180,7 +249,20 @@ void Application::redo() {
   turn_history(&UndoHistory::redo, "Újra elvégezve: ");
 }
 
+void Application::undo_in(const controls::Form& dialog) {
+  history_.drop_stale_typing();
+  if (history_.undo_is_from(dialog)) return undo();
+  tell(std::string(kNothingToUndoHere));
+}
+
+void Application::redo_in(const controls::Form& dialog) {
+  history_.drop_stale_typing();
+  if (history_.redo_is_from(dialog)) return redo();
+  tell(std::string(kNothingToRedoHere));
+}
+
 void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view done) {
+  fields_stepped_ = true;
   history_.drop_stale_typing();
   std::string label = turn == &UndoHistory::undo ? history_.undo_label() : history_.redo_label();
   std::array editors{&hooks_.room, &hooks_.monster, &hooks_.item};
@@ -191,7 +273,11 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   if (!(history_.*turn)()) return;
   // Typed text is the builder's own: only a typing step changes it, never a reload.
   std::vector<std::string> turned;
-  for (const TypedField& t : typed_fields_) turned.push_back(t.field->text());
+  std::vector<std::string> turned_records;
+  for (const TypedField& t : typed_fields_) {
+    turned.push_back(t.field->value());
+    turned_records.push_back(t.record ? t.record() : "");
+  }
   for (const WorkPart& part : history_.turned_parts()) {
     if (part.target != Change::Target::record) continue;
     EditorHooks* editor = part.kind == RecordKind::room      ? &hooks_.room
@@ -201,8 +287,12 @@ void Application::turn_history(bool (UndoHistory::*turn)(), std::string_view don
   }
   for (std::size_t i = 0; i < editors.size(); ++i)
     if (!kept[i]) run_if_set(editors[i]->reload);
-  for (std::size_t i = 0; i < typed_fields_.size(); ++i)
-    typed_fields_[i].field->set_text(turned[i]);
+  for (std::size_t i = 0; i < typed_fields_.size(); ++i) {
+    const TypedField& t = typed_fields_[i];
+    // A working copy goes back only into the record it was taken from.
+    if (t.held && (t.record ? t.record() : "") != turned_records[i]) continue;
+    t.field->set_value(turned[i]);
+  }
   if (creator_data_.form.visible()) creator_data_.open();
   tell(std::string(done) + label);
   show_history_entries();

@@ -37,6 +37,9 @@ inline constexpr std::string_view kOpenPattern = "*.tam*";
 inline constexpr std::string_view kSavePattern = "*.tamo";
 inline constexpr std::string_view kAnswerYes = "Igen";
 inline constexpr std::string_view kAnswerNo = "Nem";
+inline constexpr std::string_view kNothingToUndoHere = "Ebben az ablakban nincs mit visszavonni.";
+inline constexpr std::string_view kNothingToRedoHere =
+    "Ebben az ablakban nincs mit újra elvégezni.";
 
 // The headless program: the one work, the main window with its menu and panels, the side
 // dialogs, and every menu command. Build it, wire the editors in (install_form, hooks),
@@ -76,12 +79,24 @@ class Application : public editors::EditorHost {
   // held no edits of their own show the record as it now is.
   void undo();
   void redo();
+  // The keys of undo and redo in an open dialog: only steps taken in that dialog turn there.
+  void undo_in(const controls::Form& dialog);
+  void redo_in(const controls::Form& dialog);
   // Every press of `button` is one action of the history, named `label`.
   void name_step(controls::Button& button, std::string label);
   // The builder's typing into `field` is a step of the history, named `label`; `record`
   // names the record its panel shows. Undo and redo of other steps leave its text as the
   // builder left it.
   void record_typing(controls::Edit& field, std::string label,
+                     std::function<std::string()> record = {},
+                     const controls::Form* dialog = nullptr);
+  // What the buttons of an open dialog change in `value` joins the step of their event:
+  // a panel's working copy (no `dialog`), or the rows a dialog shows while it is open.
+  void record_held(controls::UserValue& value, std::string label,
+                   std::function<std::string()> record, const controls::Form* dialog = nullptr);
+  // The builder's change of `choice` is a step of the history, named `label`, as typing is;
+  // register choices before the fields their handlers change.
+  void record_choice(controls::UserValue& choice, std::string label,
                      std::function<std::string()> record = {});
   // The panels the edit menu brings to the front, and the creator data of "Beállítások >
   // Munka", for callers other than the menu.
@@ -167,6 +182,15 @@ class Application : public editors::EditorHost {
   void remember_saved_state();
   void remember_saved_state(const WorkDigest& written);
   void register_forms();
+  // What the fields an open dialog may change hold before an event, to find what it changed.
+  struct HeldBefore {
+    const TypedField* field;
+    std::string value;
+    std::string record;
+    bool live;
+  };
+  std::vector<HeldBefore> held_before() const;
+  void keep_held_changes(const std::vector<HeldBefore>& before);
   // Undo or redo through `turn`, then the panels and the menu follow.
   void turn_history(bool (UndoHistory::*turn)(), std::string_view done);
   // The two history entries name what they would do, and are off when there is nothing.
@@ -198,6 +222,7 @@ class Application : public editors::EditorHost {
   MenuBar menu_bar_;
   std::deque<TypedField> typed_fields_;  // the history points at them: they never move
   bool typed_ = false;                   // the running event typed into one of them
+  bool fields_stepped_ = false;  // the running event made its own step of fields (or turned one)
 };
 
 }  // namespace tamo::app

@@ -47,7 +47,7 @@ std::string UndoHistory::redo_label() const {
 }
 
 bool UndoHistory::undo() {
-  if (!open_.parts.empty()) keep_open_step();
+  if (!open_.parts.empty() || !open_.typing.empty()) keep_open_step();
   drop_stale_typing();
   typing_open_ = false;
   if (!can_undo()) return false;
@@ -56,13 +56,13 @@ bool UndoHistory::undo() {
   put_back(step.parts, false);
   restoring_ = false;
   remember_turned(steps_[done_ - 1]);
-  if (step.typing.typed) step.typing.typed->field->set_text(step.typing.before);
+  set_fields(step, true);
   --done_;
   return true;
 }
 
 bool UndoHistory::redo() {
-  if (!open_.parts.empty()) keep_open_step();
+  if (!open_.parts.empty() || !open_.typing.empty()) keep_open_step();
   drop_stale_typing();
   typing_open_ = false;
   if (!can_redo()) return false;
@@ -71,7 +71,7 @@ bool UndoHistory::redo() {
   put_back(step.parts, true);
   restoring_ = false;
   remember_turned(steps_[done_]);
-  if (step.typing.typed) step.typing.typed->field->set_text(step.typing.after);
+  set_fields(step, false);
   ++done_;
   return true;
 }
@@ -86,33 +86,97 @@ void UndoHistory::clear() {
 }
 
 void UndoHistory::typed(const TypedField& typed, const std::string& before, std::uint64_t run) {
-  const std::string& now = typed.field->text();
+  std::string now = typed.field->value();
   if (typing_open_ && done_ == steps_.size() && done_ > 0) {
     Step& top = steps_.back();
-    if (top.typing.typed == &typed && top.typing.run == run) {
-      if (now == top.typing.before) return erase_step(done_ - 1);
+    Typing& t = top.typing.front();
+    if (t.typed == &typed && t.run == run) {
+      if (now == t.before) return erase_step(done_ - 1);
       bytes_ -= top.bytes;
-      top.typing.after = now;
-      top.bytes = sizeof top + top.typing.before.size() + top.typing.after.size();
+      t.after = std::move(now);
+      top.bytes = sizeof top + t.before.size() + t.after.size();
       bytes_ += top.bytes;
       return;
     }
   }
-  Step step{typed.label, {}, 0, {&typed, before, now, typed.record ? typed.record() : "", run}};
-  step.bytes = sizeof step + before.size() + now.size();
-  push(std::move(step));
+  push_fields(typed.label,
+              {{&typed, before, std::move(now), typed.record ? typed.record() : "", run}});
   typing_open_ = true;
+}
+
+void UndoHistory::chose(const std::vector<std::pair<const TypedField*, std::string>>& changes) {
+  if (changes.empty()) return;
+  push_fields(changes.front().first->label, as_they_are_now(changes));
+}
+
+std::vector<UndoHistory::Typing> UndoHistory::as_they_are_now(
+    const std::vector<std::pair<const TypedField*, std::string>>& changes) {
+  std::vector<Typing> fields;
+  for (const auto& [typed, before] : changes)
+    fields.push_back(
+        {typed, before, typed->field->value(), typed->record ? typed->record() : "", 0});
+  return fields;
+}
+
+void UndoHistory::push_fields(std::string label, std::vector<Typing> fields) {
+  Step step{std::move(label), {}, 0, std::move(fields)};
+  step.bytes = sizeof step + fields_bytes(step.typing);
+  push(std::move(step));
+}
+
+std::size_t UndoHistory::fields_bytes(const std::vector<Typing>& fields) {
+  std::size_t bytes = 0;
+  for (const Typing& t : fields) bytes += sizeof t + t.before.size() + t.after.size();
+  return bytes;
+}
+
+void UndoHistory::also_changed(
+    const std::vector<std::pair<const TypedField*, std::string>>& changes) {
+  if (depth_ == 0) return chose(changes);
+  for (Typing& t : as_they_are_now(changes)) open_.typing.push_back(std::move(t));
+}
+
+void UndoHistory::set_fields(const Step& step, bool undoing) {
+  for (const Typing& t : step.typing) {
+    if (!t.typed->live()) continue;
+    // A work step is never dropped for its fields: one that moved on since is left as it is.
+    if (!step.parts.empty() && ((t.typed->record ? t.typed->record() : "") != t.record ||
+                                t.typed->field->value() != (undoing ? t.after : t.before)))
+      continue;
+    t.typed->field->set_value(undoing ? t.before : t.after);
+  }
+}
+
+bool UndoHistory::from(const Step& step, const controls::Form& dialog) {
+  return std::any_of(step.typing.begin(), step.typing.end(),
+                     [&dialog](const Typing& t) { return t.typed->dialog == &dialog; });
+}
+
+bool UndoHistory::undo_is_from(const controls::Form& dialog) const {
+  return can_undo() && from(steps_[done_ - 1], dialog);
+}
+
+bool UndoHistory::redo_is_from(const controls::Form& dialog) const {
+  return can_redo() && from(steps_[done_], dialog);
 }
 
 void UndoHistory::end_typing() {
   typing_open_ = false;
 }
 
+// A step of fields alone is stale when one of its live fields moved on, or when none is live
+// (its dialog closed): it would write into the wrong place, or nowhere.
 bool UndoHistory::stale(const Step& step, bool undoing) const {
-  const Typing& t = step.typing;
-  if (!t.typed) return false;
-  std::string record = t.typed->record ? t.typed->record() : "";
-  return record != t.record || t.typed->field->text() != (undoing ? t.after : t.before);
+  if (!step.parts.empty()) return false;
+  bool any_live = false;
+  for (const Typing& t : step.typing) {
+    if (!t.typed->live()) continue;
+    any_live = true;
+    std::string record = t.typed->record ? t.typed->record() : "";
+    if (record != t.record || t.typed->field->value() != (undoing ? t.after : t.before))
+      return true;
+  }
+  return !any_live;
 }
 
 void UndoHistory::drop_stale_typing() {
@@ -120,7 +184,8 @@ void UndoHistory::drop_stale_typing() {
   while (done_ < steps_.size() && stale(steps_[done_], false)) erase_step(done_);
 }
 
-// Only typing steps are taken out of the middle: the work is the same either side of them.
+// Only typing and choice steps are taken out of the middle: the work is the same either side of
+// them.
 void UndoHistory::erase_step(std::size_t index) {
   if (index + 1 == steps_.size()) typing_open_ = false;
   bytes_ -= steps_[index].bytes;
@@ -160,8 +225,10 @@ void UndoHistory::keep_open_step() {
     t.after = read_part(work_, t.part);
     return same_state(t.before, t.after);
   });
-  if (step.parts.empty()) return;
-  if (step.label.empty()) step.label = kUnnamedStep;
+  if (step.parts.empty() && step.typing.empty()) return;
+  if (step.label.empty())
+    step.label = step.parts.empty() ? step.typing.front().typed->label : std::string(kUnnamedStep);
+  step.bytes += fields_bytes(step.typing);
   for (const Touched& t : step.parts) step.bytes += state_bytes(t.before) + state_bytes(t.after);
   push(std::move(step));
 }

@@ -7,9 +7,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "controls/edit.h"
+#include "controls/form.h"
 #include "model/work.h"
 #include "model/work_parts.h"
 
@@ -20,13 +22,21 @@ inline constexpr std::string_view kRedoCaption = "Ú&jra";
 // A change made outside any named action still becomes a step of its own.
 inline constexpr std::string_view kUnnamedStep = "módosítás";
 
-// A panel's field whose typing the history keeps. `record` names the record the panel shows
-// (empty when the field belongs to no record), so typing never goes back into a field that
-// has since turned to another record.
+// A panel's field or choice whose changes the history keeps. `record` names the record the
+// panel shows (empty when the field belongs to no record), so a change never goes back into a
+// field that has since turned to another record. A field of a dialog is the dialog's own
+// while it is open: once it closes, undo and redo leave the field alone.
 struct TypedField {
-  controls::Edit* field = nullptr;
+  controls::UserValue* field = nullptr;
   std::string label;
   std::function<std::string()> record;
+  const controls::Form* dialog = nullptr;
+  // Changed by the buttons of an open dialog rather than typed or chosen (a working copy's
+  // lists, a dialog's rows): what each such event changed joins its step.
+  bool held = false;
+
+  // While false, undo and redo neither read nor write the field.
+  bool live() const { return !dialog || dialog->visible(); }
 };
 
 // The work's history of user actions. Every change to the file contents made while a step is
@@ -70,9 +80,20 @@ class UndoHistory : public WorkWatcher {
   // newest and takes typing, typing into the same field in the same `run` (the focus staying
   // put) joins it; typing that ends where its step began takes the step away.
   void typed(const TypedField& typed, const std::string& before, std::uint64_t run);
+  // The builder changed a choice: `changes` holds each field it changed with what that held
+  // before, the chosen one first (a kind of item empties the fields it has no use for). One
+  // step of its own, which no typing joins.
+  void chose(const std::vector<std::pair<const TypedField*, std::string>>& changes);
+  // The open action also changed these fields (each with what it held before): undo and redo
+  // of its step set them too.
+  void also_changed(const std::vector<std::pair<const TypedField*, std::string>>& changes);
   // The newest typing step takes no more typing: the builder did something else.
   void end_typing();
-  // Typing steps next to undo and redo whose field no longer holds what they would take back
+  // The step undo or redo would turn was taken in `dialog` (it changed one of its fields).
+  bool undo_is_from(const controls::Form& dialog) const;
+  bool redo_is_from(const controls::Form& dialog) const;
+  // Typing and choice steps next to undo and redo whose fields no longer hold what they would
+  // take back
   // (the panel turned to another record, or was emptied) go: they would write into the wrong
   // place. Undo and redo do this first themselves.
   void drop_stale_typing();
@@ -108,7 +129,9 @@ class UndoHistory : public WorkWatcher {
     std::string label;
     std::vector<Touched> parts;
     std::size_t bytes = 0;
-    Typing typing = {};
+    // The fields a typing or choice step changed, the one the builder touched first: undo and
+    // redo set them in this order, so what the first one's handler does is then mended.
+    std::vector<Typing> typing = {};
     std::uint64_t id = 0;
   };
 
@@ -122,6 +145,14 @@ class UndoHistory : public WorkWatcher {
   bool stale(const Step& step, bool undoing) const;
   void erase_step(std::size_t index);
   void remember_turned(const Step& step);
+  void push_fields(std::string label, std::vector<Typing> fields);
+  // Sets each live field of `step` that still shows what the other side left.
+  void set_fields(const Step& step, bool undoing);
+  static std::size_t fields_bytes(const std::vector<Typing>& fields);
+  // Each changed field with what it held before and holds now.
+  static std::vector<Typing> as_they_are_now(
+      const std::vector<std::pair<const TypedField*, std::string>>& changes);
+  static bool from(const Step& step, const controls::Form& dialog);
 
   Work& work_;
   std::size_t memory_budget_;

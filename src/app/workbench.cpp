@@ -89,12 +89,44 @@ void Workbench::name_steps() {
       {&item_.b14, "tárgy tárolása"},
       {&item_.delete_dialog.yes, "tárgy törlése"},
       {&item_.ids_dialog.Button3, "azonosítók tárolása"},
+      // What the dialogs' own buttons change before their "Kész" stores it.
+      {&room_.exits.Button4, "kijárat kivétele"},
+      {&room_.exits.doorkeysave, "ajtó megadása"},
+      {&room_.exits.doordelete, "ajtó törlése"},
+      {&room_.exits.keydelete, "kulcs törlése"},
+      {&room_.things.Button1, "nézhető tárgy törlése"},
+      {&room_.contents.Button2, "élőlény a szoba tartalmába"},
+      {&room_.contents.Button3, "tárgy a szoba tartalmába"},
+      {&room_.contents.Button4, "kivétel a szoba tartalmából"},
+      {&room_.guards.Button1, "őrzött irány hozzáadása"},
+      {&room_.guards.Button2, "őrzött irány elvétele"},
+      {&room_.guards.Button4, "őr megadása"},
+      {&monster_.ids_dialog.Button1, "azonosító hozzáadása"},
+      {&monster_.ids_dialog.Button2, "azonosító elvétele"},
+      {&monster_.speech_dialog.Button1, "mondat hozzáadása"},
+      {&monster_.speech_dialog.Button4, "mondat hozzáadása"},
+      {&monster_.speech_dialog.Button2, "mondat elvétele"},
+      {&monster_.speech_dialog.Button5, "mondat elvétele"},
+      {&monster_.emote_dialog.b1, "cselekvés hozzáadása"},
+      {&monster_.emote_dialog.b3, "cselekvés hozzáadása"},
+      {&monster_.emote_dialog.b2, "cselekvés elvétele"},
+      {&monster_.emote_dialog.b4, "cselekvés elvétele"},
+      {&monster_.equipment_dialog.Button1, "felszerelés hozzáadása"},
+      {&monster_.equipment_dialog.Button2, "felszerelés elvétele"},
+      {&item_.ids_dialog.Button1, "azonosító hozzáadása"},
+      {&item_.ids_dialog.Button2, "azonosító elvétele"},
+      {&item_.antis_dialog.Button1, "minden tiltás kijelölése"},
+      {&item_.antis_dialog.Button2, "minden tiltás törlése"},
+      {&item_.antis_dialog.Button3, "tiltások megadása"},
+      {&item_.bonuses_dialog.Button1, "bónuszok megadása"},
   };
   for (auto [button, label] : steps) app_.name_step(*button, label);
   record_panel_typing();
+  record_dialog_steps();
 }
 
-// The panels' own text fields; the file names are choices that load records, not typing.
+// The panels' own text fields and choices; the file names are choices that load records, not
+// steps of their own.
 void Workbench::record_panel_typing() {
   struct Panel {
     const char* word;
@@ -116,6 +148,26 @@ void Workbench::record_panel_typing() {
         &item_.weight, &item_.value, &item_.wc1, &item_.wc2, &item_.my_mess, &item_.your_mess,
         &item_.strength}},
   };
+  // Each choice is named by what it chooses; they come before the fields, since a kind of
+  // item empties the fields it has no use for.
+  struct Choice {
+    const controls::ComboBox& filename;
+    controls::UserValue& choice;
+    const char* label;
+  };
+  const Choice choices[] = {
+      {monster_.monsfilename, monster_.race, "választás (élőlény, Faj)"},
+      {monster_.monsfilename, monster_.gender, "választás (élőlény, Nem)"},
+      {monster_.monsfilename, monster_.class1, "választás (élőlény, Osztály)"},
+      {monster_.monsfilename, monster_.class2, "választás (élőlény, Második osztály)"},
+      {monster_.monsfilename, monster_.class3, "választás (élőlény, Harmadik osztály)"},
+      {item_.itemfilename, item_.is_weapon, "választás (tárgy, Fajta)"},
+      {item_.itemfilename, item_.itemtype, "választás (tárgy, Típus)"},
+      {item_.itemfilename, item_.two_handed, "választás (tárgy, Egy- vagy kétkezes)"},
+      {item_.itemfilename, item_.invisitem, "választás (tárgy, Láthatatlan tárgy)"},
+  };
+  for (const Choice& c : choices)
+    app_.record_choice(c.choice, c.label, [&box = c.filename] { return box.text(); });
   for (const Panel& panel : panels) {
     std::string caption;
     for (controls::Edit* field : panel.fields) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <deque>
 #include <string_view>
 
 #include "app/application.h"
 #include "app/area_check.h"
 #include "app/find_box.h"
+#include "app/held_values.h"
 #include "app/mud_panel.h"
 #include "editors/item/item_editor.h"
 #include "editors/monster/monster_editor.h"
@@ -67,6 +69,7 @@ class Workbench : public testconsole::ConsoleHost {
   void announce_stores();
   void name_steps();
   void record_panel_typing();
+  void record_dialog_steps();
   void add_area_check();
   void add_find_box();
   // False, and the builder told, when turning the panel to that record would drop edits its
@@ -82,6 +85,9 @@ class Workbench : public testconsole::ConsoleHost {
   testconsole::Console console_{app_.work(), *this};
   AreaCheck area_check_{app_};
   FindBox find_box_{app_.work()};
+  // What the history keeps of the working copies and the dialogs' rows; it points at them.
+  std::deque<WorkingCopyValue> working_copies_;
+  std::deque<DialogRows> dialog_rows_;
 };
 
 }  // namespace tamo::app

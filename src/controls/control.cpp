@@ -31,6 +31,14 @@ void Control::set_visible(bool visible) {
   changed();
 }
 
+void UserValue::user_change(const Handler& change) {
+  if (!on_user_edit) return change();
+  if (before_user_edit) before_user_edit();
+  std::string before = value();
+  change();
+  if (value() != before) on_user_edit(before);
+}
+
 void Button::click() {
   if (enabled() && visible() && on_click) on_click();
 }
@@ -40,6 +48,11 @@ void CheckBox::set_checked(bool checked) {
   checked_ = checked;
   changed();
   if (on_click) on_click();
+}
+
+void CheckBox::user_set_checked(bool checked) {
+  if (!enabled()) return;
+  user_change([this, checked] { set_checked(checked); });
 }
 
 }  // namespace tamo::controls

@@ -8,6 +8,25 @@ namespace tamo::controls {
 
 using Handler = std::function<void()>;
 
+// A control holding one value the builder changes (a text, a choice), read and put back as
+// text, so that whatever the control, a change of it can be taken back.
+class UserValue {
+ public:
+  virtual ~UserValue() = default;
+  virtual std::string value() const = 0;
+  // As the program sets it: the user hooks do not run.
+  virtual void set_value(std::string value) = 0;
+
+  // Before a user route changes the value (it may not change after all), and after it did,
+  // with what it held before; values the program sets run neither.
+  Handler before_user_edit;
+  std::function<void(const std::string& before)> on_user_edit;
+
+ protected:
+  // Runs `change` as the user's own, telling the hooks.
+  void user_change(const Handler& change);
+};
+
 // What every headless control shares: its component name, its label or caption, its hint,
 // enabled and visible. `revision` grows with every change a view must redraw, so a view
 // redraws only the controls whose revision moved.
@@ -62,12 +81,16 @@ class Button : public Control {
   Handler on_click;
 };
 
-class CheckBox : public Control {
+class CheckBox : public Control, public UserValue {
  public:
   using Control::Control;
   bool checked() const { return checked_; }
   // Runs on_click when the state changes, whoever changes it.
   void set_checked(bool checked);
+  // The user ticks or clears the box.
+  void user_set_checked(bool checked);
+  std::string value() const override { return checked_ ? "1" : "0"; }
+  void set_value(std::string value) override { set_checked(value == "1"); }
   Handler on_click;
 
  private:

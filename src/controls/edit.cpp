@@ -57,7 +57,7 @@ bool Edit::type_char(std::string_view ch) {
   if (read_only_ || !enabled()) return false;
   if (max_length_ != 0 && utf8_length(text_) >= max_length_) return false;
   std::string piece = ch == "\n" && !line_break().empty() ? line_break() : std::string(ch);
-  user_change(text_ + piece);
+  user_change([this, &piece] { set_text(text_ + piece); });
   return true;
 }
 
@@ -67,14 +67,7 @@ void Edit::type(std::string_view s) {
 
 void Edit::user_set_text(std::string text) {
   if (read_only_ || !enabled()) return;
-  user_change(std::move(text));
-}
-
-void Edit::user_change(std::string text) {
-  if (!on_user_edit) return set_text(std::move(text));
-  std::string before = text_;
-  set_text(std::move(text));
-  if (text_ != before) on_user_edit(before);
+  user_change([this, &text] { set_text(std::move(text)); });
 }
 
 }  // namespace tamo::controls

@@ -21,7 +21,7 @@ std::string crlf_lines(std::string text);
 // A one-line edit. Setting a text runs on_change only when the text really changes; the
 // length limit (in characters) binds typing only, never text set by the program. Whatever the
 // route, a one-line box keeps only the first line of a text given to it.
-class Edit : public Control {
+class Edit : public Control, public UserValue {
  public:
   using Control::Control;
 
@@ -41,10 +41,10 @@ class Edit : public Control {
   // The user replaced the whole text at once (paste, delete, a view's edit).
   void user_set_text(std::string text);
 
+  std::string value() const override { return text_; }
+  void set_value(std::string value) override { set_text(std::move(value)); }
+
   Handler on_change;
-  // After the user changed the text, with what it held before; text the program sets never
-  // runs it.
-  std::function<void(const std::string& before)> on_user_edit;
 
  protected:
   virtual std::string line_break() const { return {}; }
@@ -52,8 +52,6 @@ class Edit : public Control {
   virtual std::string accepted(std::string text) const { return first_line(std::move(text)); }
 
  private:
-  void user_change(std::string text);
-
   std::string text_;
   std::size_t max_length_ = 0;
   bool read_only_ = false;

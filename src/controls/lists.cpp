@@ -1,6 +1,7 @@
 #include "controls/lists.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 #include "controls/edit.h"
@@ -156,7 +157,11 @@ void ComboBox::type(std::string_view s) {
 
 void ComboBox::user_set_text(std::string text) {
   if (style_ != Style::editable || !enabled()) return;
-  set_text(std::move(text));
+  user_change([this, &text] { set_text(std::move(text)); });
+}
+
+void ComboBox::user_select(int index) {
+  user_change([this, index] { ListBox::user_select(index); });
 }
 
 RadioGroup::RadioGroup(std::string name, std::string caption, std::vector<std::string> items,
@@ -170,6 +175,17 @@ void RadioGroup::set_index(int index) {
   index_ = index;
   changed();
   if (on_click) on_click();
+}
+
+void RadioGroup::user_set_index(int index) {
+  if (!enabled()) return;
+  user_change([this, index] { set_index(index); });
+}
+
+void RadioGroup::set_value(std::string value) {
+  int index = -1;
+  std::from_chars(value.data(), value.data() + value.size(), index);
+  set_index(index);
 }
 
 }  // namespace tamo::controls

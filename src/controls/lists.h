@@ -40,7 +40,7 @@ class ListBox : public Control {
   virtual void select(int index);
   std::string selected_text() const;
   // The user picks a row: selects it and runs on_select.
-  void user_select(int index);
+  virtual void user_select(int index);
   // The user double-clicks a row or presses Enter on it: selects it and runs on_activate.
   void user_activate(int index);
 
@@ -67,7 +67,7 @@ class ListBox : public Control {
 
 // A combo box. Editable: a free text with a list of choices, on_change on every text
 // change; picking a choice sets the text. Drop-down list: the text is the selected item's.
-class ComboBox : public ListBox {
+class ComboBox : public ListBox, public UserValue {
  public:
   enum class Style { editable, drop_down_list };
   ComboBox(std::string name, std::string caption, Style style, bool sorted = false);
@@ -84,6 +84,10 @@ class ComboBox : public ListBox {
   bool type_char(std::string_view ch);
   void type(std::string_view s);
   void user_set_text(std::string text);
+  // The user picks a row: as a list's pick, told to the user hooks.
+  void user_select(int index) override;
+  std::string value() const override { return text(); }
+  void set_value(std::string value) override { set_text(std::move(value)); }
 
   Handler on_change;
 
@@ -94,7 +98,7 @@ class ComboBox : public ListBox {
 };
 
 // A radio group: items and the chosen index; -1 is none.
-class RadioGroup : public Control {
+class RadioGroup : public Control, public UserValue {
  public:
   RadioGroup(std::string name, std::string caption, std::vector<std::string> items,
              int columns = 1);
@@ -104,6 +108,10 @@ class RadioGroup : public Control {
   // Above the last item clamps to the last, below 0 selects none; on_click runs when the
   // index changes.
   void set_index(int index);
+  // The user chooses an item.
+  void user_set_index(int index);
+  std::string value() const override { return std::to_string(index_); }
+  void set_value(std::string value) override;
   Handler on_click;
 
  private:

@@ -220,7 +220,7 @@ RadioBinder::RadioBinder(Screen& screen, controls::RadioGroup& radio)
                    [this, &screen](int id, bool checked) {
                      if (!checked) return;
                      user_changed();
-                     screen.run([this, id] { radio_.set_index(id); });
+                     screen.run([this, id] { radio_.user_set_index(id); });
                    });
 }
 
@@ -245,7 +245,7 @@ CheckBinder::CheckBinder(Screen& screen, controls::CheckBox& check)
   auto* box = static_cast<QCheckBox*>(widget());
   QObject::connect(box, &QCheckBox::toggled, box, [this, &screen](bool checked) {
     user_changed();
-    screen.run([this, checked] { check_.set_checked(checked); });
+    screen.run([this, checked] { check_.user_set_checked(checked); });
   });
 }
 

@@ -42,6 +42,42 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   screen_.run([this] { form_.close(); });
 }
 
+void DialogWindow::turn_history_by_keys() {
+  for (const app::Menu& menu : screen_.app().menus())
+    for (const app::MenuItem& item : menu.items) {
+      bool undo = item.name == "Visszavons1";
+      if (!undo && item.name != "jra1") continue;
+      for (const std::string* key : {&item.shortcut, &item.second_shortcut}) {
+        if (key->empty()) continue;
+        QKeySequence sequence(qs(*key));
+        history_keys_.append(sequence);
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, [this, undo] {
+          screen_.run([this, undo] {
+            if (undo) {
+              screen_.app().undo_in(form_);
+            } else {
+              screen_.app().redo_in(form_);
+            }
+          });
+        });
+      }
+    }
+  for (QWidget* field : findChildren<QLineEdit*>()) field->installEventFilter(this);
+  for (QWidget* field : findChildren<QPlainTextEdit*>()) field->installEventFilter(this);
+}
+
+// A text field would take these keys for its own key-by-key undo; left unanswered, they reach
+// the dialog's shortcuts.
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) &&
+      history_keys_.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
+    event->ignore();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 // Keys a focused widget leaves unanswered arrive here (a line edit passes Enter on, a text
 // box keeps it).
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -93,6 +129,7 @@ MainWindow::MainWindow(Screen& screen, const Views& views)
         dialog ? dialogs_.emplace_back(new DialogWindow(screen, *entry.form)).get() : new QWidget;
     page->setObjectName(qs(name));
     fill(screen, views, name, page);
+    if (entry.kind == app::FormRegistry::Kind::dialog) dialogs_.back()->turn_history_by_keys();
     if (dialog) {
       page->winId();
       page->windowHandle()->setTransientParent(windowHandle());

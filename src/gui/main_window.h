@@ -23,14 +23,19 @@ namespace tamo::gui {
 class DialogWindow : public QWidget {
  public:
   DialogWindow(Screen& screen, controls::Form& form);
+  // The menu's undo and redo keys, pressed anywhere in the dialog (its text fields too), turn
+  // the steps taken in it.
+  void turn_history_by_keys();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   Screen& screen_;
   controls::Form& form_;
+  QList<QKeySequence> history_keys_;
 };
 
 // "Tamo": the menu, the five panels stacked over a blank area, and the side dialogs. Install

@@ -76,11 +76,13 @@ class Catalog {
     return *this;
   }
   Catalog& choice(controls::RadioGroup& group) {
-    add([&group](std::mt19937& rng) { group.set_index(random_row(rng, group.items().size())); });
+    add([&group](std::mt19937& rng) {
+      group.user_set_index(random_row(rng, group.items().size()));
+    });
     return *this;
   }
   Catalog& tick(controls::CheckBox& box) {
-    add([&box](std::mt19937&) { box.set_checked(!box.checked()); });
+    add([&box](std::mt19937&) { box.user_set_checked(!box.checked()); });
     return *this;
   }
   // A builder who fills a whole panel in one go, so that the walk stores records often.
@@ -247,7 +249,7 @@ std::vector<Reachable> everything(Workbench& bench) {
         i.itemname.user_set_text(random_text(rng));
         i.itemshort.type(random_text(rng));
         i.itemlong.user_set_text(random_text(rng));
-        i.is_weapon.set_index(std::uniform_int_distribution<int>(0, 6)(rng));
+        i.is_weapon.user_set_index(std::uniform_int_distribution<int>(0, 6)(rng));
         i.itemminlevel.type("0");
         i.rarity.type("0");
         i.weight.type("5");
@@ -408,7 +410,7 @@ TEST_P(RandomWalk, WhatWasSavedIsWhatLoads) {
 
 std::vector<std::string> typed_texts(const Application& app) {
   std::vector<std::string> texts;
-  for (const TypedField& t : app.typed_fields()) texts.push_back(t.field->text());
+  for (const TypedField& t : app.typed_fields()) texts.push_back(t.field->value());
   return texts;
 }
 
@@ -456,13 +458,22 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
       const std::vector<std::string> fields = typed_texts(app);
       app.run_event([&] { app.menu_bar().choose(undoing ? "Visszavons1" : "jra1"); });
       const std::vector<std::string> turned = typed_texts(app);
+      // A choice also brings back what its handler emptied (a kind of item and its fields).
+      const bool choice = label.starts_with("választás");
       int changed = 0;
+      int named = 0;
       for (std::size_t n = 0; n < fields.size(); ++n) {
-        if (fields[n] == turned[n]) continue;
+        // A working copy's lists and a dialog's rows go back with whichever step changed them.
+        if (fields[n] == turned[n] || app.typed_fields()[n].held) continue;
         ++changed;
-        ASSERT_EQ(app.typed_fields()[n].label, label) << "step " << step;
+        if (app.typed_fields()[n].label == label) ++named;
+        ASSERT_TRUE(choice || app.typed_fields()[n].label == label) << "step " << step;
       }
-      ASSERT_EQ(changed, label.starts_with("gépelés") ? 1 : 0) << "step " << step << " " << label;
+      ASSERT_EQ(named, choice || label.starts_with("gépelés") ? 1 : 0)
+          << "step " << step << " " << label;
+      if (!choice) {
+        ASSERT_EQ(changed, named) << "step " << step << " " << label;
+      }
       typing_turned += changed;
     } else if (dice < 21) {
       app.run_event([&] { app.save_work(); });

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "app/workbench.h"
-#include "app_fixture.h"
+#include "editors/item/item_kinds.h"
+#include "undo_fixture.h"
 #include "work_setup.h"
 #include "workfile/workfile.h"
 
@@ -13,57 +14,6 @@
 // that change the work.
 namespace tamo::app::testing {
 namespace {
-
-class UndoTest : public ::testing::Test {
- protected:
-  UndoTest() {
-    folder = std::filesystem::temp_directory_path() /
-             ("tamo_undo_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    app.set_work_folder(folder);
-    app.start();
-    Work& w = bench.work();
-    droom* kapu = setup_room(w, "kapu");
-    kapu->short_ = "A kapu elott";
-    kapu->long_ = "Egy magas fal.";
-    add_mixed(kapu->exits, "kelet", "udvar");
-    add_mixed(kapu->contents, "ork", "1");
-    droom* udvar = setup_room(w, "udvar");
-    udvar->short_ = "Az udvaron";
-    udvar->long_ = "Tagas udvar.";
-    add_mixed(udvar->exits, "nyugat", "kapu");
-    add_mixed(udvar->contents, "ork", "1");
-    dmons* ork = setup_mons(w, "ork");
-    ork->name = "Ork";
-    w.current_room = w.rooms.head();
-    set_creator(w, "falu", "Bela", "bela@example.org");
-    bench.room_editor().fill_filename_choices();
-    bench.monster_editor().fill_filename_choices();
-  }
-  ~UndoTest() override { std::filesystem::remove_all(folder); }
-
-  std::vector<std::string> lines() { return workfile::work_lines(bench.work()); }
-  void event(const std::function<void()>& handler) { app.run_event(handler); }
-  void choose(std::string_view entry) {
-    event([&] { app.menu_bar().choose(entry); });
-  }
-  const MenuItem& undo_entry() { return app.menu_bar().item("Visszavons1"); }
-  const MenuItem& redo_entry() { return app.menu_bar().item("jra1"); }
-
-  void open_room(const std::string& name) {
-    event([&] {
-      app.Szoba1Click();
-      bench.room_editor().filename.user_set_text(name);
-    });
-  }
-
-  std::filesystem::path folder;
-  ScriptedPlatform platform;
-  Workbench bench{platform.ports()};
-  Application& app = bench.app();
-};
 
 TEST_F(UndoTest, TheEntriesNameWhatTheyWouldDoAndAreOffWhenThereIsNothing) {
   EXPECT_EQ(undo_entry().caption, "&Visszavonás");
@@ -367,6 +317,136 @@ TEST_F(UndoTest, NewAndLoadStartAFreshHistory) {
   ASSERT_EQ(bench.work().project, "falu");
   EXPECT_FALSE(app.history().can_undo());
   EXPECT_FALSE(undo_entry().enabled);
+}
+
+// Every kind of choice in the panels: the builder's change is one step named after what it
+// chooses; undo puts the choice back, the stored record stays as it was, redo chooses again.
+TEST_F(UndoTest, UndoAndRedoOfEachKindOfChoiceInThePanels) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  editors::ItemEditor& i = bench.item_editor();
+  auto open_creature = [&] {
+    app.llny1Click();
+    m.monsfilename.user_set_text("ork");
+  };
+  auto open_item = [&] {
+    app.Trgy1Click();
+    i.itemfilename.user_set_text("kard");
+    i.is_weapon.set_index(editors::kind_index(ItemKind::weapon));
+  };
+  struct Case {
+    std::function<void()> open;
+    controls::UserValue& choice;
+    std::function<void()> change;
+    const char* label;
+  };
+  const Case cases[] = {
+      {open_creature, m.race, [&] { m.race.user_select(0); }, "választás (élőlény, Faj)"},
+      {open_creature, m.gender, [&] { m.gender.user_select(1); }, "választás (élőlény, Nem)"},
+      {open_creature, m.class3, [&] { m.class3.user_select(0); },
+       "választás (élőlény, Harmadik osztály)"},
+      {open_item, i.itemtype, [&] { i.itemtype.user_select(0); }, "választás (tárgy, Típus)"},
+      {open_item, i.is_weapon,
+       [&] { i.is_weapon.user_set_index(editors::kind_index(ItemKind::key)); },
+       "választás (tárgy, Fajta)"},
+      {open_item, i.two_handed, [&] { i.two_handed.user_set_index(1); },
+       "választás (tárgy, Egy- vagy kétkezes)"},
+      {open_item, i.invisitem, [&] { i.invisitem.user_set_checked(true); },
+       "választás (tárgy, Láthatatlan tárgy)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    event(c.open);
+    const std::string was = c.choice.value();
+    const std::vector<std::string> work = lines();
+    const std::string step_before = app.history().undo_label();
+    event(c.change);
+    const std::string chosen = c.choice.value();
+    ASSERT_NE(chosen, was);
+    EXPECT_EQ(undo_entry().caption, "&Visszavonás: " + std::string(c.label));
+    choose("Visszavons1");
+    EXPECT_EQ(c.choice.value(), was);
+    EXPECT_EQ(lines(), work) << "a choice changes no record before its \"Kész\"";
+    EXPECT_EQ(app.history().undo_label(), step_before);
+    EXPECT_EQ(app.status().text(), "Visszavonva: " + std::string(c.label));
+    choose("jra1");
+    EXPECT_EQ(c.choice.value(), chosen);
+    EXPECT_EQ(lines(), work);
+  }
+}
+
+// A kind of item empties the fields it has no use for; taking the kind back brings them back.
+TEST_F(UndoTest, UndoingAnItemsKindBringsBackTheFieldsItEmptied) {
+  editors::ItemEditor& i = bench.item_editor();
+  event([&] {
+    app.Trgy1Click();
+    i.itemfilename.user_set_text("kard");
+    i.is_weapon.user_set_index(editors::kind_index(ItemKind::weapon));
+  });
+  event([&] {
+    i.itemtype.user_select(0);
+    i.two_handed.user_set_index(1);
+  });
+  event([&] { i.wc1.type("2"); });
+  event([&] { app.focus().set(&i.wc2); });
+  event([&] { i.wc2.type("6"); });
+  const std::string type = i.itemtype.text();
+  ASSERT_FALSE(type.empty());
+  event([&] { i.is_weapon.user_set_index(editors::kind_index(ItemKind::key)); });
+  ASSERT_EQ(i.wc1.text(), "");
+  ASSERT_EQ(i.itemtype.text(), "");
+  choose("Visszavons1");
+  EXPECT_EQ(i.is_weapon.index(), editors::kind_index(ItemKind::weapon));
+  EXPECT_EQ(i.itemtype.text(), type);
+  EXPECT_EQ(i.two_handed.index(), 1);
+  EXPECT_EQ(i.wc1.text(), "2");
+  EXPECT_EQ(i.wc2.text(), "6");
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (tárgy, Sebzés)");
+  choose("jra1");
+  EXPECT_EQ(i.is_weapon.index(), editors::kind_index(ItemKind::key));
+  EXPECT_EQ(i.wc1.text(), "");
+  EXPECT_EQ(i.wc2.text(), "");
+}
+
+// A choice made between two runs of typing in one field splits them: each comes back in turn.
+TEST_F(UndoTest, AChoiceBetweenTypingKeepsTheOrderOfTheSteps) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  event([&] {
+    app.llny1Click();
+    m.monsfilename.user_set_text("ork");
+  });
+  event([&] { app.focus().set(&m.monsname); });
+  event([&] { m.monsname.type(" vezer"); });
+  event([&] { m.race.user_select(0); });
+  event([&] { m.monsname.type("e"); });
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (élőlény, Név)");
+  choose("Visszavons1");
+  EXPECT_EQ(m.monsname.text(), "Ork vezer");
+  EXPECT_EQ(m.race.selected(), 0);
+  EXPECT_EQ(undo_entry().caption, "&Visszavonás: választás (élőlény, Faj)");
+  choose("Visszavons1");
+  EXPECT_EQ(m.race.selected(), -1);
+  EXPECT_EQ(m.monsname.text(), "Ork vezer");
+  choose("Visszavons1");
+  EXPECT_EQ(m.monsname.text(), "Ork");
+  choose("jra1");
+  choose("jra1");
+  choose("jra1");
+  EXPECT_EQ(m.monsname.text(), "Ork vezere");
+  EXPECT_EQ(m.race.selected(), 0);
+}
+
+// A choice whose panel has since turned to another record is never put back into it.
+TEST_F(UndoTest, AChoiceIsNotPutBackIntoAPanelShowingAnotherRecord) {
+  editors::MonsterEditor& m = bench.monster_editor();
+  event([&] {
+    app.llny1Click();
+    m.monsfilename.user_set_text("ork");
+  });
+  const std::string before = app.history().undo_label();
+  event([&] { m.gender.user_select(0); });
+  ASSERT_EQ(app.history().undo_label(), "választás (élőlény, Nem)");
+  event([&] { m.monsfilename.user_set_text("troll"); });
+  EXPECT_EQ(app.history().undo_label(), before);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -91,6 +92,44 @@ TEST_F(WindowTest, CtrlZInAFieldTakesBackTheTypingThenTheWorksStep) {
   QTest::keyClick(long_text, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(long_text->toPlainText(), "Sotet pince.");
   EXPECT_EQ(short_text->text(), "Pince es a pince");
+}
+
+// In an open dialog the same keys turn the dialog's own steps: a sentence added, then the
+// typing that wrote it.
+TEST_F(WindowTest, CtrlZInADialogTakesBackItsOwnSteps) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  trigger("llny1");
+  QWidget* panel = window.page("monster");
+  QTest::keyClicks(find<QComboBox>(panel, "monsfilename")->lineEdit(), "ork");
+  find<QPushButton>(panel, "Button10")->click();
+  QWidget* dialog = window.page("Form9");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  auto* entry = find<QLineEdit>(dialog, "posspeech");
+  auto* sentences = find<QListWidget>(dialog, "speech");
+  entry->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return entry->hasFocus(); }));
+  QTest::keyClicks(entry, "Hoho");
+  find<QPushButton>(dialog, "Button1")->click();
+  ASSERT_EQ(sentences->count(), 1);
+  ASSERT_EQ(entry->text(), "");
+
+  QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(sentences->count(), 0);
+  EXPECT_EQ(entry->text(), "Hoho");
+  QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(entry->text(), "");
+  // Nothing before the dialog opened turns here: the creature's name stays typed.
+  QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(find<QComboBox>(panel, "monsfilename")->currentText(), "ork");
+  EXPECT_TRUE(dialog->isVisible());
+
+  QTest::keyClick(entry, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(entry->text(), "Hoho");
+  QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(sentences->count(), 1);
+  EXPECT_EQ(entry->text(), "");
 }
 
 }  // namespace
