@@ -33,14 +33,14 @@ void Workbench::record_dialog_steps() {
                      record_of(room_.filename));
   for (MixedList dmons::*list : kMonsLists)
     app_.record_held(working_copies_.emplace_back(work.tmpmons.*list), "módosítás (élőlény)",
-                     record_of(monster_.monsfilename));
+                     record_of(monster_.panel.filename));
   for (MixedList ditem::*list : kItemLists)
     app_.record_held(working_copies_.emplace_back(work.tmpitem.*list), "módosítás (tárgy)",
-                     record_of(item_.itemfilename));
+                     record_of(item_.panel.filename));
   std::vector<Text*> bonuses;
   for (Text ditem::*bonus : kItemBonuses) bonuses.push_back(&(work.tmpitem.*bonus));
   app_.record_held(working_copies_.emplace_back(std::move(bonuses)), "módosítás (tárgy)",
-                   record_of(item_.itemfilename));
+                   record_of(item_.panel.filename));
 
   editors::ItemAntisDialog& antis = item_.antis_dialog;
   std::vector<controls::UserValue*> antis_ticks = ticks_of(antis.alignment_boxes());
@@ -72,34 +72,34 @@ void Workbench::record_dialog_steps() {
        {&room_.guards.guardexits},
        {}},
       {properties.form, room_.filename, {}, {}, property_ticks},
-      {monster_.ids_dialog.form,
-       monster_.monsfilename,
-       {&monster_.ids_dialog.word},
-       {&monster_.ids_dialog.words},
+      {monster_.panel.ids_dialog.form,
+       monster_.panel.filename,
+       {&monster_.panel.ids_dialog.word},
+       {&monster_.panel.ids_dialog.words},
        {}},
       {monster_.speech_dialog.form,
-       monster_.monsfilename,
+       monster_.panel.filename,
        {&monster_.speech_dialog.posspeech, &monster_.speech_dialog.poscombatspeech},
        {&monster_.speech_dialog.speech, &monster_.speech_dialog.combatspeech},
        {}},
       {monster_.emote_dialog.form,
-       monster_.monsfilename,
+       monster_.panel.filename,
        {&monster_.emote_dialog.posemote, &monster_.emote_dialog.poscombatemote},
        {&monster_.emote_dialog.emote, &monster_.emote_dialog.combatemote},
        {}},
       {monster_.equipment_dialog.form,
-       monster_.monsfilename,
+       monster_.panel.filename,
        {},
        {&monster_.equipment_dialog.equipment},
        {}},
-      {item_.ids_dialog.form,
-       item_.itemfilename,
-       {&item_.ids_dialog.word},
-       {&item_.ids_dialog.words},
+      {item_.panel.ids_dialog.form,
+       item_.panel.filename,
+       {&item_.panel.ids_dialog.word},
+       {&item_.panel.ids_dialog.words},
        {}},
-      {antis.form, item_.itemfilename, {}, {}, antis_ticks},
+      {antis.form, item_.panel.filename, {}, {}, antis_ticks},
       {item_.bonuses_dialog.form,
-       item_.itemfilename,
+       item_.panel.filename,
        {bonus_boxes.begin(), bonus_boxes.end()},
        {},
        {}},

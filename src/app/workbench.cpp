@@ -25,28 +25,28 @@ Workbench::Workbench(Platform platform) : app_(platform) {
   hooks.room = {[this] { room_.init_room(); }, [this] { room_.fill_filename_choices(); },
                 &room_.filename, [this] { return room_.pending_edits(); }};
   hooks.monster = {[this] { monster_.init_mons(); }, [this] { monster_.fill_filename_choices(); },
-                   &monster_.monsfilename, [this] { return monster_.pending_edits(); }};
+                   &monster_.panel.filename, [this] { return monster_.pending_edits(); }};
   hooks.item = {[this] { item_.init_item(); }, [this] { item_.fill_filename_choices(); },
-                &item_.itemfilename, [this] { return item_.pending_edits(); }};
+                &item_.panel.filename, [this] { return item_.pending_edits(); }};
   // Choosing the same name again shows its stored record as it now is.
   hooks.room.reload = [this] { run_if_set_change(room_.filename); };
-  hooks.monster.reload = [this] { run_if_set_change(monster_.monsfilename); };
-  hooks.item.reload = [this] { run_if_set_change(item_.itemfilename); };
+  hooks.monster.reload = [this] { run_if_set_change(monster_.panel.filename); };
+  hooks.item.reload = [this] { run_if_set_change(item_.panel.filename); };
   hooks.room.follow_choice = [this](const std::string& name) {
     editors::follow_file_name_choice(room_.filename, work().rooms, name);
   };
   hooks.monster.follow_choice = [this](const std::string& name) {
-    editors::follow_file_name_choice(monster_.monsfilename, work().monsters, name);
+    editors::follow_file_name_choice(monster_.panel.filename, work().monsters, name);
   };
   hooks.item.follow_choice = [this](const std::string& name) {
-    editors::follow_file_name_choice(item_.itemfilename, work().items, name);
+    editors::follow_file_name_choice(item_.panel.filename, work().items, name);
   };
   hooks.start_console = [this] { console_.enter(); };
   hooks.clear_console = [this] { console_.output().clear(); };
   hooks.after_event = [this] {
     editors::show_pending(room_.Button1, room_.pending_edits());
-    editors::show_pending(monster_.monsready, monster_.pending_edits());
-    editors::show_pending(item_.b14, item_.pending_edits());
+    editors::show_pending(monster_.panel.ready_button, monster_.pending_edits());
+    editors::show_pending(item_.panel.ready_button, item_.pending_edits());
   };
 
   room_.Button3.on_click = [this] { Button3Click(); };
@@ -80,15 +80,15 @@ void Workbench::name_steps() {
       {&room_.things.itemready, "a szoba tárgyainak tárolása"},
       {&room_.guards.guarddelete, "őr törlése"},
       {&room_.properties.OkProperties, "a szoba jellemzőinek tárolása"},
-      {&monster_.monsready, "élőlény tárolása"},
-      {&monster_.delete_dialog.yes, "élőlény törlése"},
-      {&monster_.ids_dialog.Button3, "azonosítók tárolása"},
+      {&monster_.panel.ready_button, "élőlény tárolása"},
+      {&monster_.panel.delete_dialog.yes, "élőlény törlése"},
+      {&monster_.panel.ids_dialog.Button3, "azonosítók tárolása"},
       {&monster_.speech_dialog.Button3, "beszéd tárolása"},
       {&monster_.emote_dialog.Button3, "cselekvések tárolása"},
       {&monster_.equipment_dialog.Button3, "felszerelés tárolása"},
-      {&item_.b14, "tárgy tárolása"},
-      {&item_.delete_dialog.yes, "tárgy törlése"},
-      {&item_.ids_dialog.Button3, "azonosítók tárolása"},
+      {&item_.panel.ready_button, "tárgy tárolása"},
+      {&item_.panel.delete_dialog.yes, "tárgy törlése"},
+      {&item_.panel.ids_dialog.Button3, "azonosítók tárolása"},
       // What the dialogs' own buttons change before their "Kész" stores it.
       {&room_.exits.Button4, "kijárat kivétele"},
       {&room_.exits.doorkeysave, "ajtó megadása"},
@@ -101,8 +101,8 @@ void Workbench::name_steps() {
       {&room_.guards.Button1, "őrzött irány hozzáadása"},
       {&room_.guards.Button2, "őrzött irány elvétele"},
       {&room_.guards.Button4, "őr megadása"},
-      {&monster_.ids_dialog.Button1, "azonosító hozzáadása"},
-      {&monster_.ids_dialog.Button2, "azonosító elvétele"},
+      {&monster_.panel.ids_dialog.Button1, "azonosító hozzáadása"},
+      {&monster_.panel.ids_dialog.Button2, "azonosító elvétele"},
       {&monster_.speech_dialog.Button1, "mondat hozzáadása"},
       {&monster_.speech_dialog.Button4, "mondat hozzáadása"},
       {&monster_.speech_dialog.Button2, "mondat elvétele"},
@@ -113,8 +113,8 @@ void Workbench::name_steps() {
       {&monster_.emote_dialog.b4, "cselekvés elvétele"},
       {&monster_.equipment_dialog.Button1, "felszerelés hozzáadása"},
       {&monster_.equipment_dialog.Button2, "felszerelés elvétele"},
-      {&item_.ids_dialog.Button1, "azonosító hozzáadása"},
-      {&item_.ids_dialog.Button2, "azonosító elvétele"},
+      {&item_.panel.ids_dialog.Button1, "azonosító hozzáadása"},
+      {&item_.panel.ids_dialog.Button2, "azonosító elvétele"},
       {&item_.antis_dialog.Button1, "minden tiltás kijelölése"},
       {&item_.antis_dialog.Button2, "minden tiltás törlése"},
       {&item_.antis_dialog.Button3, "tiltások megadása"},
@@ -138,15 +138,15 @@ void Workbench::record_panel_typing() {
        room_.filename,
        {&room_.short_, &room_.long_, &room_.smelldefault, &room_.listendefault}},
       {"élőlény",
-       monster_.monsfilename,
-       {&monster_.level, &monster_.monsname, &monster_.monsshort, &monster_.monslong,
-        &monster_.money, &monster_.aggressive, &monster_.alignment, &monster_.speed,
-        &monster_.spemspeed}},
+       monster_.panel.filename,
+       {&monster_.level, &monster_.panel.name, &monster_.panel.short_text,
+        &monster_.panel.long_text, &monster_.money, &monster_.aggressive, &monster_.alignment,
+        &monster_.speed, &monster_.spemspeed}},
       {"tárgy",
-       item_.itemfilename,
-       {&item_.itemname, &item_.itemshort, &item_.itemlong, &item_.itemminlevel, &item_.rarity,
-        &item_.weight, &item_.value, &item_.wc1, &item_.wc2, &item_.my_mess, &item_.your_mess,
-        &item_.strength}},
+       item_.panel.filename,
+       {&item_.panel.name, &item_.panel.short_text, &item_.panel.long_text, &item_.itemminlevel,
+        &item_.rarity, &item_.weight, &item_.value, &item_.wc1, &item_.wc2, &item_.my_mess,
+        &item_.your_mess, &item_.strength}},
   };
   // Each choice is named by what it chooses; they come before the fields, since a kind of
   // item empties the fields it has no use for.
@@ -156,15 +156,15 @@ void Workbench::record_panel_typing() {
     const char* label;
   };
   const Choice choices[] = {
-      {monster_.monsfilename, monster_.race, "választás (élőlény, Faj)"},
-      {monster_.monsfilename, monster_.gender, "választás (élőlény, Nem)"},
-      {monster_.monsfilename, monster_.class1, "választás (élőlény, Osztály)"},
-      {monster_.monsfilename, monster_.class2, "választás (élőlény, Második osztály)"},
-      {monster_.monsfilename, monster_.class3, "választás (élőlény, Harmadik osztály)"},
-      {item_.itemfilename, item_.is_weapon, "választás (tárgy, Fajta)"},
-      {item_.itemfilename, item_.itemtype, "választás (tárgy, Típus)"},
-      {item_.itemfilename, item_.two_handed, "választás (tárgy, Egy- vagy kétkezes)"},
-      {item_.itemfilename, item_.invisitem, "választás (tárgy, Láthatatlan tárgy)"},
+      {monster_.panel.filename, monster_.race, "választás (élőlény, Faj)"},
+      {monster_.panel.filename, monster_.gender, "választás (élőlény, Nem)"},
+      {monster_.panel.filename, monster_.class1, "választás (élőlény, Osztály)"},
+      {monster_.panel.filename, monster_.class2, "választás (élőlény, Második osztály)"},
+      {monster_.panel.filename, monster_.class3, "választás (élőlény, Harmadik osztály)"},
+      {item_.panel.filename, item_.is_weapon, "választás (tárgy, Fajta)"},
+      {item_.panel.filename, item_.itemtype, "választás (tárgy, Típus)"},
+      {item_.panel.filename, item_.two_handed, "választás (tárgy, Egy- vagy kétkezes)"},
+      {item_.panel.filename, item_.invisitem, "választás (tárgy, Láthatatlan tárgy)"},
   };
   for (const Choice& c : choices)
     app_.record_choice(c.choice, c.label, [&box = c.filename] { return box.text(); });
@@ -212,19 +212,19 @@ void Workbench::open_place(const check::Place& place) {
                                 {"Form18", &room_.Button8}})
       if (place.form == form) dialog_button = button;
   } else if (place.kind == check::kCreatureKind) {
-    if (!may_turn_to(monster_.monsfilename, monster_.pending_edits(), place.name)) return;
+    if (!may_turn_to(monster_.panel.filename, monster_.pending_edits(), place.name)) return;
     app_.show_creature_panel();
-    monster_.monsfilename.set_text(place.name);
-    for (auto [form, button] : {std::pair{"Form8", &monster_.Button13},
+    monster_.panel.filename.set_text(place.name);
+    for (auto [form, button] : {std::pair{"Form8", &monster_.panel.ids_button},
                                 {"Form9", &monster_.Button10},
                                 {"Form10", &monster_.Button9},
                                 {"Form15", &monster_.Button12}})
       if (place.form == form) dialog_button = button;
   } else if (place.kind == check::kItemKind) {
-    if (!may_turn_to(item_.itemfilename, item_.pending_edits(), place.name)) return;
+    if (!may_turn_to(item_.panel.filename, item_.pending_edits(), place.name)) return;
     app_.show_item_panel();
-    item_.itemfilename.set_text(place.name);
-    for (auto [form, button] : {std::pair{"Form12", &item_.itemids},
+    item_.panel.filename.set_text(place.name);
+    for (auto [form, button] : {std::pair{"Form12", &item_.panel.ids_button},
                                 {"Form13", &item_.antis},
                                 {"Form14", &item_.bonuses}})
       if (place.form == form) dialog_button = button;
@@ -240,13 +240,13 @@ void Workbench::announce_stores() {
     if (!room_exists(work(), name)) return std::nullopt;
     return stored_line(name, "szoba");
   });
-  app_.announce(monster_.monsready, [this]() -> Line {
-    const std::string& name = monster_.monsfilename.text();
+  app_.announce(monster_.panel.ready_button, [this]() -> Line {
+    const std::string& name = monster_.panel.filename.text();
     if (!mons_exists(work(), name)) return std::nullopt;
     return stored_line(name, "élőlény");
   });
-  app_.announce(item_.b14, [this]() -> Line {
-    const std::string& name = item_.itemfilename.text();
+  app_.announce(item_.panel.ready_button, [this]() -> Line {
+    const std::string& name = item_.panel.filename.text();
     if (!item_exists(work(), name)) return std::nullopt;
     return stored_line(name, "tárgy") + ". " + std::string(kLineBalanced);
   });
@@ -326,7 +326,7 @@ void Workbench::open_room(const droom& room, bool to_front) {
 }
 
 void Workbench::open_creature(const dmons& creature) {
-  monster_.monster.show();
+  monster_.panel.form.show();
   monster_.show_creature(creature);
 }
 

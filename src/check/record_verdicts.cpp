@@ -82,11 +82,11 @@ void judge_records(Work& work, std::vector<RecordVerdict>& verdicts,
       host, work.rooms, kRoomKind, room.filename, [&] { return room.commit_room(); }, verdicts,
       warnings);
   judge(
-      host, work.monsters, kCreatureKind, monster.monsfilename,
+      host, work.monsters, kCreatureKind, monster.panel.filename,
       [&] { return monster.commit_creature(); }, verdicts, warnings);
   judge(
-      host, work.items, kItemKind, item.itemfilename, [&] { return item.commit_item(); }, verdicts,
-      warnings);
+      host, work.items, kItemKind, item.panel.filename, [&] { return item.commit_item(); },
+      verdicts, warnings);
 }
 
 }  // namespace tamo::check

@@ -83,12 +83,12 @@ void item_panel_view(ItemEditor& e, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
 
   auto* texts = new QFormLayout;
-  texts->addRow(s.label_for(e.itemfilename), s.combo(e.itemfilename));
-  texts->addRow(s.label_for(e.itemname), s.edit(e.itemname));
-  texts->addRow(s.label_for(e.itemshort), s.edit(e.itemshort));
-  QPlainTextEdit* long_ = s.memo(e.itemlong);
+  texts->addRow(s.label_for(e.panel.filename), s.combo(e.panel.filename));
+  texts->addRow(s.label_for(e.panel.name), s.edit(e.panel.name));
+  texts->addRow(s.label_for(e.panel.short_text), s.edit(e.panel.short_text));
+  QPlainTextEdit* long_ = s.memo(e.panel.long_text);
   long_->setMinimumHeight(48);
-  texts->addRow(s.label_for(e.itemlong), long_);
+  texts->addRow(s.label_for(e.panel.long_text), long_);
   column->addLayout(texts, 1);
 
   auto* kind = new QHBoxLayout;
@@ -109,9 +109,11 @@ void item_panel_view(ItemEditor& e, Screen& s, QWidget* page) {
   column->addWidget(food_group(e, s));
 
   auto* buttons = new QHBoxLayout;
-  for (controls::Button* b : {&e.itemids, &e.antis, &e.bonuses}) buttons->addWidget(s.button(*b));
+  for (controls::Button* b : {&e.panel.ids_button, &e.antis, &e.bonuses})
+    buttons->addWidget(s.button(*b));
   buttons->addStretch();
-  for (controls::Button* b : {&e.b8, &e.b11, &e.b14}) buttons->addWidget(s.button(*b));
+  for (controls::Button* b : {&e.panel.delete_button, &e.panel.new_button, &e.panel.ready_button})
+    buttons->addWidget(s.button(*b));
   column->addLayout(buttons);
 }
 
@@ -218,8 +220,8 @@ Views item_views(app::Workbench& bench) {
   ItemEditor& e = bench.item_editor();
   return {
       {"item", [&e](Screen& s, QWidget* page) { item_panel_view(e, s, page); }},
-      {"Form11", [&e](Screen& s, QWidget* page) { delete_view(e.delete_dialog, s, page); }},
-      {"Form12", [&e](Screen& s, QWidget* page) { ids_view(e.ids_dialog, s, page); }},
+      {"Form11", [&e](Screen& s, QWidget* page) { delete_view(e.panel.delete_dialog, s, page); }},
+      {"Form12", [&e](Screen& s, QWidget* page) { ids_view(e.panel.ids_dialog, s, page); }},
       {"Form13", [&e](Screen& s, QWidget* page) { antis_view(e.antis_dialog, s, page); }},
       {"Form14", [&e](Screen& s, QWidget* page) { bonuses_view(e.bonuses_dialog, s, page); }},
   };

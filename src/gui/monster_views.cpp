@@ -51,15 +51,15 @@ void creature_view(MonsterEditor& m, Screen& s, QWidget* page) {
     ++row;
   };
 
-  grid->addWidget(s.label_for(m.monsfilename), row, 0);
-  grid->addWidget(s.combo(m.monsfilename), row, 1);
+  grid->addWidget(s.label_for(m.panel.filename), row, 0);
+  grid->addWidget(s.combo(m.panel.filename), row, 1);
   grid->addWidget(s.label_for(m.level), row, 2);
-  grid->addLayout(row_of({s.edit(m.level), s.button(m.Button13)}), row, 3);
+  grid->addLayout(row_of({s.edit(m.level), s.button(m.panel.ids_button)}), row, 3);
   ++row;
-  wide(m.monsname, s.edit(m.monsname));
-  wide(m.monsshort, s.edit(m.monsshort));
-  grid->addWidget(s.label_for(m.monslong), row, 0, Qt::AlignTop);
-  grid->addWidget(s.memo(m.monslong), row, 1, 1, 3);
+  wide(m.panel.name, s.edit(m.panel.name));
+  wide(m.panel.short_text, s.edit(m.panel.short_text));
+  grid->addWidget(s.label_for(m.panel.long_text), row, 0, Qt::AlignTop);
+  grid->addWidget(s.memo(m.panel.long_text), row, 1, 1, 3);
   grid->setRowStretch(row++, 1);
   pair(m.race, s.combo(m.race), m.gender, s.combo(m.gender));
   // One label for the three class boxes.
@@ -77,10 +77,10 @@ void creature_view(MonsterEditor& m, Screen& s, QWidget* page) {
   grid->addWidget(further, row++, 0, 1, 4);
 
   auto* commands = new QHBoxLayout;
-  commands->addWidget(s.button(m.bt));
-  commands->addWidget(s.button(m.Button2));
+  commands->addWidget(s.button(m.panel.delete_button));
+  commands->addWidget(s.button(m.panel.new_button));
   commands->addStretch();
-  commands->addWidget(s.button(m.monsready));
+  commands->addWidget(s.button(m.panel.ready_button));
   grid->addLayout(commands, row, 0, 1, 4);
 }
 
@@ -173,9 +173,9 @@ Views monster_views(app::Workbench& bench) {
   MonsterEditor& m = bench.monster_editor();
   return {
       {"monster", [&m](Screen& s, QWidget* page) { creature_view(m, s, page); }},
-      {"Form6", [&m](Screen& s, QWidget* page) { delete_view(m.delete_dialog, s, page); }},
+      {"Form6", [&m](Screen& s, QWidget* page) { delete_view(m.panel.delete_dialog, s, page); }},
       {"Form8",
-       [&d = m.ids_dialog](Screen& s, QWidget* page) {
+       [&d = m.panel.ids_dialog](Screen& s, QWidget* page) {
          transfer_view(s, page, {d.word, s.edit(d.word), "Új azonosító"}, d.Button1, d.Button2,
                        d.words, "Azonosítók", d.Button3);
        }},

@@ -79,8 +79,8 @@ TEST_P(Faults, ADoubleClickOpensTheRecordAndTheDialogHoldingTheFault) {
   std::string panel = GetParam().panel;
   const std::map<std::string, const controls::ComboBox*> filename_boxes{
       {"room", &bench.room_editor().filename},
-      {"monster", &bench.monster_editor().monsfilename},
-      {"item", &bench.item_editor().itemfilename}};
+      {"monster", &bench.monster_editor().panel.filename},
+      {"item", &bench.item_editor().panel.filename}};
   if (auto box = filename_boxes.find(panel); box != filename_boxes.end()) {
     EXPECT_EQ(box->second->text(), GetParam().filename);
   }

@@ -101,8 +101,8 @@ TEST_P(Openings, ADoubleClickOpensTheRecordAndTheDialogHoldingTheText) {
   activate(GetParam().line);
   EXPECT_EQ(front_panel(bench.app()), GetParam().panel);
   const controls::ComboBox* filename = &bench.room_editor().filename;
-  if (std::string(GetParam().panel) == "monster") filename = &bench.monster_editor().monsfilename;
-  if (std::string(GetParam().panel) == "item") filename = &bench.item_editor().itemfilename;
+  if (std::string(GetParam().panel) == "monster") filename = &bench.monster_editor().panel.filename;
+  if (std::string(GetParam().panel) == "item") filename = &bench.item_editor().panel.filename;
   EXPECT_EQ(filename->text(), GetParam().filename);
   std::string dialog = GetParam().dialog;
   for (const auto& e : bench.app().forms().entries()) {

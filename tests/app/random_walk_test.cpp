@@ -169,13 +169,13 @@ std::vector<Reachable> everything(Workbench& bench) {
              r.guards.Button4);
 
   editors::MonsterEditor& m = bench.monster_editor();
-  Catalog(m.monster, true, all)
-      .text(m.monsfilename)
-      .rows(m.monsfilename)
+  Catalog(m.panel.form, true, all)
+      .text(m.panel.filename)
+      .rows(m.panel.filename)
       .text(m.level)
-      .text(m.monsname)
-      .text(m.monsshort)
-      .text(m.monslong)
+      .text(m.panel.name)
+      .text(m.panel.short_text)
+      .text(m.panel.long_text)
       .rows(m.race)
       .rows(m.gender)
       .rows(m.class1)
@@ -186,10 +186,10 @@ std::vector<Reachable> everything(Workbench& bench) {
       .text(m.speed)
       .text(m.spemspeed)
       .then([&m](std::mt19937& rng) {
-        m.monsfilename.type(random_name(rng));
-        m.monsname.user_set_text(random_text(rng));
-        m.monsshort.type(random_text(rng));
-        m.monslong.user_set_text(random_text(rng));
+        m.panel.filename.type(random_name(rng));
+        m.panel.name.user_set_text(random_text(rng));
+        m.panel.short_text.type(random_text(rng));
+        m.panel.long_text.user_set_text(random_text(rng));
         m.level.type("7");
         choose(m.race, "ork");
         choose(m.gender, "no");
@@ -197,13 +197,14 @@ std::vector<Reachable> everything(Workbench& bench) {
         m.money.type("10");
         m.alignment.type("-20");
       })
-      .press(m.Button13, m.Button10, m.Button9, m.Button12, m.bt, m.Button2, m.monsready,
-             m.monsready);
-  Catalog(m.delete_dialog.form, false, all).press(m.delete_dialog.yes, m.delete_dialog.nemtorles);
-  Catalog(m.ids_dialog.form, false, all)
-      .text(m.ids_dialog.word)
-      .rows(m.ids_dialog.words)
-      .press(m.ids_dialog.Button1, m.ids_dialog.Button2, m.ids_dialog.Button3);
+      .press(m.panel.ids_button, m.Button10, m.Button9, m.Button12, m.panel.delete_button,
+             m.panel.new_button, m.panel.ready_button, m.panel.ready_button);
+  Catalog(m.panel.delete_dialog.form, false, all)
+      .press(m.panel.delete_dialog.yes, m.panel.delete_dialog.nemtorles);
+  Catalog(m.panel.ids_dialog.form, false, all)
+      .text(m.panel.ids_dialog.word)
+      .rows(m.panel.ids_dialog.words)
+      .press(m.panel.ids_dialog.Button1, m.panel.ids_dialog.Button2, m.panel.ids_dialog.Button3);
   editors::MonsSpeechDialog& s = m.speech_dialog;
   Catalog(s.form, false, all)
       .text(s.posspeech)
@@ -225,12 +226,12 @@ std::vector<Reachable> everything(Workbench& bench) {
       .press(q.Button1, q.Button2, q.Button3);
 
   editors::ItemEditor& i = bench.item_editor();
-  Catalog(i.item, true, all)
-      .text(i.itemfilename)
-      .rows(i.itemfilename)
-      .text(i.itemname)
-      .text(i.itemshort)
-      .text(i.itemlong)
+  Catalog(i.panel.form, true, all)
+      .text(i.panel.filename)
+      .rows(i.panel.filename)
+      .text(i.panel.name)
+      .text(i.panel.short_text)
+      .text(i.panel.long_text)
       .text(i.itemminlevel)
       .text(i.rarity)
       .text(i.weight)
@@ -245,10 +246,10 @@ std::vector<Reachable> everything(Workbench& bench) {
       .text(i.your_mess)
       .text(i.strength)
       .then([&i](std::mt19937& rng) {
-        i.itemfilename.type(random_name(rng));
-        i.itemname.user_set_text(random_text(rng));
-        i.itemshort.type(random_text(rng));
-        i.itemlong.user_set_text(random_text(rng));
+        i.panel.filename.type(random_name(rng));
+        i.panel.name.user_set_text(random_text(rng));
+        i.panel.short_text.type(random_text(rng));
+        i.panel.long_text.user_set_text(random_text(rng));
         i.is_weapon.user_set_index(std::uniform_int_distribution<int>(0, 6)(rng));
         i.itemminlevel.type("0");
         i.rarity.type("0");
@@ -261,12 +262,14 @@ std::vector<Reachable> everything(Workbench& bench) {
         i.your_mess.type(random_text(rng));
         i.strength.type("2");
       })
-      .press(i.itemids, i.antis, i.bonuses, i.b8, i.b11, i.b14, i.b14);
-  Catalog(i.delete_dialog.form, false, all).press(i.delete_dialog.yes, i.delete_dialog.nemtorles);
-  Catalog(i.ids_dialog.form, false, all)
-      .text(i.ids_dialog.word)
-      .rows(i.ids_dialog.words)
-      .press(i.ids_dialog.Button1, i.ids_dialog.Button2, i.ids_dialog.Button3);
+      .press(i.panel.ids_button, i.antis, i.bonuses, i.panel.delete_button, i.panel.new_button,
+             i.panel.ready_button, i.panel.ready_button);
+  Catalog(i.panel.delete_dialog.form, false, all)
+      .press(i.panel.delete_dialog.yes, i.panel.delete_dialog.nemtorles);
+  Catalog(i.panel.ids_dialog.form, false, all)
+      .text(i.panel.ids_dialog.word)
+      .rows(i.panel.ids_dialog.words)
+      .press(i.panel.ids_dialog.Button1, i.panel.ids_dialog.Button2, i.panel.ids_dialog.Button3);
   Catalog(i.antis_dialog.form, false, all)
       .tick(i.antis_dialog.gonosz)
       .tick(i.antis_dialog.harcos)
@@ -499,9 +502,9 @@ TEST_P(RandomWalk, UndoAndRedoReturnToEveryStateOfTheHistory) {
     // Each panel offers exactly the stored names, however the records came and went.
     ASSERT_EQ(bench.room_editor().filename.items(), fresh_choices(app.work().rooms))
         << "step " << step;
-    ASSERT_EQ(bench.monster_editor().monsfilename.items(), fresh_choices(app.work().monsters))
+    ASSERT_EQ(bench.monster_editor().panel.filename.items(), fresh_choices(app.work().monsters))
         << "step " << step;
-    ASSERT_EQ(bench.item_editor().itemfilename.items(), fresh_choices(app.work().items))
+    ASSERT_EQ(bench.item_editor().panel.filename.items(), fresh_choices(app.work().items))
         << "step " << step;
     const std::vector<std::string> lines = workfile::work_lines(app.work());
     if (history.state_id() == was) {

@@ -148,21 +148,21 @@ TEST_F(StatusLineTest, TheDescriptionAndTheCreatorDataSayTheyWereStored) {
 TEST_F(StatusLineTest, AStoredItemPassedTheBalanceAndAnUnbalancedOneIsNotAnnounced) {
   editors::ItemEditor& e = bench.item_editor();
   app.Trgy1Click();
-  e.itemfilename.type("gyuru");
-  e.itemname.type("Egy gyuru");
-  e.itemshort.type("egy gyuru");
-  e.itemlong.type("Egy szep gyuru.");
+  e.panel.filename.type("gyuru");
+  e.panel.name.type("Egy gyuru");
+  e.panel.short_text.type("egy gyuru");
+  e.panel.long_text.type("Egy szep gyuru.");
   e.is_weapon.set_index(editors::kind_index(ItemKind::armour));
   e.itemtype.user_select(e.itemtype.index_of("gyuru"));
   for (auto [box, text] : {std::pair{&e.itemminlevel, "0"}, std::pair{&e.rarity, "0"},
                            std::pair{&e.weight, "5"}, std::pair{&e.value, "500"}})
     box->user_set_text(text);
-  app.run_event([&] { e.b14.click(); });
+  app.run_event([&] { e.panel.ready_button.click(); });
   ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
   EXPECT_EQ(status(), "gyuru tárgy tárolva. A tárgy megfelel az egyensúlynak");
 
   e.value.user_set_text("900000");
-  app.run_event([&] { e.b14.click(); });
+  app.run_event([&] { e.panel.ready_button.click(); });
   ASSERT_EQ(platform.messages.size(), 1u) << "the verdict names the broken rule";
   EXPECT_EQ(status(), "");
 }

@@ -42,7 +42,7 @@ void PrintTo(const DialogCase& c, std::ostream* out) {
 
 void open_creature(Workbench& b) {
   b.app().llny1Click();
-  b.monster_editor().monsfilename.user_set_text("ork");
+  b.monster_editor().panel.filename.user_set_text("ork");
 }
 
 void open_room_kapu(Workbench& b) {
@@ -52,7 +52,7 @@ void open_room_kapu(Workbench& b) {
 
 void open_item(Workbench& b) {
   b.app().Trgy1Click();
-  b.item_editor().itemfilename.user_set_text("kard");
+  b.item_editor().panel.filename.user_set_text("kard");
 }
 
 const DialogCase kCases[] = {
@@ -71,15 +71,18 @@ const DialogCase kCases[] = {
     {"creature_id",
      [](Workbench& b) {
        open_creature(b);
-       b.monster_editor().Button13.click();
-       b.monster_editor().ids_dialog.word.user_set_text("orkocska");
+       b.monster_editor().panel.ids_button.click();
+       b.monster_editor().panel.ids_dialog.word.user_set_text("orkocska");
      },
-     [](Workbench& b) { b.monster_editor().ids_dialog.Button1.click(); }, "azonosító hozzáadása",
+     [](Workbench& b) { b.monster_editor().panel.ids_dialog.Button1.click(); },
+     "azonosító hozzáadása",
      [](Workbench& b) {
-       const auto& d = b.monster_editor().ids_dialog;
+       const auto& d = b.monster_editor().panel.ids_dialog;
        return rows(d.words) + "/" + d.word.text() + "/" + entries(b.work().tmpmons.ids);
      },
-     [](Workbench& b) -> const controls::Form& { return b.monster_editor().ids_dialog.form; }},
+     [](Workbench& b) -> const controls::Form& {
+       return b.monster_editor().panel.ids_dialog.form;
+     }},
     {"contents",
      [](Workbench& b) {
        open_room_kapu(b);

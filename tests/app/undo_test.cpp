@@ -73,11 +73,11 @@ TEST_F(UndoTest, UndoingACreaturesDeletionBringsBackEveryRoomsReference) {
   editors::MonsterEditor& m = bench.monster_editor();
   event([&] {
     app.llny1Click();
-    m.monsfilename.user_set_text("ork");
+    m.panel.filename.user_set_text("ork");
   });
   const std::vector<std::string> before = lines();
-  event([&] { m.bt.click(); });
-  event([&] { m.delete_dialog.yes.click(); });
+  event([&] { m.panel.delete_button.click(); });
+  event([&] { m.panel.delete_dialog.yes.click(); });
   ASSERT_EQ(mons_exists(bench.work(), "ork"), nullptr);
   EXPECT_EQ(undo_entry().caption, "&Visszavonás: élőlény törlése");
   choose("Visszavons1");
@@ -206,12 +206,12 @@ TEST_F(UndoTest, UndoAndRedoOfTypingInEachPanel) {
       {[&] { open_room("kapu"); }, bench.room_editor().long_, "gépelés (szoba, Hosszú leírás)"},
       {[&] {
          app.llny1Click();
-         m.monsfilename.user_set_text("ork");
+         m.panel.filename.user_set_text("ork");
        },
-       m.monsname, "gépelés (élőlény, Név)"},
+       m.panel.name, "gépelés (élőlény, Név)"},
       {[&] {
          app.Trgy1Click();
-         i.itemfilename.user_set_text("kard");
+         i.panel.filename.user_set_text("kard");
        },
        i.wc2, "gépelés (tárgy, Sebzés)"},
       {[&] { app.Lers1Click(); }, app.description().maindesc, "gépelés (leírás)"},
@@ -326,11 +326,11 @@ TEST_F(UndoTest, UndoAndRedoOfEachKindOfChoiceInThePanels) {
   editors::ItemEditor& i = bench.item_editor();
   auto open_creature = [&] {
     app.llny1Click();
-    m.monsfilename.user_set_text("ork");
+    m.panel.filename.user_set_text("ork");
   };
   auto open_item = [&] {
     app.Trgy1Click();
-    i.itemfilename.user_set_text("kard");
+    i.panel.filename.user_set_text("kard");
     i.is_weapon.set_index(editors::kind_index(ItemKind::weapon));
   };
   struct Case {
@@ -379,7 +379,7 @@ TEST_F(UndoTest, UndoingAnItemsKindBringsBackTheFieldsItEmptied) {
   editors::ItemEditor& i = bench.item_editor();
   event([&] {
     app.Trgy1Click();
-    i.itemfilename.user_set_text("kard");
+    i.panel.filename.user_set_text("kard");
     i.is_weapon.user_set_index(editors::kind_index(ItemKind::weapon));
   });
   event([&] {
@@ -412,26 +412,26 @@ TEST_F(UndoTest, AChoiceBetweenTypingKeepsTheOrderOfTheSteps) {
   editors::MonsterEditor& m = bench.monster_editor();
   event([&] {
     app.llny1Click();
-    m.monsfilename.user_set_text("ork");
+    m.panel.filename.user_set_text("ork");
   });
-  event([&] { app.focus().set(&m.monsname); });
-  event([&] { m.monsname.type(" vezer"); });
+  event([&] { app.focus().set(&m.panel.name); });
+  event([&] { m.panel.name.type(" vezer"); });
   event([&] { m.race.user_select(0); });
-  event([&] { m.monsname.type("e"); });
+  event([&] { m.panel.name.type("e"); });
   EXPECT_EQ(undo_entry().caption, "&Visszavonás: gépelés (élőlény, Név)");
   choose("Visszavons1");
-  EXPECT_EQ(m.monsname.text(), "Ork vezer");
+  EXPECT_EQ(m.panel.name.text(), "Ork vezer");
   EXPECT_EQ(m.race.selected(), 0);
   EXPECT_EQ(undo_entry().caption, "&Visszavonás: választás (élőlény, Faj)");
   choose("Visszavons1");
   EXPECT_EQ(m.race.selected(), -1);
-  EXPECT_EQ(m.monsname.text(), "Ork vezer");
+  EXPECT_EQ(m.panel.name.text(), "Ork vezer");
   choose("Visszavons1");
-  EXPECT_EQ(m.monsname.text(), "Ork");
+  EXPECT_EQ(m.panel.name.text(), "Ork");
   choose("jra1");
   choose("jra1");
   choose("jra1");
-  EXPECT_EQ(m.monsname.text(), "Ork vezere");
+  EXPECT_EQ(m.panel.name.text(), "Ork vezere");
   EXPECT_EQ(m.race.selected(), 0);
 }
 
@@ -440,12 +440,12 @@ TEST_F(UndoTest, AChoiceIsNotPutBackIntoAPanelShowingAnotherRecord) {
   editors::MonsterEditor& m = bench.monster_editor();
   event([&] {
     app.llny1Click();
-    m.monsfilename.user_set_text("ork");
+    m.panel.filename.user_set_text("ork");
   });
   const std::string before = app.history().undo_label();
   event([&] { m.gender.user_select(0); });
   ASSERT_EQ(app.history().undo_label(), "választás (élőlény, Nem)");
-  event([&] { m.monsfilename.user_set_text("troll"); });
+  event([&] { m.panel.filename.user_set_text("troll"); });
   EXPECT_EQ(app.history().undo_label(), before);
 }
 

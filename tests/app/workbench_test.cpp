@@ -71,9 +71,9 @@ TEST_F(WorkbenchTest, SzerkesztACreatureFillsTheCreaturePanel) {
   type_command("szerkeszt ork");
   EXPECT_EQ(front_panel(bench.app()), "monster");
   editors::MonsterEditor& m = bench.monster_editor();
-  EXPECT_EQ(m.monsfilename.text(), "ork");
-  EXPECT_EQ(m.monsname.text(), "Ork");
-  EXPECT_EQ(m.monslong.text(), "Zold es buta.");
+  EXPECT_EQ(m.panel.filename.text(), "ork");
+  EXPECT_EQ(m.panel.name.text(), "Ork");
+  EXPECT_EQ(m.panel.long_text.text(), "Zold es buta.");
   EXPECT_EQ(m.race.text(), "ork");
   EXPECT_EQ(m.gender.text(), "ferfi");
   EXPECT_EQ(m.class1.text(), "harcos");
@@ -91,9 +91,9 @@ TEST_F(WorkbenchTest, SzerkesztKeepsTheFileNameRuleOfTheCreaturePanel) {
   bench.app().Teszt1Click();
   type_command("szerkeszt vad");
   editors::MonsterEditor& m = bench.monster_editor();
-  EXPECT_EQ(m.monsfilename.text(), "");
-  EXPECT_EQ(m.monsname.text(), "Vad ork");
-  bench.app().run_event([&] { m.monsready.click(); });
+  EXPECT_EQ(m.panel.filename.text(), "");
+  EXPECT_EQ(m.panel.name.text(), "Vad ork");
+  bench.app().run_event([&] { m.panel.ready_button.click(); });
   EXPECT_EQ(bench.work().monsters.size(), 2u);
 }
 
@@ -102,11 +102,11 @@ TEST_F(WorkbenchTest, TheConsoleNeverTouchesTheItemEditor) {
   kard->short_ = "egy kard";
   add_mixed(setup_room_named(bench.work(), "kapu")->contents, "kard", "1");
   add_mixed(setup_mons_named(bench.work(), "ork")->equipment, "kard", "1");
-  bench.item_editor().itemname.set_text("fel van irva");
+  bench.item_editor().panel.name.set_text("fel van irva");
   bench.work().tmpitem.hp = "3";
   bench.app().Teszt1Click();
   type_command("n ork");
-  EXPECT_EQ(bench.item_editor().itemname.text(), "fel van irva");
+  EXPECT_EQ(bench.item_editor().panel.name.text(), "fel van irva");
   EXPECT_EQ(bench.work().tmpitem.hp, "3");
 }
 

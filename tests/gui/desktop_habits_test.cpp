@@ -146,7 +146,7 @@ TEST_F(DesktopHabits, AccessibilityActionsReachTheCore) {
   QAccessibleInterface* name =
       QAccessible::queryAccessibleInterface(find<QLineEdit>(item, "itemname"));
   name->setText(QAccessible::Value, "Kenyer");
-  EXPECT_EQ(program.bench().item_editor().itemname.text(), "Kenyer");
+  EXPECT_EQ(program.bench().item_editor().panel.name.text(), "Kenyer");
 
   trigger("Szoba1");
   act(find<QPushButton>(window.page("room"), "RoomProperties"),

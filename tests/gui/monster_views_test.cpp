@@ -121,7 +121,7 @@ TEST_F(MonsterViewsTest, ThePanelFitsTheMainWindow) {
 
 TEST_F(MonsterViewsTest, TypedFieldsReachTheCreatureEditor) {
   QTest::keyClicks(find<QLineEdit>(panel(), "monsname"), "Harcosno");
-  EXPECT_EQ(editor().monsname.text(), "Harcosno");
+  EXPECT_EQ(editor().panel.name.text(), "Harcosno");
   auto* alignment = find<QLineEdit>(panel(), "alignment");
   QTest::keyClicks(alignment, "-150");
   EXPECT_EQ(editor().alignment.text(), "-150");
@@ -145,7 +145,7 @@ TEST_F(MonsterViewsTest, ANewCreatureEmptiesTheShownFields) {
   auto* memo = find<QPlainTextEdit>(panel(), "monslong");
   memo->setFocus();
   QTest::keyClicks(memo, "Szurke");
-  EXPECT_EQ(editor().monslong.text(), "Szurke");
+  EXPECT_EQ(editor().panel.long_text.text(), "Szurke");
   button(panel(), "Button2")->click();
   EXPECT_EQ(find<QLineEdit>(panel(), "monsshort")->text(), "");
   EXPECT_EQ(memo->toPlainText(), "");
@@ -250,7 +250,7 @@ TEST_F(MonsterViewsTest, AnIdWithACapitalEmptiesTheBox) {
   QTest::keyClicks(ids, "ork");
   QTest::keyClicks(ids, "O");
   EXPECT_EQ(ids->text(), "");
-  EXPECT_EQ(editor().ids_dialog.word.text(), "");
+  EXPECT_EQ(editor().panel.ids_dialog.word.text(), "");
 }
 
 TEST_F(MonsterViewsTest, EquipmentOffersTheWorksItemsOneRowPerPiece) {

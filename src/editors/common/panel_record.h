@@ -102,6 +102,17 @@ class PanelRecord {
     drop_file_name_choice(box_, RecordLists<Record>::records(host_.work()), name);
   }
 
+  // "Igen" of the delete question: the record the box names goes, with what refers to it; then
+  // the panel is reset and the name leaves the choices. The working copy is emptied either way.
+  void erase(const std::function<void()>& reset) {
+    const std::string name = box_.text();
+    if (RecordLists<Record>::erase(host_.work(), name)) {
+      reset();
+      drop_choice(name);
+    }
+    RecordLists<Record>::clear_working(host_.work());
+  }
+
   // What the panels' long text and "Kész" do alike: the long text refuses the line that would
   // end it early in the work file; "Kész" commits and shows the refusal, if any.
   void bind(controls::Memo& long_text, controls::Button& ready,

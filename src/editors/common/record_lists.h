@@ -12,7 +12,7 @@ namespace tamo::editors {
 
 // How the editors reach one kind of record: its block in the work file, the stored record of a
 // name, the panel's working copy, the stored records, and the named operations that store a
-// record and write a list through.
+// record, write a list through and delete a record with what refers to it.
 template <class Record>
 struct RecordLists;
 
@@ -32,6 +32,8 @@ struct RecordLists<droom> {
                     const MixedList& value) {
     set_room_list(work, name, list, value);
   }
+  static bool erase(Work& work, std::string_view name) { return delete_room(work, name); }
+  static void clear_working(Work& work) { tmproomclear(work); }
 };
 
 template <>
@@ -50,6 +52,8 @@ struct RecordLists<dmons> {
                     const MixedList& value) {
     set_mons_list(work, name, list, value);
   }
+  static bool erase(Work& work, std::string_view name) { return delete_mons(work, name); }
+  static void clear_working(Work& work) { tmpmonsclear(work); }
 };
 
 template <>
@@ -68,6 +72,8 @@ struct RecordLists<ditem> {
                     const MixedList& value) {
     set_item_list(work, name, list, value);
   }
+  static bool erase(Work& work, std::string_view name) { return delete_item(work, name); }
+  static void clear_working(Work& work) { tmpitemclear(work); }
 };
 
 }  // namespace tamo::editors

@@ -11,6 +11,11 @@ namespace tamo::editors {
 
 namespace {
 
+// The panel's component names as the window and the builders' documentation know them.
+const SharedPanelNames kItemPanel{"item",      "Tárgy",    "itemfilename", "itemname",
+                                  "itemshort", "itemlong", "itemids",      "b8",
+                                  "b11",       "Új tárgy", "b14"};
+
 // A radio index as the work file holds it; only a hand-edited file holds no number there.
 std::optional<int> stored_index(const std::string& text) {
   try {
@@ -40,21 +45,20 @@ std::optional<std::string> show_stored_index(controls::RadioGroup& group, const 
 }  // namespace
 
 ItemEditor::ItemEditor(EditorHost& host)
-    : delete_dialog(
-          host,
+    : panel(
+          host, kItemPanel,
           {"Form11", "Tárgy törlése", "Label1", "Biztosan törölni akarod a tárgyat ?", "Button1"},
-          [this] {
-            ItemDelete();
-            tmpitemclear(host_.work());
-          }),
-      ids_dialog(host, itemfilename, {"Form12", "itemids", "itemnewids", true, false}),
+          {"Form12", "itemids", "itemnewids", true, false}, [this] { init_item(); },
+          [this](ditem& i) { take_fields(i); }, [this](const ditem& i) { load(i); },
+          [this] { return commit_item(); }),
       antis_dialog(host),
       bonuses_dialog(host),
       host_(host),
-      texts_(itemshort, &ditem::short_, itemlong, &ditem::long_, itemname, &ditem::name,
-             itemminlevel, &ditem::minlevel, rarity, &ditem::rarity, weight, &ditem::weight, value,
-             &ditem::value, itemtype, &ditem::itemtype, wc1, &ditem::wc1, wc2, &ditem::wc2, my_mess,
-             &ditem::my_mess, your_mess, &ditem::your_mess, strength, &ditem::strength) {
+      texts_(panel.short_text, &ditem::short_, panel.long_text, &ditem::long_, panel.name,
+             &ditem::name, itemminlevel, &ditem::minlevel, rarity, &ditem::rarity, weight,
+             &ditem::weight, value, &ditem::value, itemtype, &ditem::itemtype, wc1, &ditem::wc1,
+             wc2, &ditem::wc2, my_mess, &ditem::my_mess, your_mess, &ditem::your_mess, strength,
+             &ditem::strength) {
   rarity.set_hint("A tárgy ritkasága. Minél magasabb ez az érték, annál ritkább a tárgy.");
   weight.set_hint("A tárgy súlya dekagrammban.");
   value.set_hint("A tárgy értéke aranyban.");
@@ -66,29 +70,27 @@ ItemEditor::ItemEditor(EditorHost& host)
       "nevet majd behelyettesíti.)");
   strength.set_hint("Az étel vagy ital erőssége, 1-10 : 1 a leggyengébb, 5 már igen erős.");
 
-  record_.bind(itemlong, b14, [this] { return commit_item(); });
   is_weapon.on_click = [this] { is_weaponClick(); };
   wc1.on_change = [this] { wc1Change(); };
-  dialogs_.add(b8, delete_dialog, itemids, ids_dialog, antis, antis_dialog, bonuses,
-               bonuses_dialog);
-  b11.on_click = [this] { b11Click(); };
+  panel.dialogs.add(antis, antis_dialog, bonuses, bonuses_dialog);
+  panel.new_button.on_click = [this] { b11Click(); };
 
   // The panel starts on armour: its type list filled, both field groups hidden.
   is_weapon.set_index(kind_index(ItemKind::armour));
   two_handed.set_index(0);
   two_handed.on_click = [this] { kept_hands_.reset(); };
-  blank_ = record_.contents();
+  blank_ = panel.record.contents();
   const ditem fresh;
   copy_lists(kItemLists, fresh, blank_);
   copy_bonuses(fresh, blank_);
 }
 
 std::vector<controls::Form*> ItemEditor::forms() {
-  return dialogs_.forms();
+  return panel.dialogs.forms();
 }
 
 void ItemEditor::init_item() {
-  record_.empty(texts_);
+  panel.record.empty(texts_);
   invisitem.set_checked(false);
   is_weapon.set_index(kind_index(ItemKind::armour));
   kept_kind_.reset();
@@ -97,7 +99,7 @@ void ItemEditor::init_item() {
 }
 
 void ItemEditor::fill_filename_choices() {
-  record_.fill_choices();
+  panel.record.fill_choices();
 }
 
 void ItemEditor::load(const ditem& stored) {
@@ -163,13 +165,6 @@ void ItemEditor::wc1Change() {
 void ItemEditor::b11Click() {
   tmpitemclear(host_.work());
   init_item();
-}
-
-void ItemEditor::ItemDelete() {
-  const std::string name = itemfilename.text();
-  if (!delete_item(host_.work(), name)) return;
-  init_item();
-  record_.drop_choice(name);
 }
 
 }  // namespace tamo::editors

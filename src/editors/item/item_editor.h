@@ -9,12 +9,9 @@
 #include "controls/edit.h"
 #include "controls/form.h"
 #include "controls/lists.h"
-#include "editors/common/confirm_delete_dialog.h"
 #include "editors/common/host.h"
-#include "editors/common/ids_dialog.h"
 #include "editors/common/number_box.h"
-#include "editors/common/panel_dialogs.h"
-#include "editors/common/panel_record.h"
+#include "editors/common/shared_panel.h"
 #include "editors/common/text_fields.h"
 #include "editors/item/item_antis_dialog.h"
 #include "editors/item/item_bonuses_dialog.h"
@@ -28,17 +25,11 @@ namespace tamo::editors {
 class ItemEditor {
  public:
   explicit ItemEditor(EditorHost& host);
-  ItemEditor(const ItemEditor&) = delete;
-  ItemEditor& operator=(const ItemEditor&) = delete;
 
-  controls::Form item{"item", "Tárgy"};
+  // The form, file-name box, name, descriptions, "Azonosítók", "Törlés", "Új tárgy", "Kész"
+  // and the delete and id dialogs.
+  SharedPanel<ditem> panel;
 
-  controls::ComboBox itemfilename{"itemfilename", "Fájlnév", controls::ComboBox::Style::editable,
-                                  true};
-  controls::Edit itemname{"itemname", "Név"};
-  controls::Edit itemshort{"itemshort", "Rövid leírás"};
-  controls::Memo itemlong{"itemlong", "Hosszú leírás"};
-  controls::Button itemids{"itemids", "Azonosítók"};
   NumberBox itemminlevel{"itemminlevel", "Minimum szint", validnumber, 3};
   NumberBox rarity{"rarity", "Ritkaság", validnumber, 3};
   NumberBox weight{"weight", "Súly", validnumber, 5};
@@ -62,12 +53,7 @@ class ItemEditor {
 
   controls::Button antis{"antis", "Antis"};
   controls::Button bonuses{"bonuses", "Bónuszok"};
-  controls::Button b8{"b8", "Törlés"};
-  controls::Button b11{"b11", "Új tárgy"};
-  controls::Button b14{"b14", "Kész"};
 
-  ConfirmDeleteDialog delete_dialog;
-  IdsDialog<ditem> ids_dialog;
   ItemAntisDialog antis_dialog;
   ItemBonusesDialog bonuses_dialog;
 
@@ -99,18 +85,13 @@ class ItemEditor {
   // The first of the panel's own checks that refuses the item, if any.
   std::optional<std::string> item_refusal() const;
   void take_fields(ditem& record) const;
-  // Removes the item named by the panel, with its equipment entries and its choice.
-  void ItemDelete();
 
   EditorHost& host_;
   // A loaded kind or handedness the radio groups cannot show as stored, kept for the store
   // until the builder chooses.
   std::optional<std::string> kept_kind_;
   std::optional<std::string> kept_hands_;
-  PanelRecord<ditem> record_{host_, itemfilename, [this](ditem& i) { take_fields(i); },
-                             [this](const ditem& i) { load(i); }};
   TextFields<ditem> texts_;
-  PanelDialogs dialogs_{item};
   // What an empty panel with an empty working copy would store.
   ditem blank_;
 };

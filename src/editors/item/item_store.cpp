@@ -26,11 +26,9 @@ balance::ItemValues ItemEditor::item_values() const {
 }
 
 std::optional<std::string> ItemEditor::item_refusal() const {
-  if (auto common = common_store_refusal(host_.work(), RecordKind::item, itemfilename.text()))
+  if (auto common = common_store_refusal(host_.work(), RecordKind::item, panel.filename.text()))
     return common;
-  if (itemname.text().empty()) return "Nincs név megadva!";
-  if (itemshort.text().empty()) return "Nincs rövid leírás megadva!";
-  if (itemlong.text().empty()) return "Nincs hosszú leírás megadva!";
+  if (auto missing = panel.missing_text()) return missing;
   if (itemminlevel.text().empty()) return "Nincs minimum szint megadva!";
   if (rarity.text().empty()) return "Nincs ritkaság megadva!";
   if (str2int(rarity.text()) > 100) return "A ritkasag erteke nem lehet 100-nal nagyobb!";
@@ -51,12 +49,12 @@ std::optional<std::string> ItemEditor::commit_item() {
   if (std::optional<std::string> refusal = item_refusal()) return refusal;
   std::string verdict = balance::balance(item_values());
   if (verdict != "ok") return verdict;
-  record_.store();
+  panel.record.store();
   return std::nullopt;
 }
 
 bool ItemEditor::pending_edits() const {
-  return record_.pending(blank_);
+  return panel.record.pending(blank_);
 }
 
 void ItemEditor::take_fields(ditem& record) const {

@@ -14,6 +14,11 @@ namespace tamo::editors {
 
 namespace {
 
+// The panel's component names as the window and the builders' documentation know them.
+const SharedPanelNames kCreaturePanel{"monster",   "Élőlény",    "monsfilename", "monsname",
+                                      "monsshort", "monslong",   "Button13",     "bt",
+                                      "Button2",   "Új előlény", "monsready"};
+
 constexpr std::size_t kMaxLevel = 100;
 
 void fill_choices(controls::ComboBox& box, const std::vector<std::string>& choices) {
@@ -23,23 +28,22 @@ void fill_choices(controls::ComboBox& box, const std::vector<std::string>& choic
 }  // namespace
 
 MonsterEditor::MonsterEditor(EditorHost& host)
-    : delete_dialog(host,
-                    {"Form6", "Élőlény törlése", "question",
-                     "Biztosan törölni akarod az élőlényt ?", "torles"},
-                    [this] {
-                      MonsDelete();
-                      tmpmonsclear(host_.work());
-                    }),
-      ids_dialog(host, monsfilename, {"Form8", "ids", "newids", false, true}),
-      speech_dialog(host, monsfilename),
-      emote_dialog(host, monsfilename),
-      equipment_dialog(host, monsfilename),
+    : panel(
+          host, kCreaturePanel,
+          {"Form6", "Élőlény törlése", "question", "Biztosan törölni akarod az élőlényt ?",
+           "torles"},
+          {"Form8", "ids", "newids", false, true}, [this] { init_mons(); },
+          [this](dmons& m) { texts_.take(m); }, [this](const dmons& m) { show_fields(m); },
+          [this] { return commit_creature(); }),
+      speech_dialog(host, panel.filename),
+      emote_dialog(host, panel.filename),
+      equipment_dialog(host, panel.filename),
       host_(host),
-      texts_(monsname, &dmons::name, monsshort, &dmons::short_, monslong, &dmons::long_, race,
-             &dmons::race, gender, &dmons::gender, class1, &dmons::class1, class2, &dmons::class2,
-             class3, &dmons::class3, level, &dmons::level, aggressive, &dmons::aggressive, money,
-             &dmons::money, alignment, &dmons::alignment, speed, &dmons::speed, spemspeed,
-             &dmons::spemspeed) {
+      texts_(panel.name, &dmons::name, panel.short_text, &dmons::short_, panel.long_text,
+             &dmons::long_, race, &dmons::race, gender, &dmons::gender, class1, &dmons::class1,
+             class2, &dmons::class2, class3, &dmons::class3, level, &dmons::level, aggressive,
+             &dmons::aggressive, money, &dmons::money, alignment, &dmons::alignment, speed,
+             &dmons::speed, spemspeed, &dmons::spemspeed) {
   level.set_max_length(3);
 
   aggressive.set_hint("Milyen karizma alatt támadjon a lény.");
@@ -64,33 +68,32 @@ MonsterEditor::MonsterEditor(EditorHost& host)
   fill_choices(class2, creature_classes());
   fill_choices(class3, creature_classes());
 
-  record_.bind(monslong, monsready, [this] { return commit_creature(); });
   level.on_change = [this] { levelonchange(); };
-  Button2.on_click = [this] { Button2Click(); };
-  dialogs_.add(bt, delete_dialog, Button13, ids_dialog, Button10, speech_dialog, Button9,
-               emote_dialog, Button12, equipment_dialog);
+  panel.new_button.on_click = [this] { Button2Click(); };
+  panel.dialogs.add(Button10, speech_dialog, Button9, emote_dialog, Button12, equipment_dialog);
 }
 
 std::vector<controls::Form*> MonsterEditor::forms() {
-  return dialogs_.forms();
+  return panel.dialogs.forms();
 }
 
 void MonsterEditor::init_mons() {
-  record_.empty(texts_);
+  panel.record.empty(texts_);
   host_.closeallotherforms();
 }
 
 void MonsterEditor::fill_filename_choices() {
-  record_.fill_choices();
+  panel.record.fill_choices();
 }
 
 void MonsterEditor::show_creature(const dmons& creature) {
   // The creature is shown as given, not looked up again by its name; a name the panel would
   // not take empties the box, as typed.
-  record_.forget();
-  controls::Handler load = std::exchange(monsfilename.on_change, nullptr);
-  monsfilename.set_text(validfilename(creature.filename) ? creature.filename.str() : std::string());
-  monsfilename.on_change = std::move(load);
+  panel.record.forget();
+  controls::Handler load = std::exchange(panel.filename.on_change, nullptr);
+  panel.filename.set_text(validfilename(creature.filename) ? creature.filename.str()
+                                                           : std::string());
+  panel.filename.on_change = std::move(load);
   show_fields(creature);
 }
 
@@ -99,18 +102,8 @@ void MonsterEditor::show_fields(const dmons& creature) {
   copy_lists(kMonsLists, creature, host_.work().tmpmons);
 }
 
-void MonsterEditor::MonsDelete() {
-  // Without a creature of that name the name may well be an item's, whose entries in the
-  // rooms' contents must stay.
-  if (!record_.stored()) return;
-  std::string name = monsfilename.text();
-  delete_mons(host_.work(), name);
-  init_mons();
-  record_.drop_choice(name);
-}
-
 bool MonsterEditor::pending_edits() const {
-  return record_.pending(dmons{});
+  return panel.record.pending(dmons{});
 }
 
 void MonsterEditor::levelonchange() {
@@ -127,9 +120,6 @@ std::optional<std::string> MonsterEditor::own_refusal() const {
     std::string_view message;
   };
   const Check checks[] = {
-      {monsname.text().empty(), "Nincs név megadva!"},
-      {monsshort.text().empty(), "Nincs rövid leírás megadva!"},
-      {monslong.text().empty(), "Nincs hosszú leírás megadva!"},
       {level.text().empty(), "Nincs szint megadva!"},
       {race.selected() < 0, "Nincs faj megadva!"},
       {gender.selected() < 0, "Nincs nem megadva!"},
@@ -143,23 +133,20 @@ std::optional<std::string> MonsterEditor::own_refusal() const {
   return std::nullopt;
 }
 
-void MonsterEditor::take_fields(dmons& creature) const {
-  texts_.take(creature);
-}
-
 std::optional<std::string> MonsterEditor::commit_creature() {
   std::optional<std::string> refusal =
-      common_store_refusal(host_.work(), RecordKind::monster, monsfilename.text());
+      common_store_refusal(host_.work(), RecordKind::monster, panel.filename.text());
+  if (!refusal) refusal = panel.missing_text();
   if (!refusal) refusal = own_refusal();
   if (refusal) return refusal;
-  record_.store();
+  panel.record.store();
   return std::nullopt;
 }
 
 void MonsterEditor::Button2Click() {
   init_mons();
   tmpmonsclear(host_.work());
-  record_.back_to_name();
+  panel.record.back_to_name();
 }
 
 }  // namespace tamo::editors

@@ -20,7 +20,7 @@ RoomEditor::RoomEditor(EditorHost& host)
       deletion(
           host,
           {"Form3", "Szoba törlése", "Label1", "Biztosan törölni akarod a szobát?", "oktorles"},
-          [this] { RoomDelete(); }) {
+          [this] { record_.erase([this] { init_room(); }); }) {
   filename.set_max_length(kFilenameTypingLimit);
   RoomItems.set_hint(
       "Itt adhatod meg a szobában nézhető, kereshető, szagolható és hallgatható tárgyakat.");
@@ -74,16 +74,6 @@ void RoomEditor::Button6Click() {
   init_room();
   tmproomclear(host_.work());
   record_.back_to_name();
-}
-
-void RoomEditor::RoomDelete() {
-  Work& work = host_.work();
-  std::string name = filename.text();
-  if (delete_room(work, name)) {
-    init_room();
-    record_.drop_choice(name);
-  }
-  tmproomclear(work);
 }
 
 }  // namespace tamo::editors

@@ -75,7 +75,6 @@ class RoomEditor {
   void Button6Click();
 
  private:
-  void RoomDelete();
   // Puts a room's texts into the panel and its lists into tmproom.
   void show(const droom& room);
   // The panel's own texts into a room.

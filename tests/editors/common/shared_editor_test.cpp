@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "balance/verdict.h"
+#include "editors/common/record_lists.h"
 #include "editors/item/item_editor.h"
 #include "editors/monster/monster_editor.h"
 #include "editors/room/room_editor.h"
@@ -21,6 +22,8 @@ struct RoomPanel {
   static controls::Edit& short_text(Editor& e) { return e.short_; }
   static controls::Memo& long_text(Editor& e) { return e.long_; }
   static controls::Button& fresh(Editor& e) { return e.Button6; }
+  static controls::Button& remove(Editor& e) { return e.Button7; }
+  static ConfirmDeleteDialog& deletion(Editor& e) { return e.deletion; }
   static MixedList& working_list(Work& w) { return w.tmproom.exits; }
   static constexpr const char* kLongEnd = "ROOMLONGEND";
   static droom& store(Work& w, const std::string& name) {
@@ -35,10 +38,12 @@ struct RoomPanel {
 struct MonsterPanel {
   using Editor = MonsterEditor;
   using Record = dmons;
-  static controls::ComboBox& name(Editor& e) { return e.monsfilename; }
-  static controls::Edit& short_text(Editor& e) { return e.monsshort; }
-  static controls::Memo& long_text(Editor& e) { return e.monslong; }
-  static controls::Button& fresh(Editor& e) { return e.Button2; }
+  static controls::ComboBox& name(Editor& e) { return e.panel.filename; }
+  static controls::Edit& short_text(Editor& e) { return e.panel.short_text; }
+  static controls::Memo& long_text(Editor& e) { return e.panel.long_text; }
+  static controls::Button& fresh(Editor& e) { return e.panel.new_button; }
+  static controls::Button& remove(Editor& e) { return e.panel.delete_button; }
+  static ConfirmDeleteDialog& deletion(Editor& e) { return e.panel.delete_dialog; }
   static MixedList& working_list(Work& w) { return w.tmpmons.speech; }
   static constexpr const char* kLongEnd = "MONSLONGEND";
   static dmons& store(Work& w, const std::string& name) {
@@ -60,10 +65,12 @@ struct MonsterPanel {
 struct ItemPanel {
   using Editor = ItemEditor;
   using Record = ditem;
-  static controls::ComboBox& name(Editor& e) { return e.itemfilename; }
-  static controls::Edit& short_text(Editor& e) { return e.itemshort; }
-  static controls::Memo& long_text(Editor& e) { return e.itemlong; }
-  static controls::Button& fresh(Editor& e) { return e.b11; }
+  static controls::ComboBox& name(Editor& e) { return e.panel.filename; }
+  static controls::Edit& short_text(Editor& e) { return e.panel.short_text; }
+  static controls::Memo& long_text(Editor& e) { return e.panel.long_text; }
+  static controls::Button& fresh(Editor& e) { return e.panel.new_button; }
+  static controls::Button& remove(Editor& e) { return e.panel.delete_button; }
+  static ConfirmDeleteDialog& deletion(Editor& e) { return e.panel.delete_dialog; }
   static MixedList& working_list(Work& w) { return w.tmpitem.ids; }
   static constexpr const char* kLongEnd = "ITEMLONGEND";
   static ditem& store(Work& w, const std::string& name) {
@@ -189,6 +196,35 @@ TYPED_TEST(SharedEditorTest, FileNameChoicesListEachStoredNameOnce) {
   TypeParam::store(this->work(), "kapu");
   this->editor.fill_filename_choices();
   EXPECT_EQ(this->name().items(), (std::vector<std::string>{"akna", "kapu"}));
+}
+
+// "Igen" takes the named record with its choice and empties the panel and the working copy; a
+// name no record has deletes nothing and leaves the panel's texts.
+TYPED_TEST(SharedEditorTest, YesDeletesTheNamedRecordOnly) {
+  using Lists = RecordLists<typename TypeParam::Record>;
+  TypeParam::store(this->work(), "kapu");
+  TypeParam::store(this->work(), "akna");
+  this->editor.fill_filename_choices();
+  this->name().type("kapu");
+  ASSERT_FALSE(this->working_list().empty());
+  TypeParam::remove(this->editor).click();
+  TypeParam::deletion(this->editor).yes.click();
+  EXPECT_EQ(Lists::stored(this->work(), "kapu"), nullptr);
+  EXPECT_NE(Lists::stored(this->work(), "akna"), nullptr);
+  EXPECT_EQ(this->name().items(), std::vector<std::string>{"akna"});
+  EXPECT_EQ(this->name().text(), "");
+  EXPECT_EQ(this->short_text().text(), "");
+  EXPECT_TRUE(this->working_list().empty());
+
+  this->name().type("uj");
+  this->short_text().type("valami");
+  add_mixed(this->working_list(), "uj", "1");
+  TypeParam::remove(this->editor).click();
+  TypeParam::deletion(this->editor).yes.click();
+  EXPECT_EQ(Lists::records(this->work()).size(), 1u);
+  EXPECT_EQ(this->name().text(), "uj");
+  EXPECT_EQ(this->short_text().text(), "valami");
+  EXPECT_TRUE(this->working_list().empty());
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST_F(ItemEditorTest, BonusDialogBackLeavesTheWorkingCopy) {
 
 TEST_F(ItemEditorTest, BonusDialogIsEmptyForANewItem) {
   enter_bonus(&ItemBonusesDialog::ac, "3");
-  editor.b11.click();
+  editor.panel.new_button.click();
   editor.bonuses.click();
   for (const controls::Edit* box : editor.bonuses_dialog.boxes())
     EXPECT_EQ(box->text(), "") << box->name();

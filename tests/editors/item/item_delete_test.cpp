@@ -13,11 +13,11 @@ class ItemDelete : public ItemEditorTest {
  public:
   ItemDelete() {
     for (const char* name : {"kard", "sisak"}) {
-      editor.b11.click();
+      editor.panel.new_button.click();
       enter_item(name);
-      editor.b14.click();
+      editor.panel.ready_button.click();
     }
-    editor.itemfilename.user_select(editor.itemfilename.index_of("kard"));
+    editor.panel.filename.user_select(editor.panel.filename.index_of("kard"));
     add_mixed(work().tmpitem.ids, "kard", "kard");
     for (const char* owner : {"ork", "troll"}) {
       dmons& m = *setup_mons(work(), owner);
@@ -35,30 +35,30 @@ class ItemDelete : public ItemEditorTest {
 };
 
 TEST_F(ItemDelete, AsksWithTheFocusOnNoAndTheMainWindowDisabled) {
-  editor.b8.click();
-  EXPECT_TRUE(editor.delete_dialog.form.visible());
-  EXPECT_TRUE(host.focus().on(editor.delete_dialog.nemtorles));
+  editor.panel.delete_button.click();
+  EXPECT_TRUE(editor.panel.delete_dialog.form.visible());
+  EXPECT_TRUE(host.focus().on(editor.panel.delete_dialog.nemtorles));
   EXPECT_FALSE(host.main_enabled);
 }
 
 TEST_F(ItemDelete, NoAndTheCloseBoxKeepEverything) {
   const Work before = work();
-  editor.b8.click();
-  editor.delete_dialog.nemtorles.click();
-  EXPECT_FALSE(editor.delete_dialog.form.visible());
+  editor.panel.delete_button.click();
+  editor.panel.delete_dialog.nemtorles.click();
+  EXPECT_FALSE(editor.panel.delete_dialog.form.visible());
   EXPECT_TRUE(host.main_enabled);
 
-  editor.b8.click();
-  editor.delete_dialog.form.close();
+  editor.panel.delete_button.click();
+  editor.panel.delete_dialog.form.close();
   EXPECT_TRUE(host.main_enabled);
   EXPECT_EQ(work().items.size(), before.items.size());
   EXPECT_EQ(equipment_of("ork"), (Strings{"kard", "sisak"}));
-  EXPECT_EQ(editor.itemfilename.text(), "kard");
+  EXPECT_EQ(editor.panel.filename.text(), "kard");
 }
 
 TEST_F(ItemDelete, YesRemovesTheItemItsEquipmentEntriesAndItsChoice) {
-  editor.b8.click();
-  editor.delete_dialog.yes.click();
+  editor.panel.delete_button.click();
+  editor.panel.delete_dialog.yes.click();
 
   EXPECT_EQ(item_exists(work(), "kard"), nullptr);
   EXPECT_NE(item_exists(work(), "sisak"), nullptr);
@@ -66,34 +66,34 @@ TEST_F(ItemDelete, YesRemovesTheItemItsEquipmentEntriesAndItsChoice) {
   EXPECT_EQ(equipment_of("troll"), Strings{"sisak"});
   EXPECT_EQ(query_mixed(room_exists(work(), "terem")->contents, "kard"), "1")
       << "rooms' contents are not cleaned";
-  EXPECT_EQ(editor.itemfilename.items(), Strings{"sisak"});
-  EXPECT_EQ(editor.itemfilename.text(), "");
-  EXPECT_EQ(editor.itemname.text(), "");
+  EXPECT_EQ(editor.panel.filename.items(), Strings{"sisak"});
+  EXPECT_EQ(editor.panel.filename.text(), "");
+  EXPECT_EQ(editor.panel.name.text(), "");
   EXPECT_EQ(tmpitem(), ditem{});
-  EXPECT_FALSE(editor.delete_dialog.form.visible());
+  EXPECT_FALSE(editor.panel.delete_dialog.form.visible());
   EXPECT_TRUE(host.main_enabled);
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(ItemDelete, YesForATypedNameDeletesTheChoiceOfThatName) {
-  editor.itemfilename.user_set_text("sisak");
-  editor.b8.click();
-  editor.delete_dialog.yes.click();
-  EXPECT_EQ(editor.itemfilename.items(), Strings{"kard"});
+  editor.panel.filename.user_set_text("sisak");
+  editor.panel.delete_button.click();
+  editor.panel.delete_dialog.yes.click();
+  EXPECT_EQ(editor.panel.filename.items(), Strings{"kard"});
   EXPECT_EQ(equipment_of("ork"), Strings{"kard"});
 }
 
 TEST_F(ItemDelete, YesForAnUnstoredNameLeavesEquipmentAndThePanel) {
-  editor.itemfilename.type("x");
-  EXPECT_EQ(editor.itemfilename.text(), "kardx");
+  editor.panel.filename.type("x");
+  EXPECT_EQ(editor.panel.filename.text(), "kardx");
   add_mixed(setup_mons_named(work(), "ork")->equipment, "kardx", "1");
-  editor.b8.click();
-  editor.delete_dialog.yes.click();
+  editor.panel.delete_button.click();
+  editor.panel.delete_dialog.yes.click();
   EXPECT_EQ(work().items.size(), 2u);
   EXPECT_EQ(equipment_of("ork"), (Strings{"kard", "sisak", "kardx"}))
       << "a name that is no item may still name something the creature carries";
-  EXPECT_EQ(editor.itemfilename.text(), "kardx");
-  EXPECT_EQ(editor.itemname.text(), "Egy targy");
+  EXPECT_EQ(editor.panel.filename.text(), "kardx");
+  EXPECT_EQ(editor.panel.name.text(), "Egy targy");
   EXPECT_EQ(tmpitem(), ditem{}) << "the dialog still clears the working copy";
   EXPECT_TRUE(host.main_enabled);
 }

@@ -29,10 +29,10 @@ class ItemEditorTest : public ::testing::Test {
   // Every field the checks ask for, typed as a builder would, for a balanced item of the given
   // kind: a ring of level 0, a level 20 club of 3 d 8, or anything else with a strength of 5.
   void enter_item(const std::string& filename, int kind = kind_index(ItemKind::armour)) {
-    editor.itemfilename.type(filename);
-    editor.itemname.type("Egy targy");
-    editor.itemshort.type("egy targy");
-    editor.itemlong.type("Egy szep targy.");
+    editor.panel.filename.type(filename);
+    editor.panel.name.type("Egy targy");
+    editor.panel.short_text.type("egy targy");
+    editor.panel.long_text.type("Egy szep targy.");
     choose_kind(kind);
     if (kind == kind_index(ItemKind::weapon)) {
       enter_numbers("20", "0", "100", "2000");

@@ -16,7 +16,7 @@ Strings keys(const MixedList& list) {
 
 class ItemIds : public ItemEditorTest {
  public:
-  IdsDialog<ditem>& dialog = editor.ids_dialog;
+  IdsDialog<ditem>& dialog = editor.panel.ids_dialog;
   void add_id(const std::string& word) {
     dialog.word.type(word);
     dialog.Button1.click();
@@ -44,14 +44,14 @@ INSTANTIATE_TEST_SUITE_P(Words, IdWord,
 TEST_F(ItemIds, OpeningDisablesTheMainWindowAndShowsTheWorkingCopysIds) {
   add_mixed(work().tmpitem.ids, "penge", "penge");
   add_mixed(work().tmpitem.ids, "kard", "kard");
-  editor.itemids.click();
+  editor.panel.ids_button.click();
   EXPECT_TRUE(dialog.form.visible());
   EXPECT_FALSE(host.main_enabled);
   EXPECT_EQ(dialog.words.items(), (Strings{"kard", "penge"}));
 }
 
 TEST_F(ItemIds, AddingTheSameWordTwiceKeepsOneEntry) {
-  editor.itemids.click();
+  editor.panel.ids_button.click();
   add_id("kard");
   add_id("kard");
   dialog.Button1.click();
@@ -62,7 +62,7 @@ TEST_F(ItemIds, AddingTheSameWordTwiceKeepsOneEntry) {
 }
 
 TEST_F(ItemIds, RemovingTakesTheSelectedWordOutOfBoth) {
-  editor.itemids.click();
+  editor.panel.ids_button.click();
   add_id("kard");
   add_id("penge");
   dialog.Button2.click();
@@ -77,10 +77,10 @@ TEST_F(ItemIds, DoneWritesThroughToAStoredItemAtOnce) {
   enter_item("kard");
   add_mixed(work().tmpitem.ids, "kard", "kard");
   add_mixed(work().tmpitem.ids, "penge", "penge");
-  editor.b14.click();
+  editor.panel.ready_button.click();
   clear_mixed(work().tmpitem.ids);  // the stored ids win on opening
 
-  editor.itemids.click();
+  editor.panel.ids_button.click();
   EXPECT_EQ(dialog.words.items(), (Strings{"kard", "penge"}));
   dialog.words.user_select(0);
   dialog.Button2.click();
@@ -93,11 +93,11 @@ TEST_F(ItemIds, DoneWritesThroughToAStoredItemAtOnce) {
 
 TEST_F(ItemIds, AnUnstoredItemKeepsItsIdsInTheWorkingCopyUntilStored) {
   enter_item("kard");
-  editor.itemids.click();
+  editor.panel.ids_button.click();
   add_id("kard");
   dialog.Button3.click();
   EXPECT_TRUE(work().items.empty());
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_EQ(keys(item_exists(work(), "kard")->ids), Strings{"kard"});
 }
 

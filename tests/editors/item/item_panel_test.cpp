@@ -14,7 +14,7 @@ const Strings kArmourTypes = {"alkarpancel", "csizma",   "gyuru", "karkoto", "ke
 const Strings kWeaponTypes = {"ij", "szuro", "vago", "zuzo"};
 
 TEST_F(ItemEditorTest, StartsAsAnEmptyArmourPanel) {
-  EXPECT_FALSE(editor.item.visible());
+  EXPECT_FALSE(editor.panel.form.visible());
   EXPECT_EQ(editor.is_weapon.index(), kind_index(ItemKind::armour));
   EXPECT_EQ(editor.is_weapon.items(),
             (Strings{"páncél", "fegyver", "étel", "alkohol", "alkoholmentes", "kulcs", "egyéb"}));
@@ -152,25 +152,25 @@ TEST_F(ItemEditorTest, Wc2IsPolicedOnlyWhenWc1Changes) {
 }
 
 TEST_F(ItemEditorTest, LongTextHoldingTheEndMarkerIsEmptiedAtItsLastLetter) {
-  editor.itemlong.type("Szep kard.\nITEMLONGEN");
-  EXPECT_EQ(editor.itemlong.text(), "Szep kard.\r\nITEMLONGEN");
-  editor.itemlong.type("D");
-  EXPECT_EQ(editor.itemlong.text(), "");
-  editor.itemlong.type("itemlongend");
-  EXPECT_EQ(editor.itemlong.text(), "itemlongend") << "the marker is case-sensitive";
+  editor.panel.long_text.type("Szep kard.\nITEMLONGEN");
+  EXPECT_EQ(editor.panel.long_text.text(), "Szep kard.\r\nITEMLONGEN");
+  editor.panel.long_text.type("D");
+  EXPECT_EQ(editor.panel.long_text.text(), "");
+  editor.panel.long_text.type("itemlongend");
+  EXPECT_EQ(editor.panel.long_text.text(), "itemlongend") << "the marker is case-sensitive";
 }
 
 TEST_F(ItemEditorTest, FileNameBoxKeepsOnlyValidNames) {
-  editor.itemfilename.type("1kard");
-  EXPECT_EQ(editor.itemfilename.text(), "kard") << "a leading digit has no letter yet";
-  editor.itemfilename.type("K");
-  EXPECT_EQ(editor.itemfilename.text(), "");
-  editor.itemfilename.user_set_text("2nd_kard-x");
-  EXPECT_EQ(editor.itemfilename.text(), "2nd_kard-x");
-  editor.itemfilename.user_set_text(std::string(17, 'a'));
-  EXPECT_EQ(editor.itemfilename.text(), "");
-  editor.itemfilename.user_set_text("kárd");
-  EXPECT_EQ(editor.itemfilename.text(), "");
+  editor.panel.filename.type("1kard");
+  EXPECT_EQ(editor.panel.filename.text(), "kard") << "a leading digit has no letter yet";
+  editor.panel.filename.type("K");
+  EXPECT_EQ(editor.panel.filename.text(), "");
+  editor.panel.filename.user_set_text("2nd_kard-x");
+  EXPECT_EQ(editor.panel.filename.text(), "2nd_kard-x");
+  editor.panel.filename.user_set_text(std::string(17, 'a'));
+  EXPECT_EQ(editor.panel.filename.text(), "");
+  editor.panel.filename.user_set_text("kárd");
+  EXPECT_EQ(editor.panel.filename.text(), "");
 }
 
 // A weapon stored with every field set, as a loaded work would hold it.
@@ -202,12 +202,12 @@ TEST_F(ItemEditorTest, ChoosingAStoredItemFillsThePanelAndTheWorkingCopy) {
   add_mixed(work().tmpitem.ids, "regi", "regi");
   editor.my_mess.set_text("marad?");
 
-  editor.itemfilename.user_select(editor.itemfilename.index_of("csakany"));
+  editor.panel.filename.user_select(editor.panel.filename.index_of("csakany"));
 
-  EXPECT_EQ(editor.itemfilename.text(), "csakany");
-  EXPECT_EQ(editor.itemname.text(), "Csakany");
-  EXPECT_EQ(editor.itemshort.text(), "egy csakany");
-  EXPECT_EQ(editor.itemlong.text(), "Nehez.\r\nEles.");
+  EXPECT_EQ(editor.panel.filename.text(), "csakany");
+  EXPECT_EQ(editor.panel.name.text(), "Csakany");
+  EXPECT_EQ(editor.panel.short_text.text(), "egy csakany");
+  EXPECT_EQ(editor.panel.long_text.text(), "Nehez.\r\nEles.");
   EXPECT_EQ(editor.itemminlevel.text(), "20");
   EXPECT_EQ(editor.rarity.text(), "5");
   EXPECT_EQ(editor.weight.text(), "100");
@@ -231,10 +231,10 @@ TEST_F(ItemEditorTest, ChoosingAStoredItemFillsThePanelAndTheWorkingCopy) {
 TEST_F(ItemEditorTest, TypingANewNameOverAChosenItemKeepsItsFieldsForACopy) {
   add_stored_weapon(work());
   editor.fill_filename_choices();
-  editor.itemfilename.user_select(editor.itemfilename.index_of("csakany"));
-  editor.itemfilename.type("2");
-  EXPECT_EQ(editor.itemfilename.text(), "csakany2");
-  EXPECT_EQ(editor.itemname.text(), "Csakany");
+  editor.panel.filename.user_select(editor.panel.filename.index_of("csakany"));
+  editor.panel.filename.type("2");
+  EXPECT_EQ(editor.panel.filename.text(), "csakany2");
+  EXPECT_EQ(editor.panel.name.text(), "Csakany");
   EXPECT_EQ(editor.wc2.text(), "8");
   EXPECT_EQ(query_mixed(tmpitem().ids, "csakany"), "csakany");
 }
@@ -254,11 +254,11 @@ TEST_P(StoredIndex, AnIndexTheGroupCannotShowIsTold) {
   ditem& r = add_stored_weapon(work());
   r.is_weapon = c.is_weapon;
   r.two_handed = c.two_handed;
-  editor.itemfilename.user_set_text("csakany");
+  editor.panel.filename.user_set_text("csakany");
   EXPECT_EQ(editor.is_weapon.index(), c.kind);
   EXPECT_EQ(editor.two_handed.index(), c.hands);
   EXPECT_EQ(host.messages, c.messages);
-  EXPECT_EQ(editor.itemname.text(), "Csakany") << "the rest of the item is still shown";
+  EXPECT_EQ(editor.panel.name.text(), "Csakany") << "the rest of the item is still shown";
 }
 
 // "egyéb": judged only by weight, value and strength.
@@ -281,10 +281,10 @@ TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
     // Without bonuses the verdict has nothing to say whichever kind is shown.
     for (Text* bonus : bonus_fields(r)) bonus->clear();
     clear_mixed(r.antis);
-    editor.itemfilename.set_text("");
-    editor.itemfilename.user_set_text("csakany");
+    editor.panel.filename.set_text("");
+    editor.panel.filename.user_set_text("csakany");
     host.messages.clear();
-    editor.b14.click();
+    editor.panel.ready_button.click();
     ASSERT_EQ(host.messages, Strings{}) << c.is_weapon;
     const ditem* stored = item_exists(work(), "csakany");
     EXPECT_EQ(stored->is_weapon, c.is_weapon);
@@ -294,7 +294,7 @@ TEST_F(ItemEditorTest, AnUnshowableStoredIndexIsKeptUntilTheBuilderChooses) {
     choose_kind(kKindOtherItem);
     editor.two_handed.set_index(1);
     editor.two_handed.set_index(0);
-    editor.b14.click();
+    editor.panel.ready_button.click();
     ASSERT_EQ(host.messages, Strings{}) << c.is_weapon;
     EXPECT_EQ(stored->is_weapon, std::to_string(kKindOtherItem)) << c.is_weapon;
     EXPECT_EQ(stored->two_handed, "0") << c.is_weapon;
@@ -330,8 +330,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrictions) {
   for (int kind : {2, 3, 4, 5, 6}) {
     const ditem& stored = add_stored_weapon(work());
-    editor.itemfilename.set_text("");
-    editor.itemfilename.user_set_text("csakany");
+    editor.panel.filename.set_text("");
+    editor.panel.filename.user_set_text("csakany");
     ASSERT_EQ(tmpitem().hp, "0");
     ASSERT_EQ(tmpitem().kari, "13");
     choose_kind(kind);
@@ -346,7 +346,7 @@ TEST_F(ItemEditorTest, AKindWithoutBonusesDropsTheWorkingCopysBonusesAndRestrict
 TEST_F(ItemEditorTest, ALoadedItemOfAKindWithoutBonusesKeepsThem) {
   ditem& r = add_stored_weapon(work());
   r.is_weapon = "6";
-  editor.itemfilename.user_set_text("csakany");
+  editor.panel.filename.user_set_text("csakany");
   EXPECT_EQ(editor.is_weapon.index(), 6);
   EXPECT_EQ(tmpitem().kari, "13");
   EXPECT_EQ(query_mixed(tmpitem().antis, "jo"), "1");
@@ -354,14 +354,14 @@ TEST_F(ItemEditorTest, ALoadedItemOfAKindWithoutBonusesKeepsThem) {
 
 TEST_F(ItemEditorTest, NewItemEmptiesThePanelAndTheWorkingCopy) {
   add_stored_weapon(work());
-  editor.itemfilename.user_set_text("csakany");
-  editor.b11.click();
+  editor.panel.filename.user_set_text("csakany");
+  editor.panel.new_button.click();
   for (const controls::Edit* box : std::initializer_list<const controls::Edit*>{
-           &editor.itemname, &editor.itemshort, &editor.itemlong, &editor.itemminlevel,
-           &editor.rarity, &editor.weight, &editor.value, &editor.wc1, &editor.wc2, &editor.my_mess,
-           &editor.your_mess, &editor.strength})
+           &editor.panel.name, &editor.panel.short_text, &editor.panel.long_text,
+           &editor.itemminlevel, &editor.rarity, &editor.weight, &editor.value, &editor.wc1,
+           &editor.wc2, &editor.my_mess, &editor.your_mess, &editor.strength})
     EXPECT_EQ(box->text(), "") << box->name();
-  EXPECT_EQ(editor.itemfilename.text(), "");
+  EXPECT_EQ(editor.panel.filename.text(), "");
   EXPECT_EQ(editor.is_weapon.index(), kind_index(ItemKind::armour));
   EXPECT_EQ(editor.itemtype.items(), kArmourTypes);
   EXPECT_EQ(editor.itemtype.selected(), -1);
@@ -372,9 +372,9 @@ TEST_F(ItemEditorTest, NewItemEmptiesThePanelAndTheWorkingCopy) {
 
 TEST_F(ItemEditorTest, InitItemLeavesTheWorkingCopy) {
   add_stored_weapon(work());
-  editor.itemfilename.user_set_text("csakany");
+  editor.panel.filename.user_set_text("csakany");
   editor.init_item();
-  EXPECT_EQ(editor.itemname.text(), "");
+  EXPECT_EQ(editor.panel.name.text(), "");
   EXPECT_EQ(query_mixed(tmpitem().ids, "csakany"), "csakany");
   EXPECT_EQ(tmpitem().hp, "0");
 }
@@ -382,9 +382,9 @@ TEST_F(ItemEditorTest, InitItemLeavesTheWorkingCopy) {
 TEST_F(ItemEditorTest, FileNameChoicesAreTheWorksItemsSorted) {
   setup_item(work(), "sisak");
   setup_item(work(), "kard");
-  editor.itemfilename.add("regi");
+  editor.panel.filename.add("regi");
   editor.fill_filename_choices();
-  EXPECT_EQ(editor.itemfilename.items(), (Strings{"kard", "sisak"}));
+  EXPECT_EQ(editor.panel.filename.items(), (Strings{"kard", "sisak"}));
 }
 
 TEST_F(ItemEditorTest, FormsListsThePanelAndEveryDialog) {

@@ -23,12 +23,12 @@ class CheckOrder : public ItemEditorTest {
     Strings expected;
     for (const Step& step : steps) {
       step.fill(*this);
-      editor.b14.click();
+      editor.panel.ready_button.click();
       if (step.message) expected.push_back(step.message);
       EXPECT_EQ(host.messages, expected)
           << "after the step before " << (step.message ? step.message : "storing");
       EXPECT_EQ(work().items.size(), step.message ? 0u : 1u);
-      EXPECT_TRUE(host.focus().on(editor.itemfilename));
+      EXPECT_TRUE(host.focus().on(editor.panel.filename));
     }
   }
   template <class Box>
@@ -40,10 +40,10 @@ class CheckOrder : public ItemEditorTest {
 TEST_F(CheckOrder, WeaponChecksComeOneAtATimeInTheirOrder) {
   walk({
       {[](auto&) {}, "Nincs fájlnév megadva!"},
-      {[](auto& t) { t.editor.itemfilename.type("kard"); }, "Nincs név megadva!"},
-      {[](auto& t) { t.editor.itemname.type("Kard"); }, "Nincs rövid leírás megadva!"},
-      {[](auto& t) { t.editor.itemshort.type("egy kard"); }, "Nincs hosszú leírás megadva!"},
-      {[](auto& t) { t.editor.itemlong.type("Eles."); }, "Nincs minimum szint megadva!"},
+      {[](auto& t) { t.editor.panel.filename.type("kard"); }, "Nincs név megadva!"},
+      {[](auto& t) { t.editor.panel.name.type("Kard"); }, "Nincs rövid leírás megadva!"},
+      {[](auto& t) { t.editor.panel.short_text.type("egy kard"); }, "Nincs hosszú leírás megadva!"},
+      {[](auto& t) { t.editor.panel.long_text.type("Eles."); }, "Nincs minimum szint megadva!"},
       {[](auto& t) { t.editor.itemminlevel.type("20"); }, "Nincs ritkaság megadva!"},
       {[](auto& t) { t.editor.rarity.type("101"); },
        "A ritkasag erteke nem lehet 100-nal nagyobb!"},
@@ -79,11 +79,11 @@ TEST_F(CheckOrder, FoodNeedsNoTypeButAllThreeOfItsFields) {
 TEST_F(ItemEditorTest, ArmourWithoutATypeIsRefused) {
   enter_item("sisak");
   editor.itemtype.select(-1);
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_EQ(host.messages, Strings{"Nincs típus megadva!"});
   for (int kind : {5, 6}) {
     choose_kind(kind);
-    editor.b14.click();
+    editor.panel.ready_button.click();
   }
   EXPECT_EQ(host.messages.size(), 1u) << "keys and other items need no type";
   EXPECT_EQ(work().items.size(), 1u);
@@ -97,11 +97,11 @@ TEST_P(NameClash, ANameOfARoomOrCreatureIsRefusedBeforeAnythingElse) {
   } else {
     setup_mons(work(), "kard");
   }
-  editor.itemfilename.type("kard");
-  editor.b14.click();
+  editor.panel.filename.type("kard");
+  editor.panel.ready_button.click();
   EXPECT_EQ(host.messages, Strings{"Már van ilyen fájlnév!"});
   enter_item("");
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_EQ(host.messages, (Strings{"Már van ilyen fájlnév!", "Már van ilyen fájlnév!"}));
   EXPECT_TRUE(work().items.empty());
 }
@@ -116,7 +116,7 @@ TEST_F(ItemEditorTest, StoringCopiesEveryFieldAndTheWorkingCopy) {
   add_mixed(work().tmpitem.ids, "csakany", "csakany");
   add_mixed(work().tmpitem.antis, "gonosz", "1");
   work().tmpitem.sb = "1";
-  editor.b14.click();
+  editor.panel.ready_button.click();
 
   ASSERT_TRUE(host.messages.empty()) << host.messages.front();
   const ditem* r = item_exists(work(), "csakany");
@@ -138,7 +138,7 @@ TEST_F(ItemEditorTest, StoringCopiesEveryFieldAndTheWorkingCopy) {
   EXPECT_EQ(r->sb, "1");
   EXPECT_EQ(r->ids, tmpitem().ids);
   EXPECT_EQ(r->antis, tmpitem().antis);
-  EXPECT_EQ(editor.itemfilename.items(), Strings{"csakany"});
+  EXPECT_EQ(editor.panel.filename.items(), Strings{"csakany"});
 
   add_mixed(work().tmpitem.ids, "bot", "bot");
   EXPECT_EQ(query_mixed(r->ids, "bot"), "") << "the record holds a copy";
@@ -146,46 +146,46 @@ TEST_F(ItemEditorTest, StoringCopiesEveryFieldAndTheWorkingCopy) {
 
 TEST_F(ItemEditorTest, StoringTwiceOverwritesTheOneRecord) {
   enter_item("gyuru");
-  editor.b14.click();
-  editor.itemname.set_text("Masik nev");
+  editor.panel.ready_button.click();
+  editor.panel.name.set_text("Masik nev");
   editor.invisitem.set_checked(true);
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_TRUE(host.messages.empty());
   ASSERT_EQ(work().items.size(), 1u);
   EXPECT_EQ(work().items.head()->name, "Masik nev");
   EXPECT_EQ(work().items.head()->invisitem, "1");
-  EXPECT_EQ(editor.itemfilename.items(), Strings{"gyuru"});
+  EXPECT_EQ(editor.panel.filename.items(), Strings{"gyuru"});
 }
 
 TEST_F(ItemEditorTest, StoreKeepsTheWorkingCopyForTheNextItemUntilNewItem) {
   enter_item("gyuru");
   add_mixed(work().tmpitem.antis, "jo", "1");
   work().tmpitem.ac = "1";
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_EQ(tmpitem().ac, "1");
 
-  editor.itemfilename.set_text("gyuru2");
-  editor.b14.click();
+  editor.panel.filename.set_text("gyuru2");
+  editor.panel.ready_button.click();
   EXPECT_EQ(item_exists(work(), "gyuru2")->ac, "1");
   EXPECT_EQ(query_mixed(item_exists(work(), "gyuru2")->antis, "jo"), "1");
 
-  editor.b11.click();
+  editor.panel.new_button.click();
   EXPECT_EQ(tmpitem(), ditem{});
   enter_item("ora");
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_EQ(item_exists(work(), "ora")->ac, "");
-  EXPECT_EQ(editor.itemfilename.items(), (Strings{"gyuru", "gyuru2", "ora"}));
+  EXPECT_EQ(editor.panel.filename.items(), (Strings{"gyuru", "gyuru2", "ora"}));
 }
 
 TEST_F(ItemEditorTest, ARefusalLeavesTheStoredItemAndTheWorkingCopy) {
   enter_item("gyuru");
   work().tmpitem.hp = "3";
-  editor.b14.click();
+  editor.panel.ready_button.click();
   const ditem before = *work().items.head();
-  editor.itemname.set_text({});
+  editor.panel.name.set_text({});
   editor.rarity.set_text("9");
   work().tmpitem.hp = "4";
-  editor.b14.click();
+  editor.panel.ready_button.click();
   EXPECT_EQ(host.messages, Strings{"Nincs név megadva!"});
   EXPECT_EQ(*work().items.head(), before);
   EXPECT_EQ(tmpitem().hp, "4");

@@ -39,10 +39,10 @@ struct VerdictCase {
 class PanelVerdict : public ItemEditorTest, public ::testing::WithParamInterface<VerdictCase> {
  public:
   void enter(const VerdictCase& c) {
-    editor.itemfilename.type("targy");
-    editor.itemname.type("Targy");
-    editor.itemshort.type("egy targy");
-    editor.itemlong.type("Egy targy.");
+    editor.panel.filename.type("targy");
+    editor.panel.name.type("Targy");
+    editor.panel.short_text.type("egy targy");
+    editor.panel.long_text.type("Egy targy.");
     choose_kind(c.kind);
     if (*c.type) choose_type(c.type);
     enter_numbers(c.level, c.rarity, c.weight, c.value);
@@ -69,7 +69,7 @@ class PanelVerdict : public ItemEditorTest, public ::testing::WithParamInterface
 TEST_P(PanelVerdict, RefusesWithTheVerdictOrStores) {
   const VerdictCase& c = GetParam();
   enter(c);
-  editor.b14.click();
+  editor.panel.ready_button.click();
   if (std::string(c.verdict) == kOk) {
     EXPECT_EQ(host.messages, Strings{});
     EXPECT_NE(item_exists(work(), "targy"), nullptr);
@@ -209,16 +209,16 @@ INSTANTIATE_TEST_SUITE_P(Examples, PanelVerdict, ::testing::ValuesIn(kCases),
 
 TEST_F(ItemEditorTest, AnUnreadableNumberEscapesAndNothingIsStored) {
   enter_item("buzogany", kind_index(ItemKind::weapon));
-  editor.b14.click();
+  editor.panel.ready_button.click();
   ditem& stored = *setup_item_named(work(), "buzogany");
   stored.wc2 = "8x";  // as a hand-edited work file may hold it
-  editor.b11.click();
-  editor.itemfilename.type("buzogany");
+  editor.panel.new_button.click();
+  editor.panel.filename.type("buzogany");
   ASSERT_EQ(editor.wc2.text(), "8x") << "wc2 is policed only when wc1 changes";
-  editor.itemname.set_text("Uj nev");
+  editor.panel.name.set_text("Uj nev");
   const ditem before = stored;
 
-  EXPECT_THROW(editor.b14.click(), ConversionError);
+  EXPECT_THROW(editor.panel.ready_button.click(), ConversionError);
   EXPECT_EQ(*item_exists(work(), "buzogany"), before);
   EXPECT_TRUE(host.messages.empty());
 }
@@ -226,8 +226,8 @@ TEST_F(ItemEditorTest, AnUnreadableNumberEscapesAndNothingIsStored) {
 TEST_F(ItemEditorTest, ACheckRefusalIsTheOnlyMessageEvenWithAnUnreadableNumber) {
   enter_item("buzogany", kind_index(ItemKind::weapon));
   editor.wc2.set_text("8x");
-  editor.itemname.set_text({});
-  editor.b14.click();
+  editor.panel.name.set_text({});
+  editor.panel.ready_button.click();
   EXPECT_EQ(host.messages, Strings{"Nincs név megadva!"});
 }
 

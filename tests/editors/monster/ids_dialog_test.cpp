@@ -12,7 +12,7 @@ using Strings = std::vector<std::string>;
 
 class IdsDialogTest : public MonsterEditorTest {
  protected:
-  IdsDialog<dmons>& d = ed.ids_dialog;
+  IdsDialog<dmons>& d = ed.panel.ids_dialog;
   void add_id(const char* id) {
     d.word.type(id);
     d.Button1.click();
@@ -35,7 +35,7 @@ TEST_F(IdsDialogTest, OnlyBlanksAndLowerCaseLettersStay) {
 }
 
 TEST_F(IdsDialogTest, AddingAndRemovingIds) {
-  ed.Button13.click();
+  ed.panel.ids_button.click();
   EXPECT_TRUE(d.form.visible());
   EXPECT_FALSE(host.main_enabled);
   add_id("zold ork");
@@ -61,7 +61,7 @@ TEST_F(IdsDialogTest, OpeningKeepsTheEditAndRebuildsTheListFromTheStoredCreature
   add_mixed(m->ids, "ork", "ork");
   add_mixed(work().tmpmons.ids, "eldobott", "eldobott");
   d.word.type("felig");
-  ed.Button13.click();
+  ed.panel.ids_button.click();
   EXPECT_EQ(d.word.text(), "felig");
   EXPECT_EQ(d.words.items(), Strings{"ork"});
   EXPECT_EQ(work().tmpmons.ids, m->ids);
@@ -70,12 +70,12 @@ TEST_F(IdsDialogTest, OpeningKeepsTheEditAndRebuildsTheListFromTheStoredCreature
 TEST_F(IdsDialogTest, ReadyWritesThroughAndTheCloseBoxDoesNot) {
   dmons* m = commit_creature("ork");
   ASSERT_NE(m, nullptr);
-  ed.Button13.click();
+  ed.panel.ids_button.click();
   add_id("ork");
   d.form.close();
   EXPECT_TRUE(host.main_enabled);
   EXPECT_TRUE(m->ids.empty());
-  ed.Button13.click();
+  ed.panel.ids_button.click();
   add_id("ork");
   d.Button3.click();
   EXPECT_TRUE(host.main_enabled);
@@ -87,8 +87,8 @@ TEST_F(IdsDialogTest, ANewCreatureHasNoIdsUnlessAddedBeforeCommit) {
   dmons* plain = commit_creature("ork");
   ASSERT_NE(plain, nullptr);
   EXPECT_TRUE(plain->ids.empty());
-  ed.Button2.click();
-  ed.Button13.click();
+  ed.panel.new_button.click();
+  ed.panel.ids_button.click();
   add_id("troll");
   d.Button3.click();
   dmons* named = commit_creature("troll");

@@ -19,10 +19,10 @@ class MonsterEditorTest : public ::testing::Test {
 
   // Types a complete, acceptable creature into the panel.
   void type_creature(const std::string& filename) {
-    ed.monsfilename.type(filename);
-    ed.monsname.type("Ork");
-    ed.monsshort.type("egy ork");
-    ed.monslong.type("Egy nagy, zöld ork.");
+    ed.panel.filename.type(filename);
+    ed.panel.name.type("Ork");
+    ed.panel.short_text.type("egy ork");
+    ed.panel.long_text.type("Egy nagy, zöld ork.");
     ed.level.type("12");
     ed.race.user_select(ed.race.index_of("ork"));
     ed.gender.user_select(ed.gender.index_of("ferfi"));
@@ -34,7 +34,7 @@ class MonsterEditorTest : public ::testing::Test {
   // Types and commits a creature: the stored creature, or none when it was refused.
   dmons* commit_creature(const std::string& filename) {
     type_creature(filename);
-    ed.monsready.click();
+    ed.panel.ready_button.click();
     EXPECT_TRUE(host.messages.empty()) << host.messages.front();
     return setup_mons_named(work(), filename);
   }

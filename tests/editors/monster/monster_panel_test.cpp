@@ -23,9 +23,9 @@ TEST_F(MonsterEditorTest, FieldsCarryTheirLabelsHintsAndLimits) {
   };
   const Expected fields[] = {
       {ed.level, "Szint", 3, ""},
-      {ed.monsname, "Név", 0, ""},
-      {ed.monsshort, "Rövid leírás", 0, ""},
-      {ed.monslong, "Hosszú leírás", 0, ""},
+      {ed.panel.name, "Név", 0, ""},
+      {ed.panel.short_text, "Rövid leírás", 0, ""},
+      {ed.panel.long_text, "Hosszú leírás", 0, ""},
       {ed.money, "Pénz", 5, ""},
       {ed.aggressive, "Agresszivitás", 2, "Milyen karizma alatt támadjon a lény."},
       {ed.alignment, "Jellem", 5, "Jellem. 1500 a szent, 0 a semleges, -1500 a démoni."},
@@ -51,8 +51,8 @@ TEST_F(MonsterEditorTest, FieldsCarryTheirLabelsHintsAndLimits) {
 }
 
 TEST_F(MonsterEditorTest, ChoiceBoxesOfferTheFixedLists) {
-  EXPECT_EQ(ed.monsfilename.style(), controls::ComboBox::Style::editable);
-  EXPECT_TRUE(ed.monsfilename.sorted());
+  EXPECT_EQ(ed.panel.filename.style(), controls::ComboBox::Style::editable);
+  EXPECT_TRUE(ed.panel.filename.sorted());
   EXPECT_EQ(ed.race.style(), controls::ComboBox::Style::drop_down_list);
   EXPECT_EQ(ed.race.items(), creature_races());
   EXPECT_EQ(ed.gender.items(), creature_genders());
@@ -123,21 +123,21 @@ TEST_F(MonsterEditorTest, LevelAboveAHundredIsEmptiedWithAMessage) {
 }
 
 TEST_F(MonsterEditorTest, LongTextHoldingTheEndMarkerIsCleared) {
-  ed.monslong.type("Egy ork.\nMONSLONGEND");
-  EXPECT_EQ(ed.monslong.text(), "");
-  ed.monslong.type("monslongend\nROOMLONGEND");
-  EXPECT_EQ(ed.monslong.text(), "monslongend\r\nROOMLONGEND");
+  ed.panel.long_text.type("Egy ork.\nMONSLONGEND");
+  EXPECT_EQ(ed.panel.long_text.text(), "");
+  ed.panel.long_text.type("monslongend\nROOMLONGEND");
+  EXPECT_EQ(ed.panel.long_text.text(), "monslongend\r\nROOMLONGEND");
 }
 
 TEST_F(MonsterEditorTest, FileNameFilter) {
-  ed.monsfilename.type("1ork");
-  EXPECT_EQ(ed.monsfilename.text(), "ork") << "a lone digit has no letter";
-  ed.monsfilename.type("K");
-  EXPECT_EQ(ed.monsfilename.text(), "");
-  ed.monsfilename.type("abcdefghijklmnopq");
-  EXPECT_EQ(ed.monsfilename.text(), "") << "17 bytes";
-  ed.monsfilename.user_set_text("1ork");
-  EXPECT_EQ(ed.monsfilename.text(), "1ork");
+  ed.panel.filename.type("1ork");
+  EXPECT_EQ(ed.panel.filename.text(), "ork") << "a lone digit has no letter";
+  ed.panel.filename.type("K");
+  EXPECT_EQ(ed.panel.filename.text(), "");
+  ed.panel.filename.type("abcdefghijklmnopq");
+  EXPECT_EQ(ed.panel.filename.text(), "") << "17 bytes";
+  ed.panel.filename.user_set_text("1ork");
+  EXPECT_EQ(ed.panel.filename.text(), "1ork");
 }
 
 TEST_F(MonsterEditorTest, CommitStoresTheCreatureAndOffersItsName) {
@@ -145,7 +145,7 @@ TEST_F(MonsterEditorTest, CommitStoresTheCreatureAndOffersItsName) {
   type_creature("ork");
   ed.speed.type("5");
   ed.class2.user_select(ed.class2.index_of("kardmuvesz"));
-  ed.monsready.click();
+  ed.panel.ready_button.click();
 
   EXPECT_TRUE(host.messages.empty());
   ASSERT_EQ(work().monsters.size(), 1u);
@@ -166,31 +166,31 @@ TEST_F(MonsterEditorTest, CommitStoresTheCreatureAndOffersItsName) {
   EXPECT_EQ(m.speed, "5");
   EXPECT_EQ(m.spemspeed, "");
   EXPECT_EQ(m.ids, work().tmpmons.ids);
-  EXPECT_EQ(ed.monsfilename.items(), Strings{"ork"});
-  EXPECT_TRUE(host.focus().on(ed.monsfilename));
-  EXPECT_EQ(ed.monsname.text(), "Ork") << "the panel keeps its contents";
+  EXPECT_EQ(ed.panel.filename.items(), Strings{"ork"});
+  EXPECT_TRUE(host.focus().on(ed.panel.filename));
+  EXPECT_EQ(ed.panel.name.text(), "Ork") << "the panel keeps its contents";
   EXPECT_EQ(query_mixed(work().tmpmons.ids, "ork"), "ork") << "tmpmons is kept";
 }
 
 TEST_F(MonsterEditorTest, CommitUnderAStoredNameReplacesThatCreatureInPlace) {
   commit_creature("ork");
-  ed.Button2.click();
+  ed.panel.new_button.click();
   commit_creature("troll");
-  ed.monsfilename.set_text("ork");
-  ed.monsname.set_text("Vén ork");
-  ed.monsready.click();
+  ed.panel.filename.set_text("ork");
+  ed.panel.name.set_text("Vén ork");
+  ed.panel.ready_button.click();
   EXPECT_TRUE(host.messages.empty());
   ASSERT_EQ(work().monsters.size(), 2u);
   EXPECT_EQ(work().monsters[0].filename, "ork");
   EXPECT_EQ(work().monsters[0].name, "Vén ork");
-  EXPECT_EQ(ed.monsfilename.items(), (Strings{"ork", "troll"}));
+  EXPECT_EQ(ed.panel.filename.items(), (Strings{"ork", "troll"}));
 }
 
 TEST_F(MonsterEditorTest, ANewCreatureTakesTheListsOfTmpmonsAtCommit) {
   type_creature("ork");
   add_mixed(work().tmpmons.speech, "Kotrodj innen!", "1");
   add_mixed(work().tmpmons.equipment, "kard", "2");
-  ed.monsready.click();
+  ed.panel.ready_button.click();
   const dmons& m = *work().monsters.find_last("ork");
   EXPECT_EQ(query_mixed(m.speech, "Kotrodj innen!"), "1");
   EXPECT_EQ(query_mixed(m.equipment, "kard"), "2");
@@ -206,11 +206,11 @@ TEST_F(MonsterEditorTest, NameOfARoomOrAnItemIsRefused) {
     } else {
       setup_item(h.work(), "ork");
     }
-    e.monsfilename.type("ork");
-    e.monsready.click();
+    e.panel.filename.type("ork");
+    e.panel.ready_button.click();
     EXPECT_EQ(h.messages, Strings{"Már van ilyen fájlnév!"}) << kind;
     EXPECT_TRUE(h.work().monsters.empty());
-    EXPECT_TRUE(h.focus().on(e.monsfilename));
+    EXPECT_TRUE(h.focus().on(e.panel.filename));
   }
 }
 
@@ -222,10 +222,10 @@ TEST_F(MonsterEditorTest, CommitChecksSpeakInTheirOrder) {
     std::function<void(MonsterEditor&)> breaks;
   };
   const std::vector<Check> checks = {
-      {"Nincs fájlnév megadva!", [](MonsterEditor& e) { e.monsfilename.set_text(""); }},
-      {"Nincs név megadva!", [](MonsterEditor& e) { e.monsname.set_text(""); }},
-      {"Nincs rövid leírás megadva!", [](MonsterEditor& e) { e.monsshort.set_text(""); }},
-      {"Nincs hosszú leírás megadva!", [](MonsterEditor& e) { e.monslong.set_text(""); }},
+      {"Nincs fájlnév megadva!", [](MonsterEditor& e) { e.panel.filename.set_text(""); }},
+      {"Nincs név megadva!", [](MonsterEditor& e) { e.panel.name.set_text(""); }},
+      {"Nincs rövid leírás megadva!", [](MonsterEditor& e) { e.panel.short_text.set_text(""); }},
+      {"Nincs hosszú leírás megadva!", [](MonsterEditor& e) { e.panel.long_text.set_text(""); }},
       {"Nincs szint megadva!", [](MonsterEditor& e) { e.level.set_text(""); }},
       {"Nincs faj megadva!", [](MonsterEditor& e) { e.race.select(-1); }},
       {"Nincs nem megadva!", [](MonsterEditor& e) { e.gender.select(-1); }},
@@ -242,10 +242,10 @@ TEST_F(MonsterEditorTest, CommitChecksSpeakInTheirOrder) {
     testing::FakeHost h;
     MonsterEditor e{h};
     setup_item(h.work(), "kard");
-    e.monsfilename.type("ork");
-    e.monsname.type("Ork");
-    e.monsshort.type("egy ork");
-    e.monslong.type("Egy ork.");
+    e.panel.filename.type("ork");
+    e.panel.name.type("Ork");
+    e.panel.short_text.type("egy ork");
+    e.panel.long_text.type("Egy ork.");
     e.level.type("1");
     e.race.set_text("ork");
     e.gender.set_text("no");
@@ -253,15 +253,15 @@ TEST_F(MonsterEditorTest, CommitChecksSpeakInTheirOrder) {
     e.money.type("0");
     e.alignment.type("0");
     for (std::size_t k = first; k < checks.size(); ++k) checks[k].breaks(e);
-    e.monsready.click();
+    e.panel.ready_button.click();
     EXPECT_EQ(h.messages, Strings{checks[first].message}) << first;
     EXPECT_TRUE(h.work().monsters.empty());
-    EXPECT_TRUE(h.focus().on(e.monsfilename));
+    EXPECT_TRUE(h.focus().on(e.panel.filename));
     if (first > 0) {
       // The name clash comes before them all.
       h.messages.clear();
-      e.monsfilename.set_text("kard");
-      e.monsready.click();
+      e.panel.filename.set_text("kard");
+      e.panel.ready_button.click();
       EXPECT_EQ(h.messages, Strings{"Már van ilyen fájlnév!"});
     }
   }
@@ -270,7 +270,7 @@ TEST_F(MonsterEditorTest, CommitChecksSpeakInTheirOrder) {
 TEST_F(MonsterEditorTest, OptionalFieldsAndALoneMinusPass) {
   type_creature("ork");
   ed.alignment.set_text("-");
-  ed.monsready.click();
+  ed.panel.ready_button.click();
   EXPECT_TRUE(host.messages.empty());
   const dmons& m = *work().monsters.find_last("ork");
   EXPECT_EQ(m.alignment, "-");
@@ -284,13 +284,13 @@ TEST_F(MonsterEditorTest, ChoosingAStoredNameLoadsTheCreature) {
   add_mixed(stored->ids, "zold ork", "zold ork");
   add_mixed(stored->emote, "Az ork morog.", "0");
   stored->speed = "7";
-  ed.Button2.click();
+  ed.panel.new_button.click();
   add_mixed(work().tmpmons.speech, "elveszik", "0");
 
-  ed.monsfilename.type("ork");
-  EXPECT_EQ(ed.monsname.text(), "Ork");
-  EXPECT_EQ(ed.monsshort.text(), "egy ork");
-  EXPECT_EQ(ed.monslong.text(), "Egy nagy, zöld ork.");
+  ed.panel.filename.type("ork");
+  EXPECT_EQ(ed.panel.name.text(), "Ork");
+  EXPECT_EQ(ed.panel.short_text.text(), "egy ork");
+  EXPECT_EQ(ed.panel.long_text.text(), "Egy nagy, zöld ork.");
   EXPECT_EQ(ed.race.text(), "ork");
   EXPECT_EQ(ed.gender.text(), "ferfi");
   EXPECT_EQ(ed.class1.text(), "harcos");
@@ -307,11 +307,11 @@ TEST_F(MonsterEditorTest, ChoosingAStoredNameLoadsTheCreature) {
 TEST_F(MonsterEditorTest, AnUnknownNameKeepsFieldsAndListsForACopy) {
   ASSERT_NE(commit_creature("ork"), nullptr);
   add_mixed(work().tmpmons.ids, "ork", "ork");
-  ed.monsfilename.set_text("");
-  ed.monsfilename.type("troll");
-  EXPECT_EQ(ed.monsname.text(), "Ork");
+  ed.panel.filename.set_text("");
+  ed.panel.filename.type("troll");
+  EXPECT_EQ(ed.panel.name.text(), "Ork");
   EXPECT_EQ(query_mixed(work().tmpmons.ids, "ork"), "ork");
-  ed.monsready.click();
+  ed.panel.ready_button.click();
   EXPECT_EQ(work().monsters.size(), 2u);
   EXPECT_EQ(query_mixed(work().monsters.find_last("troll")->ids, "ork"), "ork");
 }
@@ -330,23 +330,23 @@ TEST_F(MonsterEditorTest, TextsOutsideTheFixedListsLoadAsNoChoice) {
   loaded.alignment = "0";
   ed.fill_filename_choices();
 
-  ed.monsfilename.type("hobbit");
+  ed.panel.filename.type("hobbit");
   EXPECT_EQ(ed.race.selected(), -1);
   EXPECT_EQ(ed.class2.selected(), -1);
-  ed.monsready.click();
+  ed.panel.ready_button.click();
   EXPECT_EQ(host.messages, Strings{"Nincs faj megadva!"});
 
   host.messages.clear();
   ed.race.set_text("ember");
-  ed.monsready.click();
+  ed.panel.ready_button.click();
   EXPECT_TRUE(host.messages.empty()) << "an unknown second class is simply not chosen";
   EXPECT_EQ(loaded.class2, "");
   EXPECT_EQ(loaded.race, "ember");
 
   loaded.class1 = "varazslo";
-  ed.monsfilename.set_text("");
-  ed.monsfilename.type("hobbit");
-  ed.monsready.click();
+  ed.panel.filename.set_text("");
+  ed.panel.filename.type("hobbit");
+  ed.panel.ready_button.click();
   EXPECT_EQ(host.messages, Strings{"Nincs osztály megadva!"});
 }
 
@@ -354,17 +354,18 @@ TEST_F(MonsterEditorTest, NewCreatureEmptiesPanelAndTmpmons) {
   type_creature("ork");
   ed.class2.set_text("lovag");
   add_mixed(work().tmpmons.equipment, "kard", "1");
-  ed.Button2.click();
-  const controls::Edit* const boxes[] = {&ed.monsname,  &ed.monsshort,  &ed.level, &ed.money,
-                                         &ed.alignment, &ed.aggressive, &ed.speed, &ed.spemspeed};
+  ed.panel.new_button.click();
+  const controls::Edit* const boxes[] = {&ed.panel.name, &ed.panel.short_text, &ed.level,
+                                         &ed.money,      &ed.alignment,        &ed.aggressive,
+                                         &ed.speed,      &ed.spemspeed};
   for (const controls::Edit* box : boxes) EXPECT_EQ(box->text(), "") << box->name();
-  EXPECT_EQ(ed.monslong.text(), "");
-  EXPECT_EQ(ed.monsfilename.text(), "");
+  EXPECT_EQ(ed.panel.long_text.text(), "");
+  EXPECT_EQ(ed.panel.filename.text(), "");
   for (const controls::ComboBox* box : {&ed.race, &ed.gender, &ed.class1, &ed.class2, &ed.class3})
     EXPECT_EQ(box->selected(), -1) << box->name();
   EXPECT_TRUE(work().tmpmons.equipment.empty());
   EXPECT_EQ(host.closeallotherforms_calls, 1);
-  EXPECT_TRUE(host.focus().on(ed.monsfilename));
+  EXPECT_TRUE(host.focus().on(ed.panel.filename));
 }
 
 TEST_F(MonsterEditorTest, InitMonsLeavesTmpmonsAlone) {
@@ -375,11 +376,11 @@ TEST_F(MonsterEditorTest, InitMonsLeavesTmpmonsAlone) {
 }
 
 TEST_F(MonsterEditorTest, FileNameChoicesFollowTheWork) {
-  ed.monsfilename.add("regi");
+  ed.panel.filename.add("regi");
   setup_mons(work(), "troll");
   setup_mons(work(), "ork");
   ed.fill_filename_choices();
-  EXPECT_EQ(ed.monsfilename.items(), (Strings{"ork", "troll"}));
+  EXPECT_EQ(ed.panel.filename.items(), (Strings{"ork", "troll"}));
 }
 
 TEST_F(MonsterEditorTest, ShowCreaturePutsTheGivenCreatureIntoThePanel) {
@@ -388,10 +389,10 @@ TEST_F(MonsterEditorTest, ShowCreaturePutsTheGivenCreatureIntoThePanel) {
   dmons other = *stored;  // a creature of the same name, not the one the list finds
   other.name = "Másik ork";
   add_mixed(other.speech, "Hahó!", "0");
-  ed.Button2.click();
+  ed.panel.new_button.click();
   ed.show_creature(other);
-  EXPECT_EQ(ed.monsfilename.text(), "ork");
-  EXPECT_EQ(ed.monsname.text(), "Másik ork");
+  EXPECT_EQ(ed.panel.filename.text(), "ork");
+  EXPECT_EQ(ed.panel.name.text(), "Másik ork");
   EXPECT_EQ(ed.race.text(), "ork");
   EXPECT_EQ(work().tmpmons.speech, other.speech);
   EXPECT_EQ(stored->name, "Ork") << "the work is not changed";

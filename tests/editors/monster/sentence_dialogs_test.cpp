@@ -179,7 +179,7 @@ TEST(SentenceDialogs, OtherValuesAreCombatEmotesAndUnlistedSpeech) {
     add_mixed(*l, "egy", "1");
     add_mixed(*l, "ketto", "2");
   }
-  ed.monsfilename.type("ork");
+  ed.panel.filename.type("ork");
   ed.Button10.click();
   EXPECT_EQ(ed.speech_dialog.speech.items(), Strings{"nulla"});
   EXPECT_EQ(ed.speech_dialog.combatspeech.items(), Strings{"egy"});
