@@ -11,6 +11,8 @@
 
 namespace tamo {
 
+class TextArena;
+
 // A text field of a record. Works hold hundreds of thousands of records whose fields are
 // mostly empty or a few characters long, so a field is one word: empty allocates nothing,
 // up to seven bytes sit in the word itself, and longer texts get one block of their size.
@@ -60,11 +62,11 @@ class Text {
 
   const char* data() const noexcept {
     if (inline_()) return reinterpret_cast<const char*>(&word_) + 1;
-    return word_ == 0 ? "" : reinterpret_cast<const char*>(word_) + sizeof(size_type);
+    return word_ == 0 ? "" : block() + sizeof(size_type);
   }
   size_type size() const noexcept {
     if (inline_()) return (word_ & 0xFF) >> 1;
-    return word_ == 0 ? 0 : *reinterpret_cast<const size_type*>(word_);
+    return word_ == 0 ? 0 : *reinterpret_cast<const size_type*>(block());
   }
   size_type length() const noexcept { return size(); }
   bool empty() const noexcept { return word_ == 0; }
@@ -107,20 +109,49 @@ class Text {
   }
 
  private:
-  // The word holds either a block's address (aligned, so its lowest bit is clear) or, with
-  // the lowest bit set, the length times two in its lowest byte and the bytes after it.
+  friend class TextArena;
+  // The word holds either a block's address (aligned to 8, so its lowest bits are clear; the
+  // second bit set when the block lies in a TextArena's chunk) or, with the lowest bit set,
+  // the length times two in its lowest byte and the bytes after it.
   static_assert(std::endian::native == std::endian::little);
   static_assert(sizeof(std::uintptr_t) == 8);
   static constexpr size_type kInline = 7;
+  static constexpr std::uintptr_t kInChunk = 2;
+  static constexpr std::uintptr_t kTagBits = 7;
 
   bool inline_() const noexcept { return (word_ & 1) != 0; }
-  void assign(std::string_view s);
+  const char* block() const noexcept { return reinterpret_cast<const char*>(word_ & ~kTagBits); }
+  void assign(std::string_view s, TextArena* arena = nullptr);
   void release() noexcept;
 
   std::uintptr_t word_ = 0;
 };
 
 std::ostream& operator<<(std::ostream& out, const Text& text);
+
+// Texts assigned through an arena are cut from shared chunks instead of getting a block of
+// their own each: loading a work then costs no allocation per text. A chunk is given back
+// when the last text cut from it goes, whenever and on whatever thread that is, so texts may
+// outlive the arena and move anywhere; a copy gets a block of its own.
+class TextArena {
+ public:
+  TextArena() = default;
+  ~TextArena();
+  TextArena(const TextArena&) = delete;
+  TextArena& operator=(const TextArena&) = delete;
+
+  void assign(Text& text, std::string_view value) { text.assign(value, this); }
+
+ private:
+  friend class Text;
+  // The block for a text of that many bytes, or none when it is better off on its own.
+  char* block_for(std::size_t bytes);
+  static void release(std::uintptr_t word) noexcept;
+  void drop_chunk() noexcept;
+
+  char* chunk_ = nullptr;
+  std::size_t used_ = 0;
+};
 
 inline std::string operator+(const Text& a, std::string_view b) {
   std::string out(a.view());

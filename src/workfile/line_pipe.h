@@ -19,7 +19,9 @@ namespace tamo::workfile {
 // as long as the pipe; destroying the pipe stops and joins it.
 class LinePipe {
  public:
-  static constexpr std::size_t kDefaultChunk = std::size_t{1} << 20;
+  // Up to kDepth + 2 batches live at once, each several times its chunk (the lines' views
+  // alone take 16 bytes a line), so a chunk is kept small next to the work being built.
+  static constexpr std::size_t kDefaultChunk = std::size_t{1} << 18;
 
   explicit LinePipe(std::FILE* file, std::size_t chunk = kDefaultChunk);
   ~LinePipe();

@@ -144,10 +144,13 @@ class Reader {
       return scratch_;
     }
   }
+  // The records' texts are cut from the arena; the creator's values are plain strings.
+  void put(Text& text, std::string_view value) { arena_.assign(text, value); }
+  void put(std::string& text, std::string_view value) { text = value; }
   template <class Out>
   bool take(Out& out) {
     if (!more_) return false;
-    out = converted();
+    put(out, converted());
     return pass();
   }
 
@@ -175,7 +178,7 @@ class Reader {
       if (!joined_.empty()) joined_ += "\r\n";
       append_text(joined_, line_, lines_);
     }
-    text = joined_;
+    put(text, joined_);
     return pass();
   }
 
@@ -269,6 +272,8 @@ class Reader {
     }
   }
 
+  // The loaded texts share chunks: a big work is hundreds of thousands of short texts.
+  TextArena arena_;
   Work& work_;
   WorkData data_;
   Lines& lines_;
