@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <memory>
+#include <ostream>
 
 #include "controls/edit.h"
 #include "controls/lists.h"
@@ -158,6 +159,10 @@ struct ListPatch {
   std::vector<std::string> rows;
   int chosen;
 };
+
+void PrintTo(const ListPatch& patch, std::ostream* out) {
+  *out << patch.what;
+}
 
 class ListPatchTest : public BinderTest, public ::testing::WithParamInterface<ListPatch> {};
 
