@@ -1,32 +1,70 @@
 #include "model/mixed_list.h"
 
 #include <algorithm>
+#include <memory>
+#include <new>
 #include <unordered_map>
 
 namespace tamo {
 
+void MixedList::Free::operator()(Store* store) const {
+  std::destroy_n(store->entries(), store->size);
+  store->~Store();
+  ::operator delete(store);
+}
+
+MixedList::StorePtr MixedList::allocate(std::size_t capacity) {
+  void* block = ::operator new(sizeof(Store) + capacity * sizeof(dmixed));
+  StorePtr store(new (block) Store);
+  store->capacity = capacity;
+  return store;
+}
+
 MixedList& MixedList::operator=(const MixedList& other) {
-  if (this != &other) store_ = other.store_ ? std::make_unique<Store>(*other.store_) : nullptr;
+  if (this == &other) return *this;
+  if (other.empty()) {
+    store_.reset();
+    return *this;
+  }
+  StorePtr copy = allocate(other.size());
+  // Counted one by one, so that a copy that throws half way frees what it made.
+  for (const dmixed& entry : other) {
+    new (copy->entries() + copy->size) dmixed(entry);
+    ++copy->size;
+  }
+  copy->index = other.store_->index;
+  store_ = std::move(copy);
   return *this;
 }
 
-MixedList::Store& MixedList::store() {
-  if (!store_) store_ = std::make_unique<Store>();
+MixedList::Store& MixedList::reserve(std::size_t more) {
+  std::size_t size = this->size();
+  if (store_ && store_->capacity - size >= more) return *store_;
+  std::size_t capacity = std::max(size + more, store_ ? 2 * store_->capacity : std::size_t{1});
+  StorePtr grown = allocate(capacity);
+  if (store_) {
+    // Texts move by taking their word, which cannot throw.
+    std::uninitialized_move_n(store_->entries(), size, grown->entries());
+    grown->size = size;
+    grown->index = std::move(store_->index);
+  }
+  store_ = std::move(grown);
   return *store_;
 }
 
 std::size_t MixedList::find(std::string_view key) const {
-  const std::vector<dmixed>& list = entries();
-  if (list.size() < kIndexFrom) {
-    auto it =
-        std::find_if(list.begin(), list.end(), [key](const dmixed& e) { return e.key == key; });
-    return it == list.end() ? npos : static_cast<std::size_t>(it - list.begin());
+  const dmixed* list = begin();
+  std::size_t size = this->size();
+  if (size < kIndexFrom) {
+    const dmixed* it =
+        std::find_if(list, list + size, [key](const dmixed& e) { return e.key == key; });
+    return it == list + size ? npos : static_cast<std::size_t>(it - list);
   }
   std::shared_ptr<KeyIndex>& index = store_->index;
-  if (!index || index.use_count() > 1 || index->size() != list.size()) {
+  if (!index || index.use_count() > 1 || index->size() != size) {
     index = std::make_shared<KeyIndex>();
-    index->reserve(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) index->emplace(list[i].key, i);
+    index->reserve(size);
+    for (std::size_t i = 0; i < size; ++i) index->emplace(list[i].key, i);
   }
   auto it = index->find(key);
   return it == index->end() ? npos : it->second;
@@ -36,13 +74,14 @@ void MixedList::put(MixedList& list, dmixed entry) {
   if (entry.key == kMixedEnd) return;
   std::size_t at = list.find(entry.key);
   if (at != npos) {
-    list.store_->entries[at].value = std::move(entry.value);
+    list.store_->entries()[at].value = std::move(entry.value);
     return;
   }
-  Store& store = list.store();
-  store.entries.push_back(std::move(entry));
+  Store& store = list.reserve(1);
+  new (store.entries() + store.size) dmixed(std::move(entry));
+  ++store.size;
   if (store.index && store.index.use_count() == 1)
-    store.index->emplace(store.entries.back().key, store.entries.size() - 1);
+    store.index->emplace(store.entries()[store.size - 1].key, store.size - 1);
 }
 
 void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
@@ -51,11 +90,10 @@ void add_mixed(MixedList& list, std::string_view key, std::string_view value) {
 
 void add_mixed_all(MixedList& list, std::span<dmixed> entries) {
   if (entries.empty()) return;
-  std::vector<dmixed>& store = list.store().entries;
-  store.reserve(store.size() + entries.size());
+  list.reserve(entries.size());
   for (dmixed& e : entries) MixedList::put(list, std::move(e));
   // Nothing was added when every key was the end marker.
-  if (store.empty()) list.store_.reset();
+  if (list.size() == 0) list.store_.reset();
 }
 
 std::string query_mixed(const MixedList& list, std::string_view key) {
@@ -67,10 +105,13 @@ void delete_mixed(MixedList& list, std::string_view key) {
   std::size_t at = list.find(key);
   // An entry with an empty value counts as absent and stays.
   if (at == MixedList::npos || list[at].value.empty()) return;
-  std::vector<dmixed>& entries = list.store_->entries;
-  entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
-  list.store_->index.reset();
-  if (entries.empty()) list.store_.reset();
+  MixedList::Store& store = *list.store_;
+  dmixed* entries = store.entries();
+  std::move(entries + at + 1, entries + store.size, entries + at);
+  std::destroy_at(entries + store.size - 1);
+  --store.size;
+  store.index.reset();
+  if (store.size == 0) list.store_.reset();
 }
 
 void clear_mixed(MixedList& list) {
@@ -80,9 +121,8 @@ void clear_mixed(MixedList& list) {
 void copy_mixed(const MixedList& source, MixedList& destination) {
   if (&source == &destination) return;
   // The source's keys are unique, so adding them one by one would give the same list.
-  if (source.empty()) return destination.store_.reset();
-  destination.store().entries = source.entries();
-  destination.store_->index.reset();
+  destination = source;
+  if (destination.store_) destination.store_->index.reset();
 }
 
 bool strtob(std::string_view s) {

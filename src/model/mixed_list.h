@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <span>
@@ -23,7 +24,7 @@ struct dmixed {
 // Ordered (key, value) list with unique keys; insertion order is display and file order.
 class MixedList {
  public:
-  using const_iterator = std::vector<dmixed>::const_iterator;
+  using const_iterator = const dmixed*;
 
   MixedList() = default;
   MixedList(const MixedList& other) { *this = other; }
@@ -31,14 +32,14 @@ class MixedList {
   MixedList(MixedList&&) noexcept = default;
   MixedList& operator=(MixedList&&) noexcept = default;
 
-  const_iterator begin() const { return entries().begin(); }
-  const_iterator end() const { return entries().end(); }
-  std::size_t size() const { return entries().size(); }
+  const_iterator begin() const { return store_ ? store_->entries() : nullptr; }
+  const_iterator end() const { return begin() + size(); }
+  std::size_t size() const { return store_ ? store_->size : 0; }
   bool empty() const { return store_ == nullptr; }
-  const dmixed& operator[](std::size_t i) const { return entries()[i]; }
+  const dmixed& operator[](std::size_t i) const { return begin()[i]; }
 
   friend bool operator==(const MixedList& a, const MixedList& b) {
-    return a.entries() == b.entries();
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
   }
 
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -61,20 +62,29 @@ class MixedList {
   // built on demand and dropped whenever entries move; short lists carry none. A copied
   // list shares its source's index until either of them changes.
   static constexpr std::size_t kIndexFrom = 32;
+  // One block: this header, then room for `capacity` entries, of which `size` are made.
   struct Store {
-    std::vector<dmixed> entries;
+    std::size_t size = 0;
+    std::size_t capacity = 0;
     std::shared_ptr<KeyIndex> index;
+    dmixed* entries() { return reinterpret_cast<dmixed*>(this + 1); }
+    const dmixed* entries() const { return reinterpret_cast<const dmixed*>(this + 1); }
   };
-  static inline const std::vector<dmixed> kNone{};
+  static_assert(sizeof(Store) % alignof(dmixed) == 0);
+  struct Free {
+    void operator()(Store* store) const;
+  };
+  using StorePtr = std::unique_ptr<Store, Free>;
 
-  const std::vector<dmixed>& entries() const { return store_ ? store_->entries : kNone; }
-  Store& store();
+  static StorePtr allocate(std::size_t capacity);
+  // Room for `more` entries after the present ones, making the store when there is none.
+  Store& reserve(std::size_t more);
   // add_mixed, taking the entry's strings.
   static void put(MixedList& list, dmixed entry);
 
   // A record holds many lists and most of them stay empty, so an empty list is one null
-  // pointer and allocates nothing.
-  std::unique_ptr<Store> store_;
+  // pointer and allocates nothing; a non-empty one is one allocation.
+  StorePtr store_;
 };
 
 // The marker that ends a list in the work file; never accepted as a key.

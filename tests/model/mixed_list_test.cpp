@@ -104,6 +104,43 @@ TEST(MixedList, LongListsKeepTheirOrderAndUniqueKeysThroughAddsAndDeletes) {
   EXPECT_EQ(query_mixed(l, "k99"), "99");
 }
 
+// A file's list arrives whole: onto an empty or a filled list, with keys it already has,
+// end markers among them, and past the size where a key index is kept.
+TEST(MixedList, AddingAllTakesEachEntryAsAddingOneByOneWould) {
+  MixedList none;
+  std::vector<dmixed> markers{{Text("MIXEDEND"), Text("1")}, {Text("MIXEDEND"), Text("2")}};
+  add_mixed_all(none, markers);
+  EXPECT_TRUE(none.empty());
+  EXPECT_EQ(none.begin(), none.end());
+
+  MixedList all;
+  MixedList one_by_one;
+  for (MixedList* l : {&all, &one_by_one}) add_mixed(*l, "k3", "three");
+  std::vector<dmixed> batch;
+  for (int i = 0; i < 80; ++i) {
+    std::string key = i % 9 == 4 ? "MIXEDEND" : "k" + std::to_string(i % 60);
+    batch.push_back({Text(key), Text(std::to_string(i))});
+    add_mixed(one_by_one, key, std::to_string(i));
+  }
+  MixedList before = all;
+  add_mixed_all(all, batch);
+  EXPECT_EQ(entries(all), entries(one_by_one));
+  EXPECT_EQ(entries(before), (Entries{{"k3", "three"}})) << "a copy shares nothing";
+  EXPECT_EQ(query_mixed(all, "k3"), "63");
+  EXPECT_EQ(all.find("k59"), one_by_one.find("k59"));
+
+  // A copy of a long list shares its key index until one of them changes.
+  MixedList copy = all;
+  delete_mixed(all, "k0");
+  delete_mixed(one_by_one, "k0");
+  add_mixed(copy, "uj", "1");
+  EXPECT_EQ(entries(all), entries(one_by_one));
+  for (const dmixed& e : one_by_one) EXPECT_EQ(all[all.find(e.key)].key, e.key);
+  EXPECT_EQ(copy.find("k1"), all.find("k1") + 1);
+  EXPECT_EQ(copy.find("uj"), copy.size() - 1);
+  EXPECT_EQ(all.find("uj"), MixedList::npos);
+}
+
 TEST(MixedList, StrtobIsTrueOnlyForTheTextOne) {
   EXPECT_TRUE(strtob("1"));
   for (const char* s : {"", "0", " 1", "01", "1 ", "igen", "true"}) EXPECT_FALSE(strtob(s)) << s;
