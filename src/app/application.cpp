@@ -515,7 +515,7 @@ bool Application::work_changed() const {
 
 void Application::remember_saved_state() {
   lacks_from_file_ = false;
-  clean_point_.mark(work_);
+  clean_point_.mark_watched(work_);
 }
 
 void Application::remember_saved_state(const WorkDigest& written) {

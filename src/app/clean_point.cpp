@@ -69,8 +69,18 @@ void CleanPoint::mark(const Work& work) {
 }
 
 void CleanPoint::mark(const Work& work, const WorkDigest& digest) {
-  revision_ = work.revision();
+  reset(work);
   digest_ = digest.value();
+}
+
+void CleanPoint::mark_watched(const Work& work) {
+  reset(work);
+  digest_pending_ = true;
+}
+
+void CleanPoint::reset(const Work& work) {
+  revision_ = work.revision();
+  digest_pending_ = false;
   marked_.clear();
   seen_revision_ = revision_;
   whole_changed_ = false;
@@ -79,6 +89,10 @@ void CleanPoint::mark(const Work& work, const WorkDigest& digest) {
 }
 
 void CleanPoint::before(const Work& work, const Change& change) {
+  if (digest_pending_ && work.revision() == seen_revision_) {
+    digest_ = work_digest(work);
+    digest_pending_ = false;
+  }
   if (change.target == Change::Target::whole) {
     whole_changed_ = true;
     return;
@@ -104,7 +118,7 @@ bool CleanPoint::changed(const Work& work) const {
 }
 
 bool CleanPoint::differs_from_mark(const Work& work) const {
-  if (whole_changed_ || work.revision() != seen_revision_) return work_digest(work) != digest_;
+  if (whole_changed_ || work.revision() != seen_revision_) return whole_differs(work);
   bool differs = false;
   bool same_records = true;
   std::array<std::ptrdiff_t, 3> count_change{};
@@ -126,7 +140,13 @@ bool CleanPoint::differs_from_mark(const Work& work) const {
   for (std::ptrdiff_t n : count_change)
     if (n != 0) return true;
   // Records went and came back elsewhere in the list: only the whole text can tell.
-  return work_digest(work) != digest_;
+  return whole_differs(work);
+}
+
+// Without the mark's digest (changed unwatched since a watched mark) nothing can tell, and
+// "changed" keeps the builder's work.
+bool CleanPoint::whole_differs(const Work& work) const {
+  return digest_pending_ || work_digest(work) != digest_;
 }
 
 }  // namespace tamo::app

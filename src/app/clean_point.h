@@ -35,6 +35,9 @@ class CleanPoint : public WorkWatcher {
   void mark(const Work& work);
   // The same, when the work's lines have just streamed through `digest` (a save's own pass).
   void mark(const Work& work, const WorkDigest& digest);
+  // The same, for a clean point that watches the work: the digest waits for the first change,
+  // seen while the work still is as marked, so a work opened and never edited never takes it.
+  void mark_watched(const Work& work);
   bool changed(const Work& work) const;
 
   // WorkWatcher
@@ -44,10 +47,14 @@ class CleanPoint : public WorkWatcher {
  private:
   using PartKey = std::tuple<Change::Target, RecordKind, std::string>;
 
+  void reset(const Work& work);
   bool differs_from_mark(const Work& work) const;
+  bool whole_differs(const Work& work) const;
 
   std::uint64_t revision_ = 0;
   std::uint64_t digest_ = 0;
+  // The digest is not taken yet: marked watching, and nothing changed since.
+  bool digest_pending_ = false;
   // What each part changed since the mark wrote at the mark.
   std::map<PartKey, std::vector<WrittenPiece>> marked_;
   // The revision after the last change seen whole; any other revision saw a change unseen.
