@@ -4,12 +4,15 @@
 // Run: build/bench/tamo_window_bench
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include <QApplication>
 
+#include "app/area_check.h"
 #include "generated_work.h"
 #include "gui/program.h"
 #include "model/storing.h"
@@ -48,6 +51,41 @@ void BM_StartWithWork(benchmark::State& state) {
     state.ResumeTiming();
   }
   state.counters["file_MB"] = static_cast<double>(fs::file_size(file)) / 1e6;
+}
+
+// "tamo FILE", then the window left alone until the area check has judged the whole work:
+// when the window was drawn, the longest single event after that (what a key pressed
+// meanwhile waits at most) and when the check's lines were all there.
+void BM_StartThenCheck(benchmark::State& state) {
+  fs::path file = area_or_work(state);
+  using Clock = std::chrono::steady_clock;
+  auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  double shown_ms = 0;
+  double longest_ms = 0;
+  double checked_ms = 0;
+  for (auto _ : state) {
+    gui::Program program;
+    program.window().show();
+    auto start = Clock::now();
+    program.open(file);
+    settle();
+    auto last = Clock::now();
+    shown_ms += ms(last - start);
+    const Work& work = program.bench().work();
+    const std::size_t records = work.rooms.size() + work.monsters.size() + work.items.size();
+    app::AreaCheck& check = program.bench().area_check();
+    while (check.judging() || check.lines().size() < records) {
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      auto now = Clock::now();
+      longest_ms = std::max(longest_ms, ms(now - last));
+      last = now;
+    }
+    checked_ms += ms(last - start);
+  }
+  double n = static_cast<double>(state.iterations());
+  state.counters["shown_ms"] = shown_ms / n;
+  state.counters["longest_event_ms"] = longest_ms;
+  state.counters["checked_ms"] = checked_ms / n;
 }
 
 // The room panel of a work whose one room lists `rows` rows of contents, in an order that
@@ -137,6 +175,13 @@ BENCHMARK(BM_StartWithWork)
     ->Arg(-100)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_StartThenCheck)
+    ->ArgName("rooms_or_-MB")
+    ->Arg(200)
+    ->Arg(-100)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
     ->UseRealTime();
 BENCHMARK(BM_ContentsDialog)
     ->ArgName("rows")

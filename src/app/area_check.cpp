@@ -27,9 +27,22 @@ void AreaCheck::open() {
 }
 
 void AreaCheck::refresh() {
-  std::vector<check::LineEdit> edits = live_.update(app_.work(), app_.load_messages());
+  show(live_.update(app_.work(), app_.load_messages()));
   judged_revision_ = app_.work().revision();
   judged_loading_ = app_.load_messages();
+}
+
+bool AreaCheck::refresh_if_changed(std::size_t records) {
+  if (!live_.judging() && judged_revision_ == app_.work().revision() &&
+      judged_loading_ == app_.load_messages())
+    return false;
+  show(live_.update_some(app_.work(), app_.load_messages(), records));
+  judged_revision_ = app_.work().revision();
+  judged_loading_ = app_.load_messages();
+  return true;
+}
+
+void AreaCheck::show(std::vector<check::LineEdit> edits) {
   if (edits.empty()) return;
   for (const check::LineEdit& e : edits) {
     for (std::size_t i = e.first; i < e.first + e.removed; ++i)
@@ -58,13 +71,6 @@ void AreaCheck::refresh() {
     problems.select(problems.index_of(chosen));
 }
 
-bool AreaCheck::refresh_if_changed() {
-  if (judged_revision_ == app_.work().revision() && judged_loading_ == app_.load_messages())
-    return false;
-  refresh();
-  return true;
-}
-
 void AreaCheck::problemsActivate() {
   int row = problems.selected();
   if (row < 0 || static_cast<std::size_t>(row) >= lines_.size() || !open_place) return;
@@ -72,6 +78,7 @@ void AreaCheck::problemsActivate() {
 }
 
 std::string AreaCheck::summary() const {
+  if (live_.judging()) return "Ellenőrzés: folyamatban (" + std::to_string(live_.progress()) + "%)";
   if (problem_count_ == 0) return "Ellenőrzés: nincs probléma";
   return "Ellenőrzés: " + std::to_string(problem_count_) + " probléma";
 }

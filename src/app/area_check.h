@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,19 +39,24 @@ class AreaCheck {
   // Brings the list up to the work, judging again what changed since the last time (the
   // first time, the whole work); the chosen line stays chosen while it is still there.
   void refresh();
-  // As refresh, but only when the work or the loading messages changed since the last one:
-  // the window asks after every burst of events, most of which change nothing. True when it
-  // judged the work again.
-  bool refresh_if_changed();
+  // As refresh, but only when the work or the loading messages changed since the last one or
+  // a judgement of the whole work is under way: the window asks after every burst of events,
+  // most of which change nothing. A judgement of the whole work goes on at most `records`
+  // records a call, so that opening a big work does not hold the window. True when it judged.
+  bool refresh_if_changed(std::size_t records = std::numeric_limits<std::size_t>::max());
+  // Whether a judgement of the whole work is under way; the list is empty meanwhile.
+  bool judging() const { return live_.judging(); }
   void problemsActivate();
 
   // Lines that are no record's "ok", as of the last refresh.
   std::size_t problem_count() const { return problem_count_; }
-  // "Ellenőrzés: 3 probléma", as the status bar shows it.
+  // "Ellenőrzés: 3 probléma", as the status bar shows it, or how far a judgement got.
   std::string summary() const;
   const std::vector<check::ReportLine>& lines() const { return lines_; }
 
  private:
+  void show(std::vector<check::LineEdit> edits);
+
   Application& app_;
   check::LiveCheck live_;
   std::vector<check::ReportLine> lines_;

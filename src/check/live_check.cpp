@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -52,6 +53,8 @@ struct Slot {
   // record is new to the check.
   std::optional<Findings> before;
   bool fresh = false;
+  // Not judged yet by a judgement of the whole work under way.
+  bool pending = false;
 };
 
 enum class Part { verdict, references, values, opening };
@@ -256,12 +259,26 @@ struct LiveCheck::State {
   std::array<std::vector<ReportLine>, 4> whole_lines;  // by Whole
   std::array<std::size_t, kSections.size()> totals{};
 
+  // A judgement of the whole work under way, a slice at a time: the slots stand for every
+  // record, and those still pending are judged in list order from the cursors.
+  bool building = false;
+  std::array<std::size_t, 3> cursor{};
+  std::size_t to_do = 0;
+  std::size_t done = 0;
+  // A name used twice in one list was met: its records are judged in the whole pass.
+  bool shared_names = false;
+
   // Per update.
   std::array<std::vector<Step>, 3> steps;
   std::array<NameSet, 3> to_judge;
   std::vector<Slot*> touched;
 
-  std::vector<LineEdit> rebuild(const Work& work, const std::vector<std::string>& loading);
+  void start_build(const Work& work);
+  bool catch_up(const Work& work);
+  bool advance(const Work& work, std::size_t& budget);
+  std::vector<ReportLine> end_build(const Work& work, const std::vector<std::string>& loading);
+  bool judge_slot(const Work& work, RecordKind kind, Slot& slot, Work& scratch, RecordJudge& judge);
+  void forget_judging();
   std::optional<std::vector<LineEdit>> follow(const Work& work,
                                               const std::vector<std::string>& loading);
 
@@ -363,10 +380,7 @@ std::vector<ReportLine> LiveCheck::State::whole(const Work& work, Whole which,
   return out;
 }
 
-std::vector<LineEdit> LiveCheck::State::rebuild(const Work& work,
-                                                const std::vector<std::string>& loading) {
-  std::size_t old_total = 0;
-  for (std::size_t n : totals) old_total += n;
+void LiveCheck::State::start_build(const Work& work) {
   // An update given up half way may have left slots in these.
   touched.clear();
   for (auto& s : steps) s.clear();
@@ -376,6 +390,8 @@ std::vector<LineEdit> LiveCheck::State::rebuild(const Work& work,
   holders.clear();
   names.clear();
   name_keys.clear();
+  totals = {};
+  for (auto& lines : whole_lines) lines.clear();
   auto slots = [&](const auto& list, RecordKind kind) {
     KindState& ks = kinds[rank(kind)];
     ks.order.reserve(list.size());
@@ -385,7 +401,7 @@ std::vector<LineEdit> LiveCheck::State::rebuild(const Work& work,
       slot->record = &record;
       slot->order = list.order_of(record);
       slot->name = record.filename;
-      own_findings(work, kind, *slot);
+      slot->pending = true;
       ks.by_record.emplace(&record, slot.get());
       ks.order.push_back(std::move(slot));
     }
@@ -393,8 +409,93 @@ std::vector<LineEdit> LiveCheck::State::rebuild(const Work& work,
   slots(work.rooms, RecordKind::room);
   slots(work.monsters, RecordKind::monster);
   slots(work.items, RecordKind::item);
-  // The editors store what they judged: they judge a copy.
-  {
+  to_do = work.rooms.size() + work.monsters.size() + work.items.size();
+  done = 0;
+  cursor = {};
+  shared_names = false;
+  building = true;
+  built = true;
+  whole_changed = false;
+  seen_revision = work.revision();
+}
+
+bool LiveCheck::State::judge_slot(const Work& work, RecordKind kind, Slot& slot, Work& scratch,
+                                  RecordJudge& judge) {
+  switch (kind) {
+    case RecordKind::room:
+      return judge_group<droom>(work, kind, slot.name, scratch, judge);
+    case RecordKind::monster:
+      return judge_group<dmons>(work, kind, slot.name, scratch, judge);
+    case RecordKind::item:
+      break;
+  }
+  return judge_group<ditem>(work, kind, slot.name, scratch, judge);
+}
+
+// The bookkeeping of one update, which a judgement under way has no use for.
+void LiveCheck::State::forget_judging() {
+  for (Slot* slot : touched) {
+    slot->before.reset();
+    slot->fresh = false;
+  }
+  touched.clear();
+}
+
+// Changes made while a judgement is under way: the records they reached are judged again.
+bool LiveCheck::State::catch_up(const Work& work) {
+  if (!merge<droom>(work, RecordKind::room) || !merge<dmons>(work, RecordKind::monster) ||
+      !merge<ditem>(work, RecordKind::item))
+    return false;
+  follow_world(work);
+  follow_names(work);
+  auto again = [&](const auto& list, RecordKind kind) {
+    KindState& ks = kinds[rank(kind)];
+    for (const std::string& name : to_judge[rank(kind)])
+      for (const auto* record : list.all_named(name))
+        if (auto it = ks.by_record.find(record); it != ks.by_record.end() && !it->second->pending) {
+          it->second->pending = true;
+          ++to_do;
+        }
+  };
+  again(work.rooms, RecordKind::room);
+  again(work.monsters, RecordKind::monster);
+  again(work.items, RecordKind::item);
+  // The lists' order changed under the cursors: they look again from the top.
+  cursor = {};
+  finish(work);
+  return true;
+}
+
+bool LiveCheck::State::advance(const Work& work, std::size_t& budget) {
+  Work scratch;
+  RecordJudge judge(scratch);
+  bool all = true;
+  for (RecordKind kind : kKinds) {
+    auto& order = kinds[rank(kind)].order;
+    std::size_t& at = cursor[rank(kind)];
+    for (; at < order.size(); ++at) {
+      Slot& slot = *order[at];
+      if (!slot.pending) continue;
+      if (budget == 0) {
+        all = false;
+        break;
+      }
+      --budget;
+      ++done;
+      slot.pending = false;
+      own_findings(work, kind, slot);
+      if (!judge_slot(work, kind, slot, scratch, judge)) shared_names = true;
+    }
+    if (!all) break;
+  }
+  forget_judging();
+  return all;
+}
+
+std::vector<ReportLine> LiveCheck::State::end_build(const Work& work,
+                                                    const std::vector<std::string>& loading) {
+  if (shared_names) {
+    // The editors store what they judge: they judge a copy.
     Work copy = work;
     judge_records(copy, [&](RecordKind kind, std::size_t i, Judged j) {
       Slot& slot = *kinds[rank(kind)].order[i];
@@ -421,12 +522,9 @@ std::vector<LineEdit> LiveCheck::State::rebuild(const Work& work,
     }
     totals[s] = lines.size() - before;
   }
-  built = true;
-  whole_changed = false;
-  seen_revision = work.revision();
-  std::vector<LineEdit> out;
-  out.push_back({0, old_total, std::move(lines)});
-  return out;
+  building = false;
+  finish(work);
+  return lines;
 }
 
 template <class Record>
@@ -676,12 +774,46 @@ LiveCheck::LiveCheck() : state_(std::make_unique<State>()) {}
 LiveCheck::~LiveCheck() = default;
 
 std::vector<LineEdit> LiveCheck::update(const Work& work, const std::vector<std::string>& loading) {
+  return update_some(work, loading, std::numeric_limits<std::size_t>::max());
+}
+
+std::vector<LineEdit> LiveCheck::update_some(const Work& work,
+                                             const std::vector<std::string>& loading,
+                                             std::size_t records) {
   State& s = *state_;
-  if (s.built && !s.whole_changed && work.revision() == s.seen_revision)
-    if (std::optional<std::vector<LineEdit>> out = s.follow(work, loading)) return *out;
-  std::vector<LineEdit> out = s.rebuild(work, loading);
-  s.finish(work);
+  std::vector<LineEdit> out;
+  const bool seen_all = !s.whole_changed && work.revision() == s.seen_revision;
+  if (!s.building) {
+    if (s.built && seen_all)
+      if (std::optional<std::vector<LineEdit>> edits = s.follow(work, loading)) return *edits;
+    std::size_t shown = 0;
+    for (std::size_t n : s.totals) shown += n;
+    s.start_build(work);
+    if (shown) out.push_back({0, shown, {}});
+  } else if (!seen_all) {
+    s.start_build(work);
+  } else if (!s.world_before.empty() ||
+             std::any_of(s.kinds.begin(), s.kinds.end(),
+                         [](const KindState& ks) { return !ks.changed.empty(); })) {
+    if (!s.catch_up(work)) s.start_build(work);
+  }
+  if (!s.advance(work, records)) return out;
+  std::vector<ReportLine> lines = s.end_build(work, loading);
+  if (out.empty())
+    out.push_back({0, 0, std::move(lines)});
+  else
+    out.back().added = std::move(lines);
   return out;
+}
+
+bool LiveCheck::judging() const {
+  return state_->building;
+}
+
+int LiveCheck::progress() const {
+  const State& s = *state_;
+  if (!s.building || s.to_do == 0) return s.building ? 0 : 100;
+  return static_cast<int>(std::min<std::size_t>(99, s.done * 100 / s.to_do));
 }
 
 void LiveCheck::before(const Work& work, const Change& change) {

@@ -25,6 +25,14 @@ class LiveCheck : public WorkWatcher {
   // Brings the check up to the work as it is now and says how its lines changed since the
   // last call (the first call, and one after a new or loaded work, judge the whole work).
   std::vector<LineEdit> update(const Work& work, const std::vector<std::string>& loading);
+  // As update, but a judgement of the whole work goes on at most `records` records a call, so
+  // that a big work does not hold its caller: while it is under way the check has no lines,
+  // and changes to the work meanwhile judge again what they reached.
+  std::vector<LineEdit> update_some(const Work& work, const std::vector<std::string>& loading,
+                                    std::size_t records);
+  // Whether a judgement of the whole work is under way, and how far it got (0 to 100).
+  bool judging() const;
+  int progress() const;
 
   // WorkWatcher
   void before(const Work& work, const Change& change) override;

@@ -45,18 +45,59 @@ void set_line_text(QLineEdit* line, const QString& text) {
   line->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
 }
 
-// Rebuilds a list widget's rows only when the items really differ, so a 5,000-row list is
-// not refilled when only its text or selection moved.
+QString row_text(const QListWidget* list, int row) {
+  return list->item(row)->text();
+}
+QString row_text(const QComboBox* box, int row) {
+  return box->itemText(row);
+}
+void set_row_text(QListWidget* list, int row, const QString& text) {
+  list->item(row)->setText(text);
+}
+void set_row_text(QComboBox* box, int row, const QString& text) {
+  box->setItemText(row, text);
+}
+
+// Rows rewritten in place at most; a longer changed run is swapped out whole, which the
+// view takes as two changes rather than one per row.
+constexpr std::size_t kMostRewrites = 64;
+
+// Changes only the run of rows that differs from what the widget shows (the rows before and
+// after it stay, with their selection), so that a change to one line of a 100,000-row list
+// costs about one row.
 template <class Widget>
 void write_items(Widget* widget, const std::vector<std::string>& items,
                  std::vector<std::string>& shown) {
   if (items == shown) return;
-  QStringList rows;
-  rows.reserve(static_cast<qsizetype>(items.size()));
-  for (const std::string& item : items) rows << qs(item);
-  widget->clear();
-  widget->addItems(rows);
-  shown = items;
+  const std::size_t most = std::min(items.size(), shown.size());
+  std::size_t head = 0;
+  while (head < most && items[head] == shown[head]) ++head;
+  std::size_t tail = 0;
+  while (tail < most - head && items[items.size() - 1 - tail] == shown[shown.size() - 1 - tail])
+    ++tail;
+  const std::size_t old_rows = shown.size() - head - tail;
+  const std::size_t new_rows = items.size() - head - tail;
+  const int at = static_cast<int>(head);
+  std::size_t rewritten = std::min(old_rows, new_rows);
+  if (rewritten > kMostRewrites) rewritten = 0;
+  for (std::size_t i = 0; i < rewritten; ++i) {
+    const int row = at + static_cast<int>(i);
+    QString text = qs(items[head + i]);
+    if (row_text(widget, row) != text) set_row_text(widget, row, text);
+  }
+  if (old_rows > rewritten)
+    widget->model()->removeRows(at + static_cast<int>(rewritten),
+                                static_cast<int>(old_rows - rewritten));
+  if (new_rows > rewritten) {
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(new_rows - rewritten));
+    for (std::size_t i = head + rewritten; i < head + new_rows; ++i) rows << qs(items[i]);
+    widget->insertItems(at + static_cast<int>(rewritten), rows);
+  }
+  auto from = shown.begin() + static_cast<std::ptrdiff_t>(head);
+  from = shown.erase(from, from + static_cast<std::ptrdiff_t>(old_rows));
+  shown.insert(from, items.begin() + static_cast<std::ptrdiff_t>(head),
+               items.begin() + static_cast<std::ptrdiff_t>(head + new_rows));
 }
 
 }  // namespace
@@ -197,8 +238,14 @@ QListWidget* ListBinder::list_widget() const {
 void ListBinder::write() {
   QListWidget* w = list_widget();
   write_items(w, list_.items(), shown_items_);
-  if (w->currentRow() != list_.selected()) w->setCurrentRow(list_.selected());
-  if (list_.selected() < 0) w->clearSelection();
+  const int chosen = list_.selected();
+  if (chosen < 0) {
+    if (w->currentRow() != -1) w->setCurrentRow(-1);
+    w->clearSelection();
+  } else if (w->currentRow() != chosen || !w->item(chosen)->isSelected()) {
+    // A row swapped out under the current one leaves the current row unselected.
+    w->setCurrentRow(chosen, QItemSelectionModel::ClearAndSelect);
+  }
 }
 
 RadioBinder::RadioBinder(Screen& screen, controls::RadioGroup& radio)

@@ -18,6 +18,8 @@ namespace {
 constexpr int kShortestPause = 300;  // ms
 constexpr int kLongestPause = 30000;
 constexpr int kPausePerJudgement = 5;
+// Records judged between two looks at the window's events while a whole work is judged.
+constexpr std::size_t kRecordsPerSlice = 1000;
 
 void area_check_view(app::AreaCheck& check, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
@@ -40,28 +42,34 @@ void follow_area_check(QMainWindow& window, Screen& screen, app::AreaCheck& chec
   window.statusBar()->addPermanentWidget(count);
   // Judging the work costs a pass over it, so a burst of work judges it once. On a big work a
   // judgement holds the window for a while: the pause grows with it, so that the builder is
-  // held only after stopping for a good while, not between two actions.
+  // held only after stopping for a good while, not between two actions. Judging a whole work
+  // (on opening one) goes a slice at a time between events, so the window answers meanwhile.
   auto* pause = new QTimer(&window);
   pause->setSingleShot(true);
-  pause->setInterval(kShortestPause);
+  pause->setInterval(0);
   auto refreshing = std::make_shared<bool>(false);
-  QObject::connect(pause, &QTimer::timeout, &window, [&screen, &check, refreshing, pause] {
-    *refreshing = true;
-    QElapsedTimer judging;
-    judging.start();
-    bool judged = false;
-    screen.run([&check, &judged] { judged = check.refresh_if_changed(); });
-    if (judged)
-      pause->setInterval(static_cast<int>(std::clamp<qint64>(judging.elapsed() * kPausePerJudgement,
-                                                             kShortestPause, kLongestPause)));
-    *refreshing = false;
-  });
+  auto pause_after = std::make_shared<int>(kShortestPause);
+  QObject::connect(
+      pause, &QTimer::timeout, &window, [&screen, &check, refreshing, pause, pause_after] {
+        *refreshing = true;
+        const bool whole = check.judging();
+        QElapsedTimer judging;
+        judging.start();
+        bool judged = false;
+        screen.run([&check, &judged] { judged = check.refresh_if_changed(kRecordsPerSlice); });
+        if (judged && !whole && !check.judging())
+          *pause_after = static_cast<int>(std::clamp<qint64>(judging.elapsed() * kPausePerJudgement,
+                                                             kShortestPause, kLongestPause));
+        pause->setInterval(check.judging() ? 0 : *pause_after);
+        *refreshing = false;
+        if (check.judging()) pause->start();
+      });
   screen.add_sync_step([pause, count, &check, refreshing] {
     QString summary = qs(check.summary());
     if (count->text() != summary) count->setText(summary);
     if (!*refreshing) pause->start();
   });
-  check.refresh();
+  pause->start();
 }
 
 }  // namespace tamo::gui

@@ -228,6 +228,35 @@ TEST(LiveCheck, FollowsEveryChangeOfARandomWalkExactly) {
   }
 }
 
+// Judging the whole work a few records at a time, with changes of a random walk coming
+// between the slices (a new or loaded work starts it again): once done, the lines are the
+// whole check's; while under way, there are none.
+TEST(LiveCheck, AWholeJudgementInSlicesEndsAsTheWholeCheckWhateverChangesMeanwhile) {
+  int changes_while_judging = 0;
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    Work work = testing::clean_work();
+    LiveCheck live;
+    work.add_watcher(&live);
+    std::vector<ReportLine> lines;
+    Walk walk(work, seed);
+    std::string path;
+    for (int n = 0; n < 80; ++n) {
+      if (live.judging()) ++changes_while_judging;
+      path += walk.step() + "; ";
+      apply_edits(lines, live.update_some(work, {}, 1 + n % 3));
+      if (live.judging()) {
+        ASSERT_TRUE(lines.empty()) << "seed " << seed << ": " << path;
+        continue;
+      }
+      const std::vector<ReportLine> whole = full(work);
+      ASSERT_TRUE(lines == whole) << "seed " << seed << ": " << path << "\n"
+                                  << first_difference(lines, whole);
+    }
+    work.remove_watcher(&live);
+  }
+  EXPECT_GT(changes_while_judging, 100) << "the walk must change the work mid-judgement";
+}
+
 // A change the check did not see (a work changed before it watched, then again) is caught by
 // the revision, and the whole work is judged again.
 TEST(LiveCheck, AChangeUnseenJudgesTheWholeWorkAgain) {

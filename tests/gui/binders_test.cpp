@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <memory>
+#include <ostream>
 
 #include "controls/edit.h"
 #include "controls/lists.h"
@@ -148,6 +149,83 @@ TEST_F(BinderTest, ListSelectionGoesBothWaysAndHiddenControlsHide) {
   EXPECT_EQ(list->currentRow(), -1);
   EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(selections, 1) << "program-made changes raise no user events";
+}
+
+// Each change to a long list: which rows give way to which, and the row chosen before it.
+struct ListPatch {
+  const char* what;
+  std::size_t first;
+  std::size_t count;
+  std::vector<std::string> rows;
+  int chosen;
+};
+
+void PrintTo(const ListPatch& patch, std::ostream* out) {
+  *out << patch.what;
+}
+
+class ListPatchTest : public BinderTest, public ::testing::WithParamInterface<ListPatch> {};
+
+TEST_P(ListPatchTest, OnlyTheChangedRowsAreWrittenAndTheChosenRowFollowsTheCore) {
+  const ListPatch& patch = GetParam();
+  controls::ListBox lines("problems", "Ellenőrzés");
+  std::vector<std::string> rows;
+  for (int i = 0; i < 200; ++i) rows.push_back("sor " + std::to_string(i));
+  lines.assign(rows);
+  QListWidget* list = place(screen.list(lines));
+  screen.run([&] { lines.select(patch.chosen); });
+  QListWidgetItem* first_row = list->item(0);
+  QListWidgetItem* last_row = list->item(199);
+  int swaps = 0;
+  QObject::connect(list->model(), &QAbstractItemModel::modelReset, [&] { swaps += 1000; });
+  QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [&] { ++swaps; });
+  QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, [&] { ++swaps; });
+
+  screen.run([&] { lines.replace(patch.first, patch.count, patch.rows); });
+
+  ASSERT_EQ(list->count(), static_cast<int>(lines.items().size())) << patch.what;
+  for (int i = 0; i < list->count(); ++i)
+    ASSERT_EQ(list->item(i)->text().toStdString(), lines.items()[i]) << patch.what << " row " << i;
+  EXPECT_EQ(list->item(0), first_row) << patch.what << ": rows before the change stay";
+  EXPECT_EQ(list->item(list->count() - 1), last_row) << patch.what << ": rows after it stay";
+  EXPECT_LE(swaps, 2) << patch.what;
+  EXPECT_EQ(list->currentRow(), lines.selected()) << patch.what;
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  if (lines.selected() < 0) {
+    EXPECT_TRUE(selected.isEmpty()) << patch.what;
+  } else {
+    ASSERT_EQ(selected.size(), 1) << patch.what;
+    EXPECT_EQ(selected.front(), list->item(lines.selected())) << patch.what;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ListPatchTest,
+    ::testing::Values(ListPatch{"a row inserted before the chosen one", 50, 0, {"uj"}, 120},
+                      ListPatch{"rows removed before the chosen one", 50, 3, {}, 120},
+                      ListPatch{"a row rewritten after the chosen one", 150, 1, {"mas"}, 120},
+                      ListPatch{"the chosen row itself rewritten", 120, 1, {"mas"}, 120},
+                      ListPatch{"the chosen row removed", 119, 3, {}, 120},
+                      ListPatch{"many rows swapped for fewer", 20, 150, {"a", "b", "c"}, 5},
+                      ListPatch{"a run of equal rows, one more", 60, 0, {"sor 60"}, 61},
+                      ListPatch{
+                          "nothing chosen, rows replaced by more", 10, 2, {"x", "y", "z"}, -1}));
+
+TEST_F(BinderTest, AComboChangedInTheMiddleKeepsItsChoice) {
+  controls::ComboBox exits("exits", "", controls::ComboBox::Style::drop_down_list);
+  for (const char* e : {"eszak", "kelet", "del", "nyugat", "fel"}) exits.add(e);
+  QComboBox* box = place(screen.combo(exits));
+  screen.run([&] { exits.set_text("nyugat"); });
+  ASSERT_EQ(box->currentText(), "nyugat");
+  screen.run([&] {
+    exits.remove(1);
+    exits.add("le");
+  });
+  QStringList shown;
+  for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+  EXPECT_EQ(shown, QStringList({"eszak", "del", "nyugat", "fel", "le"}));
+  EXPECT_EQ(box->currentIndex(), exits.selected());
+  EXPECT_EQ(box->currentText(), QString::fromStdString(exits.text()));
 }
 
 TEST_F(BinderTest, TabLeavesAMemoWithoutTypingATab) {
