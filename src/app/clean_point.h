@@ -8,21 +8,11 @@
 
 #include "model/work.h"
 #include "model/work_parts.h"
-#include "workfile/writer.h"
+#include "workfile/work_digest.h"
 
 namespace tamo::app {
 
-// A 64-bit digest of the writer's lines as they stream past: the work's own text without
-// holding it. Words of eight bytes are mixed at once, so that a large work costs little
-// more than walking it.
-class WorkDigest : public workfile::LineSink {
- public:
-  void tf(std::string_view line) override;
-  std::uint64_t value() const { return h_; }
-
- private:
-  std::uint64_t h_ = 0x243F6A8885A308D3ULL;
-};
+using workfile::WorkDigest;
 
 std::uint64_t work_digest(const Work& work);
 

@@ -139,19 +139,36 @@ void append_cp1250_as_utf8(std::string& out, std::string_view bytes) {
   out.resize(at + size);
 }
 
+// Every character gives at most as many bytes as its UTF-8 form has, so the output is sized
+// by the text and shrunk after; ASCII is copied a word at a time as in the other direction.
 std::size_t append_utf8_as_cp1250(std::string& out, std::string_view text) {
   const ReverseTable& table = reverse_table();
   std::size_t replaced = 0;
-  for (;;) {
-    std::size_t run = ascii_prefix(text);
-    out.append(text.data(), run);
-    if (run == text.size()) return replaced;
-    Decoded d = decode_utf8(text, run);
+  std::size_t at = out.size();
+  out.resize(at + text.size());
+  char* p = out.data() + at;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // The output never runs ahead of the input, so a whole word fits wherever one is read.
+    if (text.size() - i >= 8) {
+      std::uint64_t high = high_bytes(text.data() + i, 8);
+      std::size_t run = high == 0 ? 8 : first_marked_byte(high);
+      std::memcpy(p, text.data() + i, 8);
+      p += run;
+      i += run;
+      if (run == 8) continue;
+    } else if (static_cast<unsigned char>(text[i]) < 0x80) {
+      *p++ = text[i++];
+      continue;
+    }
+    Decoded d = decode_utf8(text, i);
     std::uint8_t b = d.valid && d.cp < 0x10000 ? table.byte[d.cp] : 0;
-    out.push_back(b != 0 ? static_cast<char>(b) : '?');
+    *p++ = b != 0 ? static_cast<char>(b) : '?';
     replaced += b == 0;
-    text.remove_prefix(run + d.size);
+    i += d.size;
   }
+  out.resize(static_cast<std::size_t>(p - out.data()));
+  return replaced;
 }
 
 std::size_t utf8_sequence_at(std::string_view text, std::size_t i) {

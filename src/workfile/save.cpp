@@ -12,6 +12,7 @@
 
 #include "model/storing.h"
 #include "workfile/file_names.h"
+#include "workfile/work_digest.h"
 #include "workfile/workfile.h"
 #include "workfile/writer.h"
 
@@ -31,14 +32,17 @@ constexpr int kMaxLinks = 40;
 // Encodes the lines and hands them to the file a megabyte at a time.
 class FileSink : public LineSink {
  public:
-  FileSink(int fd, LineSink* also) : fd_(fd), also_(also) { buffer_.reserve(2 * kFlushSize); }
+  FileSink(int fd, WorkDigest* digest) : fd_(fd), digest_(digest) {
+    buffer_.reserve(2 * kFlushSize);
+  }
   void tf(std::string_view line) override {
-    if (also_ != nullptr) also_->tf(line);
-    append_encoded_line(buffer_, line);
+    append_file_line(buffer_, line, flushed_, digest_);
     if (buffer_.size() >= kFlushSize) flush();
   }
   // The system's error number of the first failed write, or 0.
   int flush() {
+    if (digest_ != nullptr) digest_->take(buffer_);
+    flushed_ += buffer_.size();
     std::string_view rest = buffer_;
     while (error_ == 0 && !rest.empty()) {
       ssize_t written = ::write(fd_, rest.data(), rest.size());
@@ -55,8 +59,9 @@ class FileSink : public LineSink {
 
  private:
   int fd_;
-  LineSink* also_;
+  WorkDigest* digest_;
   std::string buffer_;
+  std::uint64_t flushed_ = 0;
   int error_ = 0;
 };
 
@@ -112,7 +117,7 @@ void sync_folder(const fs::path& folder) {
 // Writes the work into a temporary file, flushed to the disk, then renames it over the target.
 // The system's error number of the first failure, or 0; the temporary never outlives a failure.
 // `reached` tells whether the target existed or a file could be made beside it.
-int write_and_replace(const Work& work, const fs::path& target, bool& reached, LineSink* also) {
+int write_and_replace(const Work& work, const fs::path& target, bool& reached, WorkDigest* digest) {
   struct stat earlier {};
   bool replaces = ::stat(target.c_str(), &earlier) == 0;
   reached = replaces;
@@ -122,7 +127,7 @@ int write_and_replace(const Work& work, const fs::path& target, bool& reached, L
   int fd = create_temporary(target, temporary);
   if (fd < 0) return errno;
   reached = true;
-  FileSink sink(fd, also);
+  FileSink sink(fd, digest);
   emit_work(work, sink);
   int error = sink.flush();
   if (error == 0 && replaces) error = keep_mode_and_owner(fd, earlier);
@@ -180,13 +185,13 @@ fs::path work_file_path(const Work& work, const fs::path& folder) {
   return folder / utf8_path(work.project + ".tamo");
 }
 
-SaveResult savetamo(const Work& work, const fs::path& folder, LineSink* also) {
+SaveResult savetamo(const Work& work, const fs::path& folder, WorkDigest* digest) {
   SaveResult result;
   if ((result.message = creator_refusal(work))) return result;
 
   fs::path target = work_file_path(work, folder);
   bool reached = false;
-  if (int error = write_and_replace(work, real_target(target), reached, also)) {
+  if (int error = write_and_replace(work, real_target(target), reached, digest)) {
     result.message = std::string(reached ? "Nem sikerült kiírni" : "Nem sikerült létrehozni") +
                      " a(z) " + shown_path(target) + " fájlt: " + system_reason(error) + ".";
     return result;

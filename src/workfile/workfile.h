@@ -10,7 +10,7 @@
 
 namespace tamo::workfile {
 
-class LineSink;
+class WorkDigest;
 
 // The creator-data refusals, in their order of checking.
 inline constexpr std::string_view kMsgNoProject = "Nincs munkanév megadva!";
@@ -35,9 +35,9 @@ std::filesystem::path work_file_path(const Work& work, const std::filesystem::pa
 // Checks the creator data, then writes `project` + ".tamo" into the folder, replacing an
 // earlier file only once the new one is whole and on the disk. A symlink stays a link to the
 // file written; a replaced file keeps its permissions (and owner where the system allows).
-// `also`, when given, sees every line as it is written.
+// `digest`, when given, takes the bytes written.
 SaveResult savetamo(const Work& work, const std::filesystem::path& folder,
-                    LineSink* also = nullptr);
+                    WorkDigest* digest = nullptr);
 // What the system's error number means, for a message (Hungarian where known).
 std::string system_reason(int error);
 

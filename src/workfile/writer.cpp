@@ -114,9 +114,10 @@ void emit_record(const ditem& item, LineSink& sink) {
   emit_block(sink, format::item_block(), item);
 }
 
-void append_encoded_line(std::string& out, std::string_view line) {
-  append_utf8_as_cp1250(out, line);
+std::size_t append_encoded_line(std::string& out, std::string_view line) {
+  std::size_t replaced = append_utf8_as_cp1250(out, line);
   out.append(kLineBreak);
+  return replaced;
 }
 
 std::vector<std::string> work_lines(const Work& work) {

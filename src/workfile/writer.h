@@ -25,7 +25,8 @@ void emit_record(const droom& room, LineSink& sink);
 void emit_record(const dmons& mons, LineSink& sink);
 void emit_record(const ditem& item, LineSink& sink);
 
-// Appends the line as the file holds it: Windows-1250, then CR LF.
-void append_encoded_line(std::string& out, std::string_view line);
+// Appends the line as the file holds it: Windows-1250, then CR LF. Returns how many
+// characters became "?".
+std::size_t append_encoded_line(std::string& out, std::string_view line);
 
 }  // namespace tamo::workfile

@@ -1,6 +1,7 @@
 #include "app/clean_point.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -109,6 +110,12 @@ TEST(CleanPoint, AnswersAsTheFullComparisonThroughEditsThatReturnToTheSavedText)
       {"a room more", [](Work& w) { store_room_texts(w, "d", "D"); }, true},
       {"its text", [](Work& w) { store_room_texts(w, "d", "E"); }, true},
       {"and gone", [](Work& w) { delete_room(w, "d"); }, false},
+      // The file writes "?" for each of these: the lines still differ, and so must the answer.
+      {"a text the file cannot hold", [](Work& w) { store_room_texts(w, "a", "中"); }, true},
+      {"save", [](Work&) {}, false},
+      {"another it cannot hold", [](Work& w) { store_room_texts(w, "a", "文"); }, true},
+      {"the question mark the file holds", [](Work& w) { store_room_texts(w, "a", "?"); }, true},
+      {"back to the saved one", [](Work& w) { store_room_texts(w, "a", "中"); }, false},
   };
   // Watching the work, it follows the changed parts; unwatched, it digests the whole work.
   for (bool watched : {true, false}) {
@@ -166,6 +173,13 @@ TEST(WorkDigest, TellsApartLinesThatShareTheirBytes) {
       {"", "12345678"},
       {"123456789abcdefg"},
       {"12345678", "9abcdefg"},
+      // The same bytes in the file, where characters became "?".
+      {"?"},
+      {"中"},
+      {"文"},
+      {"中", "?"},
+      {"?", "中"},
+      {"?", "?"},
   };
   std::vector<std::uint64_t> digests;
   for (const Lines& lines : works) {
@@ -176,6 +190,29 @@ TEST(WorkDigest, TellsApartLinesThatShareTheirBytes) {
   for (std::size_t i = 0; i < works.size(); ++i)
     for (std::size_t j = i + 1; j < works.size(); ++j)
       EXPECT_NE(digests[i], digests[j]) << "works " << i << " and " << j;
+}
+
+// A save hands the digest its megabyte buffers; the clean point hands it lines. Both must
+// give the same value, across buffer ends and with lines the file cannot hold whole.
+TEST(WorkDigest, ASaveAndTheWorksLinesGiveTheSameDigest) {
+  Work work;
+  set_creator(work, "nagy", "valaki", "v@example.org");
+  for (int i = 0; i < 3000; ++i)
+    store_room(work, "szoba" + std::to_string(i), [&](droom& r) {
+      r.short_ = i % 7 == 0 ? "Kert 中 " + std::to_string(i) : "Kert " + std::to_string(i);
+      r.long_ = std::string(static_cast<std::size_t>(300 + i % 450), 'x') + "\r\nő";
+    });
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("tamo_digest_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  WorkDigest written;
+  ASSERT_TRUE(workfile::savetamo(work, folder, &written).saved);
+  EXPECT_GT(std::filesystem::file_size(folder / "nagy.tamo"), std::uintmax_t{1} << 20);
+  std::filesystem::remove_all(folder);
+  EXPECT_EQ(written.value(), work_digest(work));
+
+  store_room(work, "szoba2996", [](droom& r) { r.short_ = "Kert 文 2996"; });
+  EXPECT_NE(written.value(), work_digest(work));
 }
 
 // Through the application: a load marks the work as its file holds it, and a save marks it

@@ -74,6 +74,38 @@ TEST(Codec, TextsOfAnyLengthConvertAsTheirBytesOneByOne) {
       std::string out = "x";
       append_cp1250_as_utf8(out, bytes);
       ASSERT_EQ(expected, out) << "length " << length << " shift " << shift;
+      std::string back = "y";
+      EXPECT_EQ(0u, append_utf8_as_cp1250(back, expected.substr(1)));
+      ASSERT_EQ("y" + bytes, back) << "length " << length << " shift " << shift;
+    }
+  }
+}
+
+// The same for the way back, with characters the code page lacks and bytes that are no
+// UTF-8 at every place of the word.
+TEST(Codec, TextsOfAnyLengthEncodeAsTheirCharactersOneByOne) {
+  struct Unit {
+    std::string text;
+    std::string byte;
+  };
+  const Unit units[] = {{"a", "a"},           {"ő", "\xF5"}, {"日", "?"},
+                        {"bcd", "bcd"},       {"\xFF", "?"}, {"€", "\x80"},
+                        {"efghij", "efghij"}, {"😀", "?"},    {"Ű", "\xDB"}};
+  const std::size_t n = std::size(units);
+  for (std::size_t length = 0; length <= 3 * n; ++length) {
+    for (std::size_t shift = 0; shift < n; ++shift) {
+      std::string text;
+      std::string expected = "x";
+      std::size_t lost = 0;
+      for (std::size_t i = 0; i < length; ++i) {
+        const Unit& unit = units[(i + shift) % n];
+        text += unit.text;
+        expected += unit.byte;
+        lost += unit.byte == "?";
+      }
+      std::string out = "x";
+      EXPECT_EQ(lost, append_utf8_as_cp1250(out, text));
+      ASSERT_EQ(expected, out) << "length " << length << " shift " << shift;
     }
   }
 }
