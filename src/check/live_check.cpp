@@ -265,13 +265,13 @@ struct LiveCheck::State {
   std::array<std::size_t, 3> cursor{};
   std::size_t to_do = 0;
   std::size_t done = 0;
-  // A name used twice in one list was met: its records are judged in the whole pass.
-  bool shared_names = false;
 
   // Per update.
   std::array<std::vector<Step>, 3> steps;
   std::array<NameSet, 3> to_judge;
   std::vector<Slot*> touched;
+  // Each slot's place in its kind's order, made when a name used twice is judged.
+  std::array<std::unordered_map<const Slot*, std::size_t>, 3> places;
 
   void start_build(const Work& work);
   bool catch_up(const Work& work);
@@ -412,7 +412,7 @@ void LiveCheck::State::start_build(const Work& work) {
   to_do = work.rooms.size() + work.monsters.size() + work.items.size();
   done = 0;
   cursor = {};
-  shared_names = false;
+  for (auto& place : places) place.clear();
   building = true;
   built = true;
   whole_changed = false;
@@ -421,6 +421,24 @@ void LiveCheck::State::start_build(const Work& work) {
 
 bool LiveCheck::State::judge_slot(const Work& work, RecordKind kind, Slot& slot, Work& scratch,
                                   RecordJudge& judge) {
+  // The records of a name used twice are judged together, once the last of them is reached.
+  const void* last = nullptr;
+  switch (kind) {
+    case RecordKind::room:
+      last = work.rooms.find_last(slot.name);
+      break;
+    case RecordKind::monster:
+      last = work.monsters.find_last(slot.name);
+      break;
+    case RecordKind::item:
+      last = work.items.find_last(slot.name);
+      break;
+  }
+  if (last != slot.record) {
+    const KindState& ks = kinds[rank(kind)];
+    if (auto it = ks.by_record.find(last); it != ks.by_record.end() && it->second->pending)
+      return true;
+  }
   switch (kind) {
     case RecordKind::room:
       return judge_group<droom>(work, kind, slot.name, scratch, judge);
@@ -484,7 +502,12 @@ bool LiveCheck::State::advance(const Work& work, std::size_t& budget) {
       ++done;
       slot.pending = false;
       own_findings(work, kind, slot);
-      if (!judge_slot(work, kind, slot, scratch, judge)) shared_names = true;
+      if (!judge_slot(work, kind, slot, scratch, judge)) {
+        // A record the slots do not know: something changed unseen; the next call starts over.
+        whole_changed = true;
+        forget_judging();
+        return false;
+      }
     }
     if (!all) break;
   }
@@ -494,15 +517,6 @@ bool LiveCheck::State::advance(const Work& work, std::size_t& budget) {
 
 std::vector<ReportLine> LiveCheck::State::end_build(const Work& work,
                                                     const std::vector<std::string>& loading) {
-  if (shared_names) {
-    // The editors store what they judge: they judge a copy.
-    Work copy = work;
-    judge_records(copy, [&](RecordKind kind, std::size_t i, Judged j) {
-      Slot& slot = *kinds[rank(kind)].order[i];
-      slot.now.refusal = std::move(j.verdict.refusal);
-      slot.now.opening = std::move(j.opening);
-    });
-  }
   NameSet seen;
   for (const KindState& ks : kinds)
     for (const auto& slot : ks.order)
@@ -645,20 +659,22 @@ bool LiveCheck::State::judge_group(const Work& work, RecordKind kind, const std:
   const RecordList<Record>& list = list_of<Record>(work);
   std::vector<const Record*> members = list.all_named(name);
   if (members.empty()) return true;
-  // The records of a name used twice in one list are judged in the whole pass, where each
-  // opens the last of them and the stores of the ones before change what it shows.
-  if (members.size() > 1) return false;
   KindState& ks = kinds[rank(kind)];
   reset_work(scratch);
   for (const Record* m : members) append_copy(scratch, *m);
   const std::string box = box_text(name);
   for (RecordKind other : kKinds)
     if (other != kind && has_name(work, other, box)) append_name(scratch, other, box);
-  auto position = [&](const Slot& slot) {
-    return std::lower_bound(
-               ks.order.begin(), ks.order.end(), slot.order,
-               [](const std::unique_ptr<Slot>& s, std::uint64_t o) { return s->order < o; }) -
-           ks.order.begin();
+  // Where each record stands in its list, for whether two of a name follow each other.
+  auto& place = places[rank(kind)];
+  if (members.size() > 1 && place.empty()) {
+    place.reserve(ks.order.size());
+    for (std::size_t i = 0; i < ks.order.size(); ++i) place.emplace(ks.order[i].get(), i);
+  }
+  auto position = [&](const Slot& slot) -> std::ptrdiff_t {
+    if (members.size() == 1) return 0;
+    auto it = place.find(&slot);
+    return it == place.end() ? -4 : static_cast<std::ptrdiff_t>(it->second);
   };
   std::ptrdiff_t previous = -2;
   for (const Record* m : members) {
@@ -745,6 +761,7 @@ std::vector<LineEdit> LiveCheck::State::edits(const Work& work,
 }
 
 void LiveCheck::State::finish(const Work& work) {
+  for (auto& place : places) place.clear();
   for (Slot* slot : touched) {
     slot->before.reset();
     slot->fresh = false;

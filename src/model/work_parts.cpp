@@ -29,8 +29,7 @@ template <class Record>
 void put_records(RecordList<Record>& list, const std::string& name,
                  const std::vector<KeptRecord<Record>>& kept) {
   for (Record* record : list.all_named(name)) list.erase(record);
-  for (const KeptRecord<Record>& k : kept)
-    list.insert_at(std::make_unique<Record>(*k.record), k.order);
+  for (const KeptRecord<Record>& k : kept) list.insert_at(*k.record, k.order);
 }
 
 template <class Record>

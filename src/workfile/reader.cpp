@@ -101,11 +101,11 @@ class Reader {
 
   LoadResult read() {
     bool whole = read_creator() && read_description() && read_blocks();
-    // Records join their lists only now, a kind at once, in the order the file holds them,
-    // and the work changes only once reading is over: a read that throws leaves it as it was.
-    data_.rooms.append(std::move(rooms_));
-    data_.monsters.append(std::move(monsters_));
-    data_.items.append(std::move(items_));
+    // Records are indexed by name only now, a kind at once, and the work changes only once
+    // reading is over: a read that throws leaves it as it was.
+    data_.rooms.index_added();
+    data_.monsters.index_added();
+    data_.items.index_added();
     replace_work(work_, std::move(data_));
     if (!problems_.empty()) {
       result_.complete = false;
@@ -121,12 +121,6 @@ class Reader {
   }
 
  private:
-  static std::unique_ptr<ditem> fresh_item() {
-    auto item = std::make_unique<ditem>();
-    item->invisitem = "0";
-    return item;
-  }
-
   bool at(std::string_view expected) const { return more_ && line_ == expected; }
   bool pass() {
     if (!more_) return false;
@@ -212,10 +206,9 @@ class Reader {
     while (more_) {
       bool read = true;
       if (line_ == format::room_block().begin)
-        read = read_block(format::room_block(), rooms_.emplace_back(std::make_unique<droom>()));
+        read = read_block(format::room_block(), *data_.rooms.add_unindexed());
       else if (line_ == format::monster_block().begin)
-        read =
-            read_block(format::monster_block(), monsters_.emplace_back(std::make_unique<dmons>()));
+        read = read_block(format::monster_block(), *data_.monsters.add_unindexed());
       else if (line_ == format::item_block().begin)
         read = read_item();
       else
@@ -228,9 +221,10 @@ class Reader {
   // An empty ITEMINVISITEM value reads as the flag's default: the writer leaves an empty
   // value out, so the next load would read "0" and a second save would differ from the first.
   bool read_item() {
-    std::unique_ptr<ditem>& item = items_.emplace_back(fresh_item());
+    ditem& item = *data_.items.add_unindexed();
+    item.invisitem = "0";
     bool read = read_block(format::item_block(), item);
-    if (item->invisitem.empty()) item->invisitem = "0";
+    if (item.invisitem.empty()) item.invisitem = "0";
     return read;
   }
 
@@ -246,7 +240,7 @@ class Reader {
   // record keeps what was read so far. A record joins its list even when its block breaks
   // off at the end of the file.
   template <class R>
-  bool read_block(const format::Block<R>& block, std::unique_ptr<R>& record) {
+  bool read_block(const format::Block<R>& block, R& record) {
     std::size_t begin = index_ + 1;
     std::size_t next = 0;
     std::string_view lone_long_end = long_end_of(block);
@@ -268,7 +262,7 @@ class Reader {
         continue;
       }
       pass();
-      if (!read_field(*field, *record)) return false;
+      if (!read_field(*field, record)) return false;
     }
   }
 
@@ -282,9 +276,6 @@ class Reader {
   std::size_t index_ = 0;
   LoadResult result_;
   Problems problems_;
-  std::vector<std::unique_ptr<droom>> rooms_;
-  std::vector<std::unique_ptr<dmons>> monsters_;
-  std::vector<std::unique_ptr<ditem>> items_;
   // Buffers of the multi-line text and of the list being read, kept to spare allocations.
   std::string joined_;
   std::string scratch_;
