@@ -49,40 +49,60 @@ Rgb query_szinkod(std::string_view text) {
   return 0;
 }
 
+namespace {
+
+constexpr std::string_view kCodeStart = "%^";
+
+// The code that starts at `at`, the highest entry where several do, or none. Every code
+// begins with "%^", so only those places need looking at.
+const ColourCode* code_at(std::string_view text, std::size_t at) {
+  const auto& codes = colour_codes();
+  std::string_view rest = text.substr(at);
+  if (rest.size() <= kCodeStart.size()) return nullptr;
+  // The letter after "%^" rules out most entries before any comparison of the whole code.
+  for (std::size_t e = kColourCodeCount; e-- > 0;) {
+    const std::string& code = codes[e].text;
+    if (code[kCodeStart.size()] == rest[kCodeStart.size()] && rest.starts_with(code))
+      return &codes[e];
+  }
+  return nullptr;
+}
+
+// The first place at or after `from` where a code starts, and that code.
+CodeAt next_code(std::string_view text, std::size_t from) {
+  for (std::size_t at = text.find(kCodeStart, from); at != std::string_view::npos;
+       at = text.find(kCodeStart, at + 1))
+    if (const ColourCode* code = code_at(text, at)) return {at, code};
+  return {std::string_view::npos, nullptr};
+}
+
+}  // namespace
+
 bool contains_colour_code(std::string_view text) {
-  for (const ColourCode& code : colour_codes())
-    if (text.find(code.text) != std::string_view::npos) return true;
-  return false;
+  return next_code(text, 0).code != nullptr;
+}
+
+std::vector<CodeAt> find_codes(std::string_view text) {
+  // One pass over the text: a long line of many codes is not searched once per code.
+  std::vector<CodeAt> found;
+  for (CodeAt next = next_code(text, 0); next.code;
+       next = next_code(text, next.at + next.code->text.size()))
+    found.push_back(next);
+  return found;
 }
 
 std::vector<std::string> darabol(std::string_view text) {
-  const auto& codes = colour_codes();
-  // Where each code next occurs at or after the split point; refreshed only once the split
-  // point has passed it, so a text with many codes is scanned a bounded number of times.
-  std::array<std::size_t, kColourCodeCount> next{};
-  for (std::size_t e = 0; e < kColourCodeCount; ++e) next[e] = text.find(codes[e].text);
-
+  std::vector<CodeAt> found = find_codes(text);
   std::vector<std::string> pieces;
+  pieces.reserve(2 * found.size() + 1);
   std::size_t from = 0;
-  for (;;) {
-    std::size_t best = std::string_view::npos;
-    std::size_t best_entry = 0;
-    // Downward, keeping only strictly earlier hits: at one position the higher entry wins.
-    for (std::size_t e = kColourCodeCount; e-- > 0;) {
-      if (next[e] < from) next[e] = text.find(codes[e].text, from);
-      if (next[e] < best) {
-        best = next[e];
-        best_entry = e;
-      }
-    }
-    if (best == std::string_view::npos) {
-      if (from < text.size()) pieces.emplace_back(text.substr(from));
-      return pieces;
-    }
-    pieces.emplace_back(text.substr(from, best - from));
-    pieces.emplace_back(codes[best_entry].text);
-    from = best + codes[best_entry].text.size();
+  for (const auto& [at, code] : found) {
+    pieces.emplace_back(text.substr(from, at - from));
+    pieces.emplace_back(code->text);
+    from = at + code->text.size();
   }
+  if (from < text.size()) pieces.emplace_back(text.substr(from));
+  return pieces;
 }
 
 }  // namespace tamo::testconsole

@@ -33,6 +33,15 @@ Rgb query_szinkod(std::string_view text);
 
 bool contains_colour_code(std::string_view text);
 
+// Where a code starts in a text, and which.
+struct CodeAt {
+  std::size_t at;
+  const ColourCode* code;
+};
+// Every code of a text in order, where darabol splits it: the earliest next code each time,
+// the later table entry where two start at one place.
+std::vector<CodeAt> find_codes(std::string_view text);
+
 // Splits a text into plain pieces and codes: each code is preceded by the (possibly empty)
 // text before it, and a non-empty remainder ends the list.
 std::vector<std::string> darabol(std::string_view text);

@@ -6,18 +6,17 @@ namespace tamo::testconsole {
 
 namespace {
 
-// Splits at CR LF, CR or LF; a text without breaks is one segment.
-std::vector<std::string_view> split_lines(std::string_view text) {
-  std::vector<std::string_view> out;
+// Hands each segment between CR LF, CR or LF to `part`; a text without breaks is one segment.
+template <class Part>
+void for_each_line(std::string_view text, Part part) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
-    out.push_back(text.substr(start, i - start));
+    part(text.substr(start, i - start));
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  out.push_back(text.substr(start));
-  return out;
+  part(text.substr(start));
 }
 
 void add_run(ConsoleLine& line, std::size_t begin, std::size_t length, Rgb colour) {
@@ -35,27 +34,40 @@ void add_run(ConsoleLine& line, std::size_t begin, std::size_t length, Rgb colou
 void paint(ConsoleLine& line, std::size_t begin, std::size_t length, Rgb colour) {
   std::size_t end = std::min(begin + length, line.text.size());
   if (begin >= end) return;
-  std::vector<ColourRun> old = std::move(line.runs);
-  line.runs.clear();
+  // Runs are in order and two neighbours never share a colour, so only the runs the span
+  // reaches and one neighbour on each side can change; the rest of a line of a hundred
+  // thousand colours stays where it is.
+  std::vector<ColourRun>& runs = line.runs;
+  auto reached =
+      std::upper_bound(runs.begin(), runs.end(), begin,
+                       [](std::size_t at, const ColourRun& r) { return at < r.begin + r.length; });
+  auto after = std::lower_bound(reached, runs.end(), end,
+                                [](const ColourRun& r, std::size_t at) { return r.begin < at; });
+  auto from = reached == runs.begin() ? reached : reached - 1;
+  auto to = after == runs.end() ? after : after + 1;
+  ConsoleLine repainted;
   bool painted = false;
-  for (const ColourRun& run : old) {
+  for (auto it = from; it != to; ++it) {
+    const ColourRun& run = *it;
     std::size_t run_end = run.begin + run.length;
     if (run_end <= begin || run.begin >= end) {
       if (!painted && run.begin >= end) {
-        add_run(line, begin, end - begin, colour);
+        add_run(repainted, begin, end - begin, colour);
         painted = true;
       }
-      add_run(line, run.begin, run.length, run.colour);
+      add_run(repainted, run.begin, run.length, run.colour);
       continue;
     }
-    if (run.begin < begin) add_run(line, run.begin, begin - run.begin, run.colour);
+    if (run.begin < begin) add_run(repainted, run.begin, begin - run.begin, run.colour);
     if (!painted) {
-      add_run(line, begin, end - begin, colour);
+      add_run(repainted, begin, end - begin, colour);
       painted = true;
     }
-    if (run_end > end) add_run(line, end, run_end - end, run.colour);
+    if (run_end > end) add_run(repainted, end, run_end - end, run.colour);
   }
-  if (!painted) add_run(line, begin, end - begin, colour);
+  if (!painted) add_run(repainted, begin, end - begin, colour);
+  auto at = runs.erase(from, to);
+  runs.insert(at, repainted.runs.begin(), repainted.runs.end());
 }
 
 }  // namespace
@@ -73,7 +85,7 @@ void Output::add_text(std::string_view text, Rgb colour) {
   if (contains_colour_code(text)) {
     add_color_text(text, colour);
   } else {
-    for (std::string_view part : split_lines(text)) append_line(part, colour);
+    for_each_line(text, [this, colour](std::string_view part) { append_line(part, colour); });
   }
   --depth_;
   if (depth_ == 0 && on_line)
@@ -83,33 +95,37 @@ void Output::add_text(std::string_view text, Rgb colour) {
 
 void Output::add_color_text(std::string_view text, Rgb colour) {
   init_szin();
-  std::vector<std::string> pieces = darabol(text);
-  if (pieces.empty()) return;
+  if (text.empty()) return;
+  // The pieces darabol would give, walked in place: a text between two codes holds no code,
+  // so it is printed, and each code changes the colour.
+  std::vector<CodeAt> codes = find_codes(text);
   add_text("", kSilver);
   Rgb current = colour;
-  for (const std::string& piece : pieces) {
-    Rgb code = query_szinkod(piece);
-    if (code == 0)
-      add_to_last_line(piece, current);
-    else
-      current = code;
+  std::size_t from = 0;
+  for (const CodeAt& code : codes) {
+    add_to_last_line(text.substr(from, code.at - from), current);
+    current = code.code->colour;
+    from = code.at + code.code->text.size();
   }
+  if (from < text.size()) add_to_last_line(text.substr(from), current);
   make_szin();
 }
 
 void Output::add_to_last_line(std::string_view piece, Rgb colour) {
   if (lines_.empty()) append_line("", colour);
-  std::vector<std::string_view> parts = split_lines(piece);
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) append_line("", colour);
+  bool first = true;
+  for_each_line(piece, [&](std::string_view part) {
+    if (!first) append_line("", colour);
+    first = false;
     ConsoleLine& last = lines_.back();
-    auto free_slot = std::find_if(spans_.begin(), spans_.end(),
-                                  [](const ColourSpan& s) { return s.length == 0; });
-    if (free_slot != spans_.end())
-      *free_slot = {last.seq, last.text.size(), parts[i].size(), colour};
+    // Slots are taken in order and freed all at once, so the first free one is the next.
+    if (spans_taken_ < kSpanSlots) {
+      spans_[spans_taken_] = {last.seq, last.text.size(), part.size(), colour};
+      if (!part.empty()) ++spans_taken_;
+    }
     // Written in its colour at once, so a piece that found no free slot keeps the colour too.
-    append_to_last(parts[i], colour);
-  }
+    append_to_last(part, colour);
+  });
 }
 
 void Output::make_szin() {
@@ -123,6 +139,7 @@ void Output::make_szin() {
 
 void Output::init_szin() {
   spans_.fill(ColourSpan{});
+  spans_taken_ = 0;
 }
 
 void Output::clear() {

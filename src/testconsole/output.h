@@ -76,6 +76,7 @@ class Output {
   std::deque<ConsoleLine> lines_;
   std::uint64_t next_seq_ = 0;
   std::array<ColourSpan, kSpanSlots> spans_{};
+  std::size_t spans_taken_ = 0;  // the slots before this one hold a span
   int depth_ = 0;  // add_color_text prints through add_text; report lines only at the top
 };
 

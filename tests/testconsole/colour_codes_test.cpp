@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,6 +70,46 @@ TEST(Darabol, SplitsIntoPiecesAndCodes) {
       {"", {}},
   };
   for (const auto& [text, pieces] : cases) EXPECT_EQ(darabol(text), pieces) << text;
+}
+
+// Texts glued from fragments of codes: the pieces are as if the earliest of all codes were
+// taken each time, the later entry of the table where two start at one place.
+TEST(Darabol, TakesTheEarliestCodeAndTheLaterEntryAtOnePlace) {
+  auto earliest_codes = [](std::string_view text) {
+    const auto& codes = colour_codes();
+    Pieces out;
+    std::size_t from = 0;
+    for (;;) {
+      std::size_t best = std::string_view::npos;
+      std::size_t entry = 0;
+      for (std::size_t e = 0; e < kColourCodeCount; ++e) {
+        std::size_t at = text.find(codes[e].text, from);
+        if (at != std::string_view::npos && (best == std::string_view::npos || at <= best)) {
+          best = at;
+          entry = e;
+        }
+      }
+      if (best == std::string_view::npos) break;
+      out.emplace_back(text.substr(from, best - from));
+      out.emplace_back(codes[entry].text);
+      from = best + codes[entry].text.size();
+    }
+    if (from < text.size()) out.emplace_back(text.substr(from));
+    return out;
+  };
+  const char* fragments[] = {"%^",   "%",       "^",        "RED", "BOLD",
+                             "BLUE", "%^RED%^", "%^BOLD%^", "x",   " "};
+  std::mt19937 random(11);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    int count = std::uniform_int_distribution<int>(0, 14)(random);
+    for (int i = 0; i < count; ++i)
+      text += fragments[std::uniform_int_distribution<int>(0, 9)(random)];
+    Pieces expected = earliest_codes(text);
+    EXPECT_EQ(darabol(text), expected) << text;
+    // With no code the text stays one piece (or none when empty).
+    EXPECT_EQ(contains_colour_code(text), expected.size() > 1) << text;
+  }
 }
 
 TEST(Darabol, HandlesAHundredThousandCodes) {

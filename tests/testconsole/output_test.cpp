@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,70 @@ TEST(Output, PrintsALineWithAHundredThousandCodes) {
   EXPECT_EQ(line.colour_at(0), 0x0000FFu);
   EXPECT_EQ(line.colour_at(99999), 0xAA0000u);
   EXPECT_EQ(line.runs.size(), 100000u);
+}
+
+// Texts of random words, line breaks and colour codes, more pieces than there are span slots:
+// every byte keeps the colour in force when it was written, and each line's runs cover its
+// text in order with no two neighbours of one colour.
+TEST(Output, EveryByteKeepsItsColourWhateverTheMixOfCodesAndBreaks) {
+  struct Code {
+    const char* text;
+    Rgb colour;
+  };
+  const Code codes[] = {{"%^RED%^", 0xAA0000},
+                        {"%^GREEN%^", 0x00AA00},
+                        {"%^BLUE%^", 0x0000AA},
+                        {"%^RESET%^", kSilver}};
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    std::string text;
+    std::vector<std::vector<Rgb>> expected(1);
+    Rgb current = kTeal;
+    int pieces = std::uniform_int_distribution<int>(1, 120)(random);
+    for (int p = 0; p < pieces; ++p) {
+      switch (std::uniform_int_distribution<int>(0, 5)(random)) {
+        case 0:
+        case 1: {
+          const Code& code = codes[std::uniform_int_distribution<int>(0, 3)(random)];
+          text += code.text;
+          current = code.colour;
+          break;
+        }
+        case 2:
+          text += "\r\n";
+          expected.emplace_back();
+          break;
+        default: {
+          int letters = std::uniform_int_distribution<int>(1, 4)(random);
+          for (int k = 0; k < letters; ++k) {
+            text += static_cast<char>('a' + k);
+            expected.back().push_back(current);
+          }
+        }
+      }
+    }
+    text += "%^RESET%^";
+    Output out;
+    out.add_text(text, kTeal);
+    ASSERT_EQ(out.lines().size(), expected.size()) << text;
+    for (std::size_t l = 0; l < expected.size(); ++l) {
+      const ConsoleLine& line = out.lines()[l];
+      ASSERT_EQ(line.text.size(), expected[l].size()) << text;
+      std::size_t covered = 0;
+      for (std::size_t r = 0; r < line.runs.size(); ++r) {
+        const ColourRun& run = line.runs[r];
+        EXPECT_EQ(run.begin, covered) << text;
+        EXPECT_GT(run.length, 0u) << text;
+        if (r > 0) {
+          EXPECT_NE(run.colour, line.runs[r - 1].colour) << text;
+        }
+        for (std::size_t i = run.begin; i < run.begin + run.length && i < expected[l].size(); ++i)
+          EXPECT_EQ(run.colour, expected[l][i]) << text << " line " << l << " byte " << i;
+        covered = run.begin + run.length;
+      }
+      EXPECT_EQ(covered, line.text.size()) << text;
+    }
+  }
 }
 
 TEST(Output, AddToLastLineRecordsSpansUntilTheSlotsRunOut) {
