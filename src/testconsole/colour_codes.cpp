@@ -92,16 +92,10 @@ std::vector<CodeAt> find_codes(std::string_view text) {
 }
 
 std::vector<std::string> darabol(std::string_view text) {
-  std::vector<CodeAt> found = find_codes(text);
   std::vector<std::string> pieces;
-  pieces.reserve(2 * found.size() + 1);
-  std::size_t from = 0;
-  for (const auto& [at, code] : found) {
-    pieces.emplace_back(text.substr(from, at - from));
-    pieces.emplace_back(code->text);
-    from = at + code->text.size();
-  }
-  if (from < text.size()) pieces.emplace_back(text.substr(from));
+  walk_pieces(
+      text, [&pieces](std::string_view piece) { pieces.emplace_back(piece); },
+      [&pieces](const ColourCode& code) { pieces.push_back(code.text); });
   return pieces;
 }
 

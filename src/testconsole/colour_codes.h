@@ -42,6 +42,19 @@ struct CodeAt {
 // the later table entry where two start at one place.
 std::vector<CodeAt> find_codes(std::string_view text);
 
+// Walks the pieces darabol gives without copying them: `plain` gets the (possibly empty)
+// text before each code and a non-empty remainder, `code` each code, in text order.
+template <class Plain, class Code>
+void walk_pieces(std::string_view text, Plain plain, Code code) {
+  std::size_t from = 0;
+  for (const CodeAt& found : find_codes(text)) {
+    plain(text.substr(from, found.at - from));
+    code(*found.code);
+    from = found.at + found.code->text.size();
+  }
+  if (from < text.size()) plain(text.substr(from));
+}
+
 // Splits a text into plain pieces and codes: each code is preceded by the (possibly empty)
 // text before it, and a non-empty remainder ends the list.
 std::vector<std::string> darabol(std::string_view text);

@@ -96,18 +96,12 @@ void Output::add_text(std::string_view text, Rgb colour) {
 void Output::add_color_text(std::string_view text, Rgb colour) {
   init_szin();
   if (text.empty()) return;
-  // The pieces darabol would give, walked in place: a text between two codes holds no code,
-  // so it is printed, and each code changes the colour.
-  std::vector<CodeAt> codes = find_codes(text);
   add_text("", kSilver);
+  // A text between two codes holds no code, so it is printed; each code changes the colour.
   Rgb current = colour;
-  std::size_t from = 0;
-  for (const CodeAt& code : codes) {
-    add_to_last_line(text.substr(from, code.at - from), current);
-    current = code.code->colour;
-    from = code.at + code.code->text.size();
-  }
-  if (from < text.size()) add_to_last_line(text.substr(from), current);
+  walk_pieces(
+      text, [this, &current](std::string_view piece) { add_to_last_line(piece, current); },
+      [&current](const ColourCode& code) { current = code.colour; });
   make_szin();
 }
 
