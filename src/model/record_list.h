@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/bulk_memory.h"
+
 namespace tamo {
 
 struct StringHash {
@@ -49,7 +51,7 @@ class ChunkPool {
       std::size_t size =
           chunks_.empty() ? kFirstChunk : std::min(chunks_.back().size * 2, kMaxChunk);
       chunks_.reserve(chunks_.size() + 1);
-      chunks_.push_back({std::allocator<T>().allocate(size), size});
+      chunks_.push_back({allocate_chunk(size), size});
       used_ = 0;
     }
     return chunks_.back().at + used_++;
@@ -59,7 +61,7 @@ class ChunkPool {
 
   // Frees every chunk; every T in them must be destroyed already.
   void release() noexcept {
-    for (const Chunk& chunk : chunks_) std::allocator<T>().deallocate(chunk.at, chunk.size);
+    for (const Chunk& chunk : chunks_) release_chunk(chunk);
     chunks_.clear();
     free_ = nullptr;
     used_ = 0;
@@ -67,8 +69,9 @@ class ChunkPool {
 
  private:
   static constexpr std::size_t kFirstChunk = 8;
+  // Full-size chunks fill a huge page each; the smaller ones before them keep a small work small.
   static constexpr std::size_t kMaxChunk =
-      std::max<std::size_t>(kFirstChunk, (64 << 10) / sizeof(T));
+      std::max<std::size_t>(kFirstChunk, bulk_memory::kHugePage / sizeof(T));
 
   struct Chunk {
     T* at;
@@ -79,6 +82,17 @@ class ChunkPool {
     FreePlace* next;
   };
   static_assert(sizeof(T) >= sizeof(FreePlace) && alignof(T) >= alignof(FreePlace));
+
+  static T* allocate_chunk(std::size_t size) {
+    if (size < kMaxChunk) return std::allocator<T>().allocate(size);
+    return static_cast<T*>(bulk_memory::allocate(size * sizeof(T)));
+  }
+  static void release_chunk(const Chunk& chunk) noexcept {
+    if (chunk.size < kMaxChunk)
+      std::allocator<T>().deallocate(chunk.at, chunk.size);
+    else
+      bulk_memory::release(chunk.at);
+  }
 
   void take(ChunkPool& other) noexcept {
     chunks_ = std::exchange(other.chunks_, {});
@@ -203,6 +217,10 @@ class RecordList {
     return out;
   }
   std::vector<Record*> all_named(std::string_view name) { return named(name); }
+  // Whether no record before it in list order has its name (the list must be indexed).
+  bool first_of_its_name(const Record& record) const {
+    return node_of(record).prev_named == nullptr;
+  }
 
   // Where a record of this list stands in list order, for as long as it is in the list.
   std::uint64_t order_of(const Record& record) const { return node_of(record).seq; }

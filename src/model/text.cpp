@@ -5,14 +5,16 @@
 #include <new>
 #include <ostream>
 
+#include "model/bulk_memory.h"
+
 namespace tamo {
 
 namespace {
 
 // A chunk is aligned to its size, so a text finds its chunk's count from its own address.
-constexpr std::size_t kChunk = std::size_t{1} << 18;
+constexpr std::size_t kChunk = bulk_memory::kHugePage;
 // Longer texts get a block of their own: one of them would leave much of a chunk unused.
-constexpr std::size_t kLargestInChunk = kChunk / 64;
+constexpr std::size_t kLargestInChunk = std::size_t{4} << 10;
 
 struct ChunkHead {
   std::atomic<std::size_t> refs;  // the texts cut from the chunk, and its arena while it fills
@@ -30,7 +32,7 @@ char* TextArena::block_for(std::size_t bytes) {
   if (rounded > kLargestInChunk) return nullptr;
   if (chunk_ == nullptr || used_ + rounded > kChunk) {
     drop_chunk();
-    chunk_ = static_cast<char*>(::operator new (kChunk, std::align_val_t{kChunk}));
+    chunk_ = static_cast<char*>(bulk_memory::allocate(kChunk));
     new (chunk_) ChunkHead{1};
     used_ = kHeadSize;
   }
@@ -44,7 +46,7 @@ void TextArena::release(std::uintptr_t word) noexcept {
   auto* head = reinterpret_cast<ChunkHead*>(word & ~(std::uintptr_t{kChunk} - 1));
   if (head->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
     head->~ChunkHead();
-    ::operator delete (static_cast<void*>(head), std::align_val_t{kChunk});
+    bulk_memory::release(head);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -158,10 +159,12 @@ TEST(RecordList, StaysTrueThroughMixedChanges) {
     }
     ASSERT_EQ(l.size(), model.size());
   }
+  std::set<std::string> seen;
   for (std::size_t i = 0; i < model.size(); ++i) {
     ASSERT_EQ(&l[i], model[i].at);
     ASSERT_EQ(l[i].filename, model[i].name);
     ASSERT_EQ(l[i].short_, model[i].text);
+    ASSERT_EQ(l.first_of_its_name(l[i]), seen.insert(model[i].name).second) << i;
     if (i > 0) {
       ASSERT_LT(l.order_of(l[i - 1]), l.order_of(l[i]));
     }
@@ -180,6 +183,32 @@ TEST(RecordList, StaysTrueThroughMixedChanges) {
   copy = std::move(moved);  // the copy's own records are freed
   EXPECT_EQ(copy.size(), model.size());
   EXPECT_EQ(names(copy).size(), model.size());
+}
+
+// Large works fill the pool's full-size chunks (a huge page each); records there keep their
+// places and texts while others come and go, and places given back are used again.
+TEST(RecordList, LargeListsKeepEveryRecordAcrossFullSizeChunks) {
+  RecordList<droom> l;
+  std::vector<const droom*> at;
+  for (int i = 0; i < 60000; ++i) {
+    droom* r = l.add("szoba" + std::to_string(i));
+    r->short_ = "a room of a large work, number " + std::to_string(i);
+    at.push_back(r);
+  }
+  for (int i = 59999; i >= 0; i -= 10) l.erase(&l[static_cast<std::size_t>(i)]);
+  std::vector<const droom*> reused;
+  for (int i = 0; i < 8000; ++i) reused.push_back(l.add("uj" + std::to_string(i)));
+  std::size_t kept = 0;
+  for (int i = 0; i < 60000; ++i) {
+    if ((59999 - i) % 10 == 0) continue;
+    const droom& r = l[kept++];
+    ASSERT_EQ(&r, at[static_cast<std::size_t>(i)]);
+    ASSERT_EQ(r.filename, "szoba" + std::to_string(i));
+    ASSERT_EQ(r.short_, "a room of a large work, number " + std::to_string(i));
+  }
+  EXPECT_EQ(l.size(), kept + reused.size());
+  EXPECT_EQ(reused.front(), at[9]) << "the last place given back is handed out first";
+  EXPECT_EQ(l.find_last("uj7999"), reused.back());
 }
 
 }  // namespace

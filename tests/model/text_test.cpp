@@ -89,8 +89,8 @@ TEST(Text, ClearedIsEmptyAgain) {
 // Texts cut from an arena: enough of them to fill several chunks, some too long for one.
 std::vector<std::string> many_texts() {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < 30000; ++i)
-    out.push_back("szöveg " + std::to_string(i) + std::string(i % 50, 'a' + i % 26));
+  for (std::size_t i = 0; i < 40000; ++i)
+    out.push_back("szöveg " + std::to_string(i) + std::string(i % 200, 'a' + i % 26));
   for (std::size_t length : {4000, 4090, 4100, 70000, 300000})
     out.push_back(std::string(length, 'k'));
   for (const std::string& s : samples()) out.push_back(s);

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "controls/lists.h"
@@ -14,9 +13,8 @@ namespace tamo::editors {
 template <class Records>
 void fill_file_name_choices(controls::ComboBox& box, const Records& records) {
   std::vector<std::string> names;
-  std::unordered_set<std::string_view> seen;
   for (const auto& record : records)
-    if (seen.insert(record.filename).second) names.push_back(record.filename);
+    if (records.first_of_its_name(record)) names.push_back(record.filename);
   box.assign(std::move(names));
 }
 
