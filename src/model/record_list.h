@@ -48,8 +48,7 @@ class ChunkPool {
       return place;
     }
     if (chunks_.empty() || used_ == chunks_.back().size) {
-      std::size_t size =
-          chunks_.empty() ? kFirstChunk : std::min(chunks_.back().size * 2, kMaxChunk);
+      std::size_t size = chunks_.empty() ? kFirstChunk : next_chunk_size(chunks_.back().size);
       chunks_.reserve(chunks_.size() + 1);
       chunks_.push_back({allocate_chunk(size), size});
       used_ = 0;
@@ -68,10 +67,15 @@ class ChunkPool {
   }
 
  private:
+  // Chunks double up to 64 KiB, so a small work stays small; past that each fills a huge page.
   static constexpr std::size_t kFirstChunk = 8;
-  // Full-size chunks fill a huge page each; the smaller ones before them keep a small work small.
+  static constexpr std::size_t kLargestSmallChunk =
+      std::max<std::size_t>(kFirstChunk, (64 << 10) / sizeof(T));
   static constexpr std::size_t kMaxChunk =
-      std::max<std::size_t>(kFirstChunk, bulk_memory::kHugePage / sizeof(T));
+      std::max<std::size_t>(kLargestSmallChunk, bulk_memory::kHugePage / sizeof(T));
+  static constexpr std::size_t next_chunk_size(std::size_t last) {
+    return last * 2 <= kLargestSmallChunk ? last * 2 : kMaxChunk;
+  }
 
   struct Chunk {
     T* at;
