@@ -2,6 +2,7 @@
 
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "check/report.h"
 #include "model/item_kind.h"
@@ -75,11 +76,31 @@ void creature_references(const Work& work, const dmons& creature, std::vector<Wa
 
 namespace {
 
+// The names a record of another kind also has, or another record of its own list: a record
+// that is not the last of its name in its list has one, and so has every other of that name.
+std::unordered_set<std::string_view> shared_names(const Work& work) {
+  std::unordered_set<std::string_view> shared;
+  for (const droom& r : work.rooms)
+    if (work.rooms.find_last(r.filename) != &r || work.monsters.contains(r.filename) ||
+        work.items.contains(r.filename))
+      shared.insert(r.filename);
+  for (const dmons& m : work.monsters)
+    if (work.monsters.find_last(m.filename) != &m || work.items.contains(m.filename))
+      shared.insert(m.filename);
+  for (const ditem& i : work.items)
+    if (work.items.find_last(i.filename) != &i) shared.insert(i.filename);
+  return shared;
+}
+
 // Names used more than once, in the order of their first use, with the kind of each use.
 void check_names(const Work& work, std::vector<Warning>& out) {
+  // Most works use every name once: only the names shared are gathered.
+  const std::unordered_set<std::string_view> shared = shared_names(work);
+  if (shared.empty()) return;
   std::vector<std::pair<std::string_view, std::vector<std::string_view>>> uses;
   std::unordered_map<std::string_view, std::size_t> index;
   auto use = [&](std::string_view name, std::string_view kind) {
+    if (!shared.contains(name)) return;
     auto [it, fresh] = index.try_emplace(name, uses.size());
     if (fresh) uses.push_back({name, {}});
     uses[it->second].second.push_back(kind);
