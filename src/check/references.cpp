@@ -1,5 +1,7 @@
 #include "check/references.h"
 
+#include <future>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -120,10 +122,22 @@ void check_names(const Work& work, std::vector<Warning>& out) {
 }  // namespace
 
 std::vector<Warning> reference_warnings(const Work& work) {
+  // Only reading the work, the second half of the rooms, the creatures and the names are
+  // looked at on a thread of their own; each record's lists are read by one thread only.
+  const std::size_t half = work.rooms.size() / 2;
+  std::future<std::vector<Warning>> rest = std::async(std::launch::async, [&work, half] {
+    std::vector<Warning> out;
+    for (std::size_t i = half; i < work.rooms.size(); ++i)
+      room_references(work, work.rooms[i], out);
+    for (const dmons& creature : work.monsters) creature_references(work, creature, out);
+    check_names(work, out);
+    return out;
+  });
   std::vector<Warning> out;
-  for (const droom& room : work.rooms) room_references(work, room, out);
-  for (const dmons& creature : work.monsters) creature_references(work, creature, out);
-  check_names(work, out);
+  for (std::size_t i = 0; i < half; ++i) room_references(work, work.rooms[i], out);
+  std::vector<Warning> later = rest.get();
+  out.insert(out.end(), std::make_move_iterator(later.begin()),
+             std::make_move_iterator(later.end()));
   return out;
 }
 
