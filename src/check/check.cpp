@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "check/record_verdicts.h"
 #include "check/references.h"
@@ -11,13 +12,13 @@ namespace tamo::check {
 namespace {
 
 // The references are judged on the work as the file holds it, before any "Kész" stores what
-// its editor shows.
-void judge_in_place(Work& work, Report& report) {
+// its editor shows; the editors then use the work up.
+void judge_in_place(Work work, Report& report) {
   report.work_refusal = workfile::creator_refusal(work);
   report.warnings = reference_warnings(work);
   std::vector<Warning> values = value_warnings(work);
   report.warnings.insert(report.warnings.end(), values.begin(), values.end());
-  judge_records(work, report.records, report.warnings);
+  judge_records(std::move(work), report.records, report.warnings);
 }
 
 }  // namespace
@@ -39,8 +40,7 @@ std::vector<std::string> texts(const std::vector<Warning>& warnings) {
 
 Report check_work(const Work& work) {
   Report report;
-  Work copy = work;
-  judge_in_place(copy, report);
+  judge_in_place(work, report);
   return report;
 }
 
@@ -50,7 +50,7 @@ Report check_file(const std::filesystem::path& file) {
   workfile::LoadResult loaded = workfile::loadfile(work, file);
   report.complete = loaded.complete;
   report.loading = std::move(loaded.messages);
-  judge_in_place(work, report);
+  judge_in_place(std::move(work), report);
   return report;
 }
 

@@ -1,7 +1,10 @@
 #include "check/record_verdicts.h"
 
+#include <algorithm>
 #include <functional>
+#include <future>
 #include <optional>
+#include <utility>
 
 #include "balance/verdict.h"
 #include "controls/control.h"
@@ -9,6 +12,7 @@
 #include "editors/item/item_editor.h"
 #include "editors/monster/monster_editor.h"
 #include "editors/room/room_editor.h"
+#include "model/input_rules.h"
 #include "model/numbers.h"
 
 namespace tamo::check {
@@ -121,32 +125,83 @@ void RecordJudge::leave(RecordKind kind) {
 
 namespace {
 
+using Judgements = std::vector<Judged>;
+
 template <class Record>
-void judge_list(RecordJudge& judge, const RecordList<Record>& list, RecordKind kind,
-                const std::function<void(RecordKind, std::size_t, Judged)>& judged) {
+Judgements judge_list(RecordJudge& judge, const RecordList<Record>& list, RecordKind kind) {
   // Stores during the pass change records, never their names or number.
   std::vector<std::string> names;
   names.reserve(list.size());
   for (const Record& r : list) names.push_back(r.filename);
-  for (std::size_t i = 0; i < names.size(); ++i) judged(kind, i, judge.judge(kind, names[i]));
+  Judgements out;
+  out.reserve(names.size());
+  for (const std::string& name : names) out.push_back(judge.judge(kind, name));
+  return out;
+}
+
+// The name the file-name box holds once the name is chosen: its first line, or nothing when
+// the box refuses it.
+std::string_view box_text(std::string_view name) {
+  name = name.substr(0, std::min(name.find('\r'), name.find('\n')));
+  return validfilename(name) ? name : std::string_view();
+}
+
+// Gives `stubs` a record holding only the name when `named` has one of that name: "Kész"
+// refuses a name another kind has, and that is all an editor asks of the other kinds.
+template <class Record>
+void add_name(RecordList<Record>& stubs, const RecordList<Record>& named, std::string_view name) {
+  if (named.contains(name) && !stubs.contains(name)) stubs.add(std::string(name));
+}
+
+// The rooms and creatures, and the items: each editor reads and stores only its own kind,
+// so the two parts are judged apart, each keeping the other's names its boxes meet.
+struct Parts {
+  Work rooms_and_creatures;
+  Work items;
+};
+
+Parts split(Work work) {
+  WorkData first = std::move(work).take_data();
+  WorkData second;
+  second.items = std::move(first.items);
+  first.items = {};
+  for (const droom& r : first.rooms) add_name(first.items, second.items, box_text(r.filename));
+  for (const dmons& m : first.monsters) add_name(first.items, second.items, box_text(m.filename));
+  for (const ditem& i : second.items) {
+    const std::string_view box = box_text(i.filename);
+    add_name(second.rooms, first.rooms, box);
+    add_name(second.monsters, first.monsters, box);
+  }
+  return {Work(std::move(first)), Work(std::move(second))};
 }
 
 }  // namespace
 
-void judge_records(Work& work, const std::function<void(RecordKind, std::size_t, Judged)>& judged) {
-  RecordJudge judge(work);
-  judge_list(judge, work.rooms, RecordKind::room, judged);
-  judge_list(judge, work.monsters, RecordKind::monster, judged);
-  judge_list(judge, work.items, RecordKind::item, judged);
-}
-
-void judge_records(Work& work, std::vector<RecordVerdict>& verdicts,
+void judge_records(Work work, std::vector<RecordVerdict>& verdicts,
                    std::vector<Warning>& warnings) {
-  judge_records(work, [&](RecordKind, std::size_t, Judged j) {
-    verdicts.push_back(std::move(j.verdict));
-    warnings.insert(warnings.end(), std::make_move_iterator(j.opening.begin()),
-                    std::make_move_iterator(j.opening.end()));
-  });
+  Parts parts = split(std::move(work));
+  // The items are judged beside the rest on a thread of their own, which also frees them.
+  std::future<Judgements> items =
+      std::async(std::launch::async, [part = std::move(parts.items)]() mutable {
+        Work own = std::move(part);
+        RecordJudge judge(own);
+        return judge_list(judge, own.items, RecordKind::item);
+      });
+  Judgements rooms, creatures;
+  {
+    Work own = std::move(parts.rooms_and_creatures);
+    RecordJudge judge(own);
+    rooms = judge_list(judge, own.rooms, RecordKind::room);
+    creatures = judge_list(judge, own.monsters, RecordKind::monster);
+  }
+  Judgements judged_items = items.get();
+  for (Judgements* kind : {&rooms, &creatures, &judged_items}) {
+    for (Judged& j : *kind) {
+      verdicts.push_back(std::move(j.verdict));
+      warnings.insert(warnings.end(), std::make_move_iterator(j.opening.begin()),
+                      std::make_move_iterator(j.opening.end()));
+    }
+  }
 }
 
 }  // namespace tamo::check

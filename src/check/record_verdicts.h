@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,12 +37,9 @@ class RecordJudge {
 
 // Each record as its editor's "Kész" would judge it once the builder chose its file name in
 // the editor's file-name box, rooms, creatures and items each in list order. The editors work
-// on `work`: its working copies are replaced and accepted records are stored again from what
-// the editor shows. A message the editor shows while a record is being opened becomes a
-// warning.
-void judge_records(Work& work, std::vector<RecordVerdict>& verdicts,
-                   std::vector<Warning>& warnings);
-// The same, handing each record's judgement over with its place in its list.
-void judge_records(Work& work, const std::function<void(RecordKind, std::size_t, Judged)>& judged);
+// on `work`, which is used up: its working copies are replaced and accepted records are stored
+// again from what the editor shows. A message the editor shows while a record is being opened
+// becomes a warning.
+void judge_records(Work work, std::vector<RecordVerdict>& verdicts, std::vector<Warning>& warnings);
 
 }  // namespace tamo::check

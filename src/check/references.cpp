@@ -1,7 +1,10 @@
 #include "check/references.h"
 
+#include <future>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "check/report.h"
 #include "model/item_kind.h"
@@ -75,11 +78,31 @@ void creature_references(const Work& work, const dmons& creature, std::vector<Wa
 
 namespace {
 
+// The names a record of another kind also has, or another record of its own list: a record
+// that is not the last of its name in its list has one, and so has every other of that name.
+std::unordered_set<std::string_view> shared_names(const Work& work) {
+  std::unordered_set<std::string_view> shared;
+  for (const droom& r : work.rooms)
+    if (work.rooms.find_last(r.filename) != &r || work.monsters.contains(r.filename) ||
+        work.items.contains(r.filename))
+      shared.insert(r.filename);
+  for (const dmons& m : work.monsters)
+    if (work.monsters.find_last(m.filename) != &m || work.items.contains(m.filename))
+      shared.insert(m.filename);
+  for (const ditem& i : work.items)
+    if (work.items.find_last(i.filename) != &i) shared.insert(i.filename);
+  return shared;
+}
+
 // Names used more than once, in the order of their first use, with the kind of each use.
 void check_names(const Work& work, std::vector<Warning>& out) {
+  // Most works use every name once: only the names shared are gathered.
+  const std::unordered_set<std::string_view> shared = shared_names(work);
+  if (shared.empty()) return;
   std::vector<std::pair<std::string_view, std::vector<std::string_view>>> uses;
   std::unordered_map<std::string_view, std::size_t> index;
   auto use = [&](std::string_view name, std::string_view kind) {
+    if (!shared.contains(name)) return;
     auto [it, fresh] = index.try_emplace(name, uses.size());
     if (fresh) uses.push_back({name, {}});
     uses[it->second].second.push_back(kind);
@@ -99,10 +122,22 @@ void check_names(const Work& work, std::vector<Warning>& out) {
 }  // namespace
 
 std::vector<Warning> reference_warnings(const Work& work) {
+  // Only reading the work, the second half of the rooms, the creatures and the names are
+  // looked at on a thread of their own; each record's lists are read by one thread only.
+  const std::size_t half = work.rooms.size() / 2;
+  std::future<std::vector<Warning>> rest = std::async(std::launch::async, [&work, half] {
+    std::vector<Warning> out;
+    for (std::size_t i = half; i < work.rooms.size(); ++i)
+      room_references(work, work.rooms[i], out);
+    for (const dmons& creature : work.monsters) creature_references(work, creature, out);
+    check_names(work, out);
+    return out;
+  });
   std::vector<Warning> out;
-  for (const droom& room : work.rooms) room_references(work, room, out);
-  for (const dmons& creature : work.monsters) creature_references(work, creature, out);
-  check_names(work, out);
+  for (std::size_t i = 0; i < half; ++i) room_references(work, work.rooms[i], out);
+  std::vector<Warning> later = rest.get();
+  out.insert(out.end(), std::make_move_iterator(later.begin()),
+             std::make_move_iterator(later.end()));
   return out;
 }
 

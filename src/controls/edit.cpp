@@ -1,5 +1,6 @@
 #include "controls/edit.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tamo::controls {
@@ -23,14 +24,33 @@ std::vector<std::string_view> utf8_chars(std::string_view s) {
   return out;
 }
 
+namespace {
+
+// Where the first CR or LF from `from` on stands, or the text's end. A plain scan: searching
+// for either of two characters otherwise costs a call per character of a long text.
+std::size_t break_from(std::string_view text, std::size_t from) {
+  auto it = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
+                         [](char c) { return c == '\r' || c == '\n'; });
+  return static_cast<std::size_t>(it - text.begin());
+}
+
+// True when every line break of the text is already CR LF, as in every text a work file gives.
+bool crlf_only(std::string_view text) {
+  for (std::size_t i = break_from(text, 0); i < text.size(); i = break_from(text, i + 2)) {
+    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string first_line(std::string text) {
-  std::size_t end = text.find_first_of("\r\n");
-  if (end != std::string::npos) text.resize(end);
+  text.resize(break_from(text, 0));
   return text;
 }
 
 std::string crlf_lines(std::string text) {
-  if (text.find_first_of("\r\n") == std::string::npos) return text;
+  if (crlf_only(text)) return text;
   std::string out;
   out.reserve(text.size() + 16);
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -119,7 +119,8 @@ void clear_mixed(MixedList& list) {
 }
 
 void copy_mixed(const MixedList& source, MixedList& destination) {
-  if (&source == &destination) return;
+  // An equal list stays: the editors copy a record's lists back and forth unchanged.
+  if (&source == &destination || source == destination) return;
   // The source's keys are unique, so adding them one by one would give the same list.
   destination = source;
   if (destination.store_) destination.store_->index.reset();

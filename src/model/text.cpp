@@ -54,6 +54,8 @@ void TextArena::drop_chunk() noexcept {
 }
 
 void Text::assign(std::string_view s, TextArena* arena) {
+  // An equal text keeps its block: records are often stored again as they were.
+  if (s == view()) return;
   // The new text is built before the old one goes: `s` may be a view of it.
   std::uintptr_t word = 0;
   if (s.size() <= kInline && !s.empty()) {

@@ -75,6 +75,17 @@ const Fault kFaults[] = {
        setup_mons(w, "ork");
      },
      {"a(z) ork fájlnév többször szerepel: élőlény, élőlény, élőlény"}},
+    {"names_shared_by_every_pair_of_kinds_in_order_of_first_use",
+     [](Work& w) {
+       setup_item(w, "ork");
+       setup_mons(w, "kulcs");
+       setup_room(w, "gyuru");
+       setup_mons(w, "udvar");
+     },
+     {"a(z) udvar fájlnév többször szerepel: szoba, élőlény",
+      "a(z) gyuru fájlnév többször szerepel: szoba, tárgy",
+      "a(z) ork fájlnév többször szerepel: élőlény, tárgy",
+      "a(z) kulcs fájlnév többször szerepel: élőlény, tárgy"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, ReferenceFaults, ::testing::ValuesIn(kFaults),

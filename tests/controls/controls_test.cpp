@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "controls/control.h"
 #include "controls/edit.h"
@@ -51,6 +53,24 @@ TEST(Memo, TypedLineBreaksBecomeCrLf) {
   Memo m("long");
   m.type("a\nb");
   EXPECT_EQ(m.text(), "a\r\nb");
+}
+
+// Texts already broken by CR LF alone pass as they are; any other break is made a CR LF,
+// also right after or before a CR LF.
+TEST(Memo, EveryLineBreakBecomesCrLf) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"egy", "egy"},
+      {"egy\r\nketto\r\n", "egy\r\nketto\r\n"},
+      {"\r\n\r\n", "\r\n\r\n"},
+      {"egy\r", "egy\r\n"},
+      {"\n", "\r\n"},
+      {"egy\r\r\nketto", "egy\r\n\r\nketto"},
+      {"egy\r\n\nketto", "egy\r\n\r\nketto"},
+      {"\r\n\r", "\r\n\r\n"},
+      {"\n\r", "\r\n\r\n"},
+  };
+  for (const auto& [given, kept] : cases) EXPECT_EQ(crlf_lines(given), kept) << given;
 }
 
 // Every route into a one-line box ends at set_text, so each keeps the first line only.

@@ -72,7 +72,7 @@ class PanelRecord {
       if (std::optional<Record> back = typed_.passed(contents(), focus)) show_(*back);
       return;
     }
-    typed_.reaching(contents(), focus);
+    typed_.reaching([this] { return contents(); }, focus);
     show_(*record);
     typed_.reached(contents());
   }

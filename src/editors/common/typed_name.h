@@ -13,9 +13,11 @@ namespace tamo::editors {
 template <class Contents>
 class TypedNameMatch {
  public:
-  // A record is about to be shown over `held`.
-  void reaching(Contents held, std::uint64_t focus_revision) {
-    if (!held_ || focus_revision != focus_revision_) held_ = std::move(held);
+  // A record is about to be shown over what the panel holds, which `held()` makes: only the
+  // first of a row of records reached is kept, and making it is not cheap.
+  template <class Make>
+  void reaching(const Make& held, std::uint64_t focus_revision) {
+    if (!held_ || focus_revision != focus_revision_) held_ = held();
     focus_revision_ = focus_revision;
   }
   // What the panel shows once the record is in.
