@@ -42,10 +42,13 @@ class AreaCheck {
   // As refresh, but only when the work or the loading messages changed since the last one or
   // a judgement of the whole work is under way: the window asks after every burst of events,
   // most of which change nothing. A judgement of the whole work goes on at most `records`
-  // records a call, so that opening a big work does not hold the window. True when it judged.
+  // records a call, so that opening a big work does not hold the window; the list then gains
+  // its many lines a slice a call too. True when it judged or filled.
   bool refresh_if_changed(std::size_t records = std::numeric_limits<std::size_t>::max());
   // Whether a judgement of the whole work is under way; the list is empty meanwhile.
   bool judging() const { return live_.judging(); }
+  // Whether the list still lacks lines the check found (the first of them are there).
+  bool filling() const { return filled_ < lines_.size(); }
   void problemsActivate();
 
   // Lines that are no record's "ok", as of the last refresh.
@@ -55,12 +58,17 @@ class AreaCheck {
   const std::vector<check::ReportLine>& lines() const { return lines_; }
 
  private:
-  void show(std::vector<check::LineEdit> edits);
+  void show(std::vector<check::LineEdit> edits, std::size_t rows);
+  void fill(std::size_t rows);
 
   Application& app_;
   check::LiveCheck live_;
   std::vector<check::ReportLine> lines_;
   std::size_t problem_count_ = 0;
+  // The lines the list shows: the first ones.
+  std::size_t filled_ = 0;
+  // The line chosen when the rows after a change gave way, chosen again once it is back.
+  std::string chosen_;
   std::optional<std::uint64_t> judged_revision_;
   std::vector<std::string> judged_loading_;
 };

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <future>
+#include <iterator>
 #include <utility>
 
 #include "check/record_verdicts.h"
@@ -15,9 +17,13 @@ namespace {
 // its editor shows; the editors then use the work up.
 void judge_in_place(Work work, Report& report) {
   report.work_refusal = workfile::creator_refusal(work);
+  // Both only read the work: the values are looked at beside the references.
+  std::future<std::vector<Warning>> values =
+      std::async(std::launch::async, [&work] { return value_warnings(work); });
   report.warnings = reference_warnings(work);
-  std::vector<Warning> values = value_warnings(work);
-  report.warnings.insert(report.warnings.end(), values.begin(), values.end());
+  std::vector<Warning> value_faults = values.get();
+  report.warnings.insert(report.warnings.end(), std::make_move_iterator(value_faults.begin()),
+                         std::make_move_iterator(value_faults.end()));
   judge_records(std::move(work), report.records, report.warnings);
 }
 

@@ -26,6 +26,13 @@ namespace {
 constexpr std::array<RecordKind, 3> kKinds = {RecordKind::room, RecordKind::monster,
                                               RecordKind::item};
 
+// A judgement of the whole work is paid in steps: making a record's slot, finding whether its
+// name is used twice or putting one line together costs one; judging a record costs about
+// this many.
+constexpr std::size_t kStepsPerRecord = 12;
+// Room enough for the creator data's refusal and warnings.
+constexpr std::size_t kMostCreatorLines = 32;
+
 std::size_t rank(RecordKind kind) {
   return static_cast<std::size_t>(kind);
 }
@@ -259,12 +266,26 @@ struct LiveCheck::State {
   std::array<std::vector<ReportLine>, 4> whole_lines;  // by Whole
   std::array<std::size_t, kSections.size()> totals{};
 
-  // A judgement of the whole work under way, a slice at a time: the slots stand for every
-  // record, and those still pending are judged in list order from the cursors.
+  // A judgement of the whole work under way, a slice at a time: the slots are made for every
+  // record, those still pending are judged in list order from the cursors, then the names
+  // used twice are found and the lines put together. A change meanwhile judges again what it
+  // reached and puts the lines together anew.
+  enum class Stage { gather, judge, names, lines };
   bool building = false;
+  Stage stage = Stage::gather;
   std::array<std::size_t, 3> cursor{};
   std::size_t to_do = 0;
   std::size_t done = 0;
+  std::size_t records = 0;
+  std::size_t gathered = 0;
+  std::size_t assembled_steps = 0;
+  // The work's revision the names and lines are being found for.
+  std::uint64_t assembling = 0;
+  NameSet names_seen;
+  std::size_t record_lines = 0;  // what the records' lines come to, counted with the names
+  std::size_t section = 0;
+  std::optional<std::map<std::pair<std::size_t, std::uint64_t>, Warning>::const_iterator> name_at;
+  std::vector<ReportLine> assembled;
 
   // Per update.
   std::array<std::vector<Step>, 3> steps;
@@ -275,8 +296,13 @@ struct LiveCheck::State {
 
   void start_build(const Work& work);
   bool catch_up(const Work& work);
+  bool build_some(const Work& work, const std::vector<std::string>& loading, std::size_t budget);
+  bool gather(const Work& work, std::size_t& budget);
   bool advance(const Work& work, std::size_t& budget);
-  std::vector<ReportLine> end_build(const Work& work, const std::vector<std::string>& loading);
+  bool find_names(const Work& work, std::size_t& budget);
+  bool assemble(const Work& work, const std::vector<std::string>& loading, std::size_t& budget);
+  void judge_again();
+  int progress() const;
   bool judge_slot(const Work& work, RecordKind kind, Slot& slot, Work& scratch, RecordJudge& judge);
   void forget_judging();
   std::optional<std::vector<LineEdit>> follow(const Work& work,
@@ -392,11 +418,35 @@ void LiveCheck::State::start_build(const Work& work) {
   name_keys.clear();
   totals = {};
   for (auto& lines : whole_lines) lines.clear();
+  auto make_room = [&](RecordKind kind, std::size_t count) {
+    kinds[rank(kind)].order.reserve(count);
+    kinds[rank(kind)].by_record.reserve(count);
+  };
+  make_room(RecordKind::room, work.rooms.size());
+  make_room(RecordKind::monster, work.monsters.size());
+  make_room(RecordKind::item, work.items.size());
+  records = work.rooms.size() + work.monsters.size() + work.items.size();
+  to_do = records;
+  done = 0;
+  gathered = 0;
+  judge_again();
+  stage = Stage::gather;
+  for (auto& place : places) place.clear();
+  building = true;
+  built = true;
+  whole_changed = false;
+  seen_revision = work.revision();
+}
+
+// Until every record has its slot, any change starts the judgement over.
+bool LiveCheck::State::gather(const Work& work, std::size_t& budget) {
   auto slots = [&](const auto& list, RecordKind kind) {
     KindState& ks = kinds[rank(kind)];
-    ks.order.reserve(list.size());
-    ks.by_record.reserve(list.size());
-    for (const auto& record : list) {
+    for (std::size_t& at = cursor[rank(kind)]; at < list.size(); ++at) {
+      if (budget == 0) return false;
+      --budget;
+      ++gathered;
+      const auto& record = list[at];
       auto slot = std::make_unique<Slot>();
       slot->record = &record;
       slot->order = list.order_of(record);
@@ -405,18 +455,27 @@ void LiveCheck::State::start_build(const Work& work) {
       ks.by_record.emplace(&record, slot.get());
       ks.order.push_back(std::move(slot));
     }
+    return true;
   };
-  slots(work.rooms, RecordKind::room);
-  slots(work.monsters, RecordKind::monster);
-  slots(work.items, RecordKind::item);
-  to_do = work.rooms.size() + work.monsters.size() + work.items.size();
-  done = 0;
+  if (!slots(work.rooms, RecordKind::room) || !slots(work.monsters, RecordKind::monster) ||
+      !slots(work.items, RecordKind::item))
+    return false;
   cursor = {};
-  for (auto& place : places) place.clear();
-  building = true;
-  built = true;
-  whole_changed = false;
-  seen_revision = work.revision();
+  stage = Stage::judge;
+  return true;
+}
+
+// What was found of names and put together of lines no longer holds: the records a change
+// reached are judged, then the rest is done again.
+void LiveCheck::State::judge_again() {
+  stage = Stage::judge;
+  cursor = {};
+  assembled_steps = 0;
+  names_seen = {};
+  record_lines = 0;
+  section = 0;
+  name_at.reset();
+  assembled = {};
 }
 
 bool LiveCheck::State::judge_slot(const Work& work, RecordKind kind, Slot& slot, Work& scratch,
@@ -479,7 +538,7 @@ bool LiveCheck::State::catch_up(const Work& work) {
   again(work.monsters, RecordKind::monster);
   again(work.items, RecordKind::item);
   // The lists' order changed under the cursors: they look again from the top.
-  cursor = {};
+  judge_again();
   finish(work);
   return true;
 }
@@ -494,11 +553,11 @@ bool LiveCheck::State::advance(const Work& work, std::size_t& budget) {
     for (; at < order.size(); ++at) {
       Slot& slot = *order[at];
       if (!slot.pending) continue;
-      if (budget == 0) {
+      if (budget < kStepsPerRecord) {
         all = false;
         break;
       }
-      --budget;
+      budget -= kStepsPerRecord;
       ++done;
       slot.pending = false;
       own_findings(work, kind, slot);
@@ -512,33 +571,101 @@ bool LiveCheck::State::advance(const Work& work, std::size_t& budget) {
     if (!all) break;
   }
   forget_judging();
-  return all;
+  if (!all) return false;
+  cursor = {};
+  stage = Stage::names;
+  assembling = work.revision();
+  return true;
 }
 
-std::vector<ReportLine> LiveCheck::State::end_build(const Work& work,
-                                                    const std::vector<std::string>& loading) {
-  NameSet seen;
-  for (const KindState& ks : kinds)
-    for (const auto& slot : ks.order)
-      if (seen.insert(slot->name).second) name_entry(work, slot->name);
-
-  std::vector<ReportLine> lines;
-  for (std::size_t s = 0; s < kSections.size(); ++s) {
-    const Section& section = kSections[s];
-    std::size_t before = lines.size();
-    if (section.per_record) {
-      for (const auto& slot : kinds[rank(section.kind)].order)
-        add_lines(section.part, section.kind, *slot, lines);
-    } else {
-      whole_lines[static_cast<std::size_t>(section.whole)] = whole(work, section.whole, loading);
-      const auto& w = whole_lines[static_cast<std::size_t>(section.whole)];
-      lines.insert(lines.end(), w.begin(), w.end());
+bool LiveCheck::State::find_names(const Work& work, std::size_t& budget) {
+  for (RecordKind kind : kKinds) {
+    const auto& order = kinds[rank(kind)].order;
+    for (std::size_t& at = cursor[rank(kind)]; at < order.size(); ++at) {
+      if (budget == 0) return false;
+      --budget;
+      ++assembled_steps;
+      const Slot& slot = *order[at];
+      if (names_seen.insert(slot.name).second) name_entry(work, slot.name);
+      record_lines +=
+          1 + slot.now.references.size() + slot.now.values.size() + slot.now.opening.size();
     }
-    totals[s] = lines.size() - before;
   }
-  building = false;
-  finish(work);
-  return lines;
+  names_seen = {};
+  cursor = {};
+  stage = Stage::lines;
+  section = 0;
+  totals = {};
+  return true;
+}
+
+bool LiveCheck::State::assemble(const Work& work, const std::vector<std::string>& loading,
+                                std::size_t& budget) {
+  auto spend = [&](std::size_t lines) {
+    budget -= std::min(budget, lines);
+    assembled_steps += lines;
+  };
+  // Growing the lines a slice at a time would now and then move all of them at once.
+  if (section == 0 && assembled.empty())
+    assembled.reserve(record_lines + names.size() + loading.size() + kMostCreatorLines);
+  for (; section < kSections.size(); ++section) {
+    const Section& sec = kSections[section];
+    auto& kept = whole_lines[static_cast<std::size_t>(sec.whole)];
+    if (sec.per_record) {
+      // Records without lines in this part cost next to nothing.
+      const auto& order = kinds[rank(sec.kind)].order;
+      for (std::size_t& at = cursor[0]; at < order.size(); ++at) {
+        if (budget == 0) return false;
+        const std::size_t before = assembled.size();
+        add_lines(sec.part, sec.kind, *order[at], assembled);
+        totals[section] += assembled.size() - before;
+        spend(assembled.size() - before);
+      }
+      cursor[0] = 0;
+    } else if (sec.whole == Whole::names) {
+      // A work may use thousands of names twice.
+      if (!name_at) {
+        name_at = names.begin();
+        kept.clear();
+      }
+      for (; *name_at != names.end(); ++*name_at) {
+        if (budget == 0) return false;
+        kept.push_back(warning_line((*name_at)->second));
+        assembled.push_back(kept.back());
+        ++totals[section];
+        spend(1);
+      }
+      name_at.reset();
+    } else {
+      if (budget == 0) return false;
+      kept = whole(work, sec.whole, loading);
+      assembled.insert(assembled.end(), kept.begin(), kept.end());
+      totals[section] = kept.size();
+      spend(kept.size());
+    }
+  }
+  return true;
+}
+
+bool LiveCheck::State::build_some(const Work& work, const std::vector<std::string>& loading,
+                                  std::size_t budget) {
+  // Any change, the creator data's too, may alter what was found so far.
+  if ((stage == Stage::names || stage == Stage::lines) && work.revision() != assembling)
+    judge_again();
+  if (stage == Stage::gather && !gather(work, budget)) return false;
+  if (stage == Stage::judge && !advance(work, budget)) return false;
+  if (stage == Stage::names && !find_names(work, budget)) return false;
+  return assemble(work, loading, budget);
+}
+
+// Gathering, finding names and putting lines together cost a step a record or line each,
+// judging a record kStepsPerRecord; the lines are reckoned at one for each record.
+int LiveCheck::State::progress() const {
+  if (!building) return 100;
+  const std::size_t total = records * 3 + to_do * kStepsPerRecord;
+  if (total == 0) return 0;
+  const std::size_t now = gathered + done * kStepsPerRecord + assembled_steps;
+  return static_cast<int>(std::min<std::size_t>(99, now * 100 / total));
 }
 
 template <class Record>
@@ -798,6 +925,8 @@ std::vector<LineEdit> LiveCheck::update_some(const Work& work,
                                              const std::vector<std::string>& loading,
                                              std::size_t records) {
   State& s = *state_;
+  const std::size_t most = std::numeric_limits<std::size_t>::max();
+  const std::size_t steps = records > most / kStepsPerRecord ? most : records * kStepsPerRecord;
   std::vector<LineEdit> out;
   const bool seen_all = !s.whole_changed && work.revision() == s.seen_revision;
   if (!s.building) {
@@ -814,8 +943,11 @@ std::vector<LineEdit> LiveCheck::update_some(const Work& work,
                          [](const KindState& ks) { return !ks.changed.empty(); })) {
     if (!s.catch_up(work)) s.start_build(work);
   }
-  if (!s.advance(work, records)) return out;
-  std::vector<ReportLine> lines = s.end_build(work, loading);
+  if (!s.build_some(work, loading, steps)) return out;
+  std::vector<ReportLine> lines = std::move(s.assembled);
+  s.judge_again();
+  s.building = false;
+  s.finish(work);
   if (out.empty())
     out.push_back({0, 0, std::move(lines)});
   else
@@ -828,15 +960,13 @@ bool LiveCheck::judging() const {
 }
 
 int LiveCheck::progress() const {
-  const State& s = *state_;
-  if (!s.building || s.to_do == 0) return s.building ? 0 : 100;
-  return static_cast<int>(std::min<std::size_t>(99, s.done * 100 / s.to_do));
+  return state_->progress();
 }
 
 void LiveCheck::before(const Work& work, const Change& change) {
   State& s = *state_;
   if (!s.built || s.whole_changed) return;
-  if (change.target == Change::Target::whole) {
+  if (change.target == Change::Target::whole || (s.building && s.stage == State::Stage::gather)) {
     s.whole_changed = true;
     return;
   }

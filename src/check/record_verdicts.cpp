@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <future>
+#include <latch>
 #include <optional>
 #include <utility>
 
@@ -153,43 +154,64 @@ void add_name(RecordList<Record>& stubs, const RecordList<Record>& named, std::s
   if (named.contains(name) && !stubs.contains(name)) stubs.add(std::string(name));
 }
 
-// The rooms and creatures, and the items: each editor reads and stores only its own kind,
-// so the two parts are judged apart, each keeping the other's names its boxes meet.
-struct Parts {
-  Work rooms_and_creatures;
-  Work items;
-};
-
-Parts split(Work work) {
-  WorkData first = std::move(work).take_data();
-  WorkData second;
-  second.items = std::move(first.items);
-  first.items = {};
-  for (const droom& r : first.rooms) add_name(first.items, second.items, box_text(r.filename));
-  for (const dmons& m : first.monsters) add_name(first.items, second.items, box_text(m.filename));
-  for (const ditem& i : second.items) {
-    const std::string_view box = box_text(i.filename);
-    add_name(second.rooms, first.rooms, box);
-    add_name(second.monsters, first.monsters, box);
-  }
-  return {Work(std::move(first)), Work(std::move(second))};
+// Each part's own names its boxes meet that the other part has, as name-only records.
+void name_rooms_and_creatures(WorkData& part, const WorkData& items) {
+  for (const droom& r : part.rooms) add_name(part.items, items.items, box_text(r.filename));
+  for (const dmons& m : part.monsters) add_name(part.items, items.items, box_text(m.filename));
 }
+
+void name_items(WorkData& part, const WorkData& rooms_and_creatures) {
+  for (const ditem& i : part.items) {
+    const std::string_view box = box_text(i.filename);
+    add_name(part.rooms, rooms_and_creatures.rooms, box);
+    add_name(part.monsters, rooms_and_creatures.monsters, box);
+  }
+}
+
+// Tells the latch once its scope ends, however it ends, so that no thread waits for ever.
+class CountDown {
+ public:
+  explicit CountDown(std::latch& latch) : latch_(latch) {}
+  ~CountDown() { latch_.count_down(); }
+  CountDown(const CountDown&) = delete;
+  CountDown& operator=(const CountDown&) = delete;
+
+ private:
+  std::latch& latch_;
+};
 
 }  // namespace
 
 void judge_records(Work work, std::vector<RecordVerdict>& verdicts,
                    std::vector<Warning>& warnings) {
-  Parts parts = split(std::move(work));
-  // The items are judged beside the rest on a thread of their own, which also frees them.
-  std::future<Judgements> items =
-      std::async(std::launch::async, [part = std::move(parts.items)]() mutable {
-        Work own = std::move(part);
-        RecordJudge judge(own);
-        return judge_list(judge, own.items, RecordKind::item);
-      });
+  // The rooms and creatures, and the items: each editor reads and stores only its own kind,
+  // so the two parts are judged apart and at once, each keeping the other's names its boxes
+  // meet. Each part is named on its own thread; neither is judged before both are named, as
+  // the other part's names are read meanwhile.
+  WorkData first = std::move(work).take_data();
+  WorkData second;
+  second.items = std::move(first.items);
+  first.items = {};
+  std::latch named(2);
+  // The items' thread also frees them.
+  std::future<Judgements> items = std::async(std::launch::async, [&first, &second, &named] {
+    {
+      CountDown done(named);
+      name_items(second, first);
+    }
+    named.wait();
+    Work own(std::move(second));
+    RecordJudge judge(own);
+    return judge_list(judge, own.items, RecordKind::item);
+  });
+  {
+    CountDown done(named);
+    name_rooms_and_creatures(first, second);
+  }
+  named.wait();
   Judgements rooms, creatures;
   {
-    Work own = std::move(parts.rooms_and_creatures);
+    Work own(std::move(first));
     RecordJudge judge(own);
     rooms = judge_list(judge, own.rooms, RecordKind::room);
     creatures = judge_list(judge, own.monsters, RecordKind::monster);

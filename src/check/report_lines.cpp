@@ -38,6 +38,10 @@ std::vector<ReportLine> report_lines(const Report& report) {
 
 void apply_edits(std::vector<ReportLine>& lines, std::vector<LineEdit> edits) {
   if (edits.empty()) return;
+  if (edits.size() == 1 && edits[0].first == 0 && edits[0].removed == lines.size()) {
+    lines = std::move(edits[0].added);
+    return;
+  }
   // One pass that moves the lines kept: many small edits cost one walk, not one each.
   std::vector<ReportLine> out;
   std::size_t added = 0;

@@ -100,6 +100,11 @@ void ListBox::replace(std::size_t first, std::size_t count, std::vector<std::str
   changed();
 }
 
+void ListBox::reserve(std::size_t rows) {
+  items_.reserve(rows);
+  hash_counts_.reserve(rows);
+}
+
 int ListBox::index_of(std::string_view text) const {
   if (!hash_counts_.contains(std::hash<std::string_view>{}(text))) return -1;
   settle();

@@ -32,6 +32,9 @@ class ListBox : public Control {
   // Rows `first` to `first + count` give way to `rows` (a list kept unsorted), so that a long
   // list changes at the cost of the change; a chosen row outside them stays chosen.
   void replace(std::size_t first, std::size_t count, std::vector<std::string> rows);
+  // Makes room for this many rows in all, so that a list filled a slice at a time is not
+  // now and then moved whole.
+  void reserve(std::size_t rows);
   // First row equal to the text, or -1.
   int index_of(std::string_view text) const;
 

@@ -94,6 +94,8 @@ void write_items(Widget* widget, const std::vector<std::string>& items,
     for (std::size_t i = head + rewritten; i < head + new_rows; ++i) rows << qs(items[i]);
     widget->insertItems(at + static_cast<int>(rewritten), rows);
   }
+  // A list that made room for the rows to come is filled a slice at a time: so is this copy.
+  shown.reserve(items.capacity());
   auto from = shown.begin() + static_cast<std::ptrdiff_t>(head);
   from = shown.erase(from, from + static_cast<std::ptrdiff_t>(old_rows));
   shown.insert(from, items.begin() + static_cast<std::ptrdiff_t>(head),

@@ -25,7 +25,11 @@ void area_check_view(app::AreaCheck& check, Screen& s, QWidget* page) {
   auto* column = new QVBoxLayout(page);
   QLabel* caption = s.label_for(check.problems);
   column->addWidget(caption);
-  column->addWidget(s.list(check.problems), 1);
+  QListWidget* list = s.list(check.problems);
+  // A big work's check has a row per record: laid out a batch at a time between events, not
+  // all of them at every change while the window is open.
+  list->setLayoutMode(QListView::Batched);
+  column->addWidget(list, 1);
   page->resize(560, 320);
 }
 
@@ -43,7 +47,8 @@ void follow_area_check(QMainWindow& window, Screen& screen, app::AreaCheck& chec
   // Judging the work costs a pass over it, so a burst of work judges it once. On a big work a
   // judgement holds the window for a while: the pause grows with it, so that the builder is
   // held only after stopping for a good while, not between two actions. Judging a whole work
-  // (on opening one) goes a slice at a time between events, so the window answers meanwhile.
+  // (on opening one) and filling the list with its lines go a slice at a time between events,
+  // so the window answers meanwhile.
   auto* pause = new QTimer(&window);
   pause->setSingleShot(true);
   pause->setInterval(0);
@@ -52,17 +57,18 @@ void follow_area_check(QMainWindow& window, Screen& screen, app::AreaCheck& chec
   QObject::connect(
       pause, &QTimer::timeout, &window, [&screen, &check, refreshing, pause, pause_after] {
         *refreshing = true;
-        const bool whole = check.judging();
+        const bool whole = check.judging() || check.filling();
         QElapsedTimer judging;
         judging.start();
         bool judged = false;
         screen.run([&check, &judged] { judged = check.refresh_if_changed(kRecordsPerSlice); });
-        if (judged && !whole && !check.judging())
+        const bool going_on = check.judging() || check.filling();
+        if (judged && !whole && !going_on)
           *pause_after = static_cast<int>(std::clamp<qint64>(judging.elapsed() * kPausePerJudgement,
                                                              kShortestPause, kLongestPause));
-        pause->setInterval(check.judging() ? 0 : *pause_after);
+        pause->setInterval(going_on ? 0 : *pause_after);
         *refreshing = false;
-        if (check.judging()) pause->start();
+        if (going_on) pause->start();
       });
   screen.add_sync_step([pause, count, &check, refreshing] {
     QString summary = qs(check.summary());

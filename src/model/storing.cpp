@@ -42,8 +42,9 @@ void set_description(Work& work, std::string desc) {
 
 namespace {
 
+// The record to store into, and whether it was made for the purpose.
 template <class Record>
-Stored<Record> find_or_add(RecordList<Record>& list, std::string_view name) {
+std::pair<Record*, bool> find_or_add(RecordList<Record>& list, std::string_view name) {
   if (Record* found = list.find_last(name)) return {found, false};
   return {list.add(std::string(name)), true};
 }
@@ -58,35 +59,35 @@ Stored<droom> store_room(Work& work, std::string_view name,
                          const std::function<void(droom&)>& texts) {
   return WorkChanges::apply(work, record_change(RecordKind::room, name), [&](WorkData& d) {
     bool was_empty = d.rooms.empty();
-    Stored<droom> s = find_or_add(d.rooms, name);
-    droom& r = *d.rooms.find_last(name);
-    if (s.created && was_empty) work.current_room = &r;
+    auto [found, created] = find_or_add(d.rooms, name);
+    droom& r = *found;
+    if (created && was_empty) work.current_room = &r;
     copy_lists(kRoomLists, work.tmproom, r);
     if (texts) texts(r);
-    return s;
+    return Stored<droom>{&r, created};
   });
 }
 
 Stored<dmons> store_mons(Work& work, std::string_view name,
                          const std::function<void(dmons&)>& texts) {
   return WorkChanges::apply(work, record_change(RecordKind::monster, name), [&](WorkData& d) {
-    Stored<dmons> s = find_or_add(d.monsters, name);
-    dmons& m = *d.monsters.find_last(name);
+    auto [found, created] = find_or_add(d.monsters, name);
+    dmons& m = *found;
     copy_lists(kMonsLists, work.tmpmons, m);
     if (texts) texts(m);
-    return s;
+    return Stored<dmons>{&m, created};
   });
 }
 
 Stored<ditem> store_item(Work& work, std::string_view name,
                          const std::function<void(ditem&)>& texts) {
   return WorkChanges::apply(work, record_change(RecordKind::item, name), [&](WorkData& d) {
-    Stored<ditem> s = find_or_add(d.items, name);
-    ditem& i = *d.items.find_last(name);
+    auto [found, created] = find_or_add(d.items, name);
+    ditem& i = *found;
     copy_bonuses(work.tmpitem, i);
     copy_lists(kItemLists, work.tmpitem, i);
     if (texts) texts(i);
-    return s;
+    return Stored<ditem>{&i, created};
   });
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -230,6 +231,109 @@ TEST_F(AreaCheckTest, TheListFollowsEachActionAsAWholeCheckWouldList) {
     whole.loading = bench.app().load_messages();
     EXPECT_EQ(window.lines(), check::report_lines(whole)) << a.name;
   }
+}
+
+// A work of many rooms, every third refused for lacking its long text: more lines than the
+// list takes in one call when the check goes a few records a call.
+Work many_rooms(int count) {
+  Work w = tamo::testing::clean_work();
+  for (int i = 0; i < count; ++i) {
+    std::string name = "r" + std::to_string(1000 + i);
+    setup_room(w, name, "Egy szoba", i % 3 == 0 ? "" : "Csendes szoba.");
+  }
+  return w;
+}
+
+std::vector<std::string> texts(const std::vector<check::ReportLine>& lines) {
+  std::vector<std::string> out;
+  for (const check::ReportLine& line : lines) out.push_back(line.text);
+  return out;
+}
+
+std::vector<std::string> whole_check_texts(Workbench& bench) {
+  check::Report whole = check::check_work(bench.work());
+  whole.loading = bench.app().load_messages();
+  return texts(check::report_lines(whole));
+}
+
+// Opening a big work, the list gains the check's lines a slice a call, always the first ones,
+// while the status line already counts every problem; in the end it lists the whole check.
+TEST_F(AreaCheckTest, ABigWorksLinesReachTheListASliceAtATime) {
+  load(many_rooms(300));
+  AreaCheck& window = bench.area_check();
+  int calls_filling = 0;
+  for (int calls = 0; calls < 10000; ++calls) {
+    window.refresh_if_changed(2);
+    if (!window.judging() && !window.filling()) break;
+    if (!window.filling()) continue;
+    ++calls_filling;
+    const std::vector<std::string>& rows = window.problems.items();
+    const std::vector<std::string> lines = texts(window.lines());
+    ASSERT_LT(rows.size(), lines.size());
+    ASSERT_TRUE(std::equal(rows.begin(), rows.end(), lines.begin()));
+    EXPECT_EQ(window.summary(), "Ellenőrzés: 100 probléma");
+  }
+  EXPECT_GT(calls_filling, 2);
+  EXPECT_FALSE(window.filling());
+  EXPECT_EQ(window.problems.items(), whole_check_texts(bench));
+  EXPECT_EQ(window.summary(), "Ellenőrzés: 100 probléma");
+}
+
+struct ChangeWhileFilling {
+  const char* name;
+  std::function<void(Workbench&)> act;
+  bool chosen_stays;  // the line chosen before is chosen again once the list is whole
+};
+
+class ChangesWhileFilling : public AreaCheckTest,
+                            public ::testing::WithParamInterface<ChangeWhileFilling> {};
+
+// A change while the list is still filling: the rows from the first line it touched give way
+// and come back, and the list ends as a whole check of the work as it is then.
+TEST_P(ChangesWhileFilling, EndAsTheWholeCheckOfTheWorkThen) {
+  load(many_rooms(300));
+  AreaCheck& window = bench.area_check();
+  while (!window.filling()) window.refresh_if_changed(2);
+  while (window.problems.count() < 60) window.refresh_if_changed(2);
+  const int chosen = window.problems.index_of("szoba r1050: ok");
+  ASSERT_GE(chosen, 0);
+  window.problems.user_select(chosen);
+  GetParam().act(bench);
+  for (int calls = 0; calls < 10000; ++calls)
+    if (!window.refresh_if_changed(2)) break;
+  EXPECT_FALSE(window.filling());
+  EXPECT_EQ(window.problems.items(), whole_check_texts(bench));
+  EXPECT_EQ(window.lines().size(), window.problems.count());
+  EXPECT_EQ(window.problems.selected_text(), GetParam().chosen_stays ? "szoba r1050: ok" : "");
+}
+
+void run(Workbench& bench, const std::function<void(Work&)>& change) {
+  bench.app().run_event([&] { change(bench.app().work()); });
+}
+
+const ChangeWhileFilling kChangesWhileFilling[] = {
+    {"room_deleted_above", [](Workbench& b) { run(b, [](Work& w) { delete_room(w, "r1003"); }); },
+     true},
+    {"room_deleted_far_below",
+     [](Workbench& b) { run(b, [](Work& w) { delete_room(w, "r1290"); }); }, true},
+    {"key_gone", [](Workbench& b) { run(b, [](Work& w) { delete_item(w, "kulcs"); }); }, true},
+    {"creator_refused", [](Workbench& b) { run(b, [](Work& w) { setup_data(w).name.clear(); }); },
+     true},
+    {"new_work", [](Workbench& b) { b.app().run_event([&] { b.app().menu_bar().choose("j1"); }); },
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Check, ChangesWhileFilling, ::testing::ValuesIn(kChangesWhileFilling),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// F7 finishes at once what is still on its way to the list.
+TEST_F(AreaCheckTest, F7WhileTheListFillsListsEveryLineAtOnce) {
+  load(many_rooms(300));
+  AreaCheck& window = bench.area_check();
+  while (!window.filling()) window.refresh_if_changed(2);
+  choose("Ellenrzs1");
+  EXPECT_FALSE(window.filling());
+  EXPECT_EQ(window.problems.items(), whole_check_texts(bench));
 }
 
 }  // namespace

@@ -3,6 +3,13 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "model/storing.h"
+#include "temp_folder.h"
+#include "work_files.h"
+#include "workfile/workfile.h"
 
 #include "gui_fixture.h"
 
@@ -58,6 +65,30 @@ TEST_F(CheckWindowTest, TheListFollowsTheWork) {
   });
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return list->findItems("szoba pince: ok", Qt::MatchExactly).size() == 1; }));
+}
+
+// A work whose check has more lines than the list takes between two events: the lines come a
+// slice at a time, a change meanwhile is followed, and the list ends holding every line.
+TEST_F(CheckWindowTest, ABigWorksLinesFillTheListInSlicesAndFollowAChangeMeanwhile) {
+  const std::filesystem::path folder = tamo::testing::fresh_temp_folder("tamo_gui_big_check");
+  Work big = tamo::testing::clean_work();
+  for (int i = 0; i < 20000; ++i)
+    setup_room(big, "r" + std::to_string(i), "Egy szoba", i % 2 ? "Csendes szoba." : "");
+  const std::filesystem::path file = folder / "nagy.tamo";
+  std::ofstream(file, std::ios::binary) << workfile::encode_lines(workfile::work_lines(big));
+  program.open(file);
+  app::AreaCheck& check = program.bench().area_check();
+  auto* list = find<QListWidget>(window.page("areacheck"), "problems");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return check.filling() && list->count() > 0; }, 60000));
+  screen.run([this] { delete_room(app.work(), "r3"); });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !check.judging() && !check.filling(); }, 60000));
+  QApplication::processEvents();
+  ASSERT_EQ(static_cast<std::size_t>(list->count()), check.lines().size());
+  for (int row = 0; row < list->count(); ++row)
+    ASSERT_EQ(list->item(row)->text().toStdString(), check.lines()[row].text) << row;
+  EXPECT_TRUE(list->findItems("szoba r3:", Qt::MatchStartsWith).isEmpty());
+  EXPECT_EQ(program.bench().area_check().problem_count(), 10000u);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
