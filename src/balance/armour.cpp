@@ -17,8 +17,7 @@ std::string balarm(WorkingValues w, const std::string& type) {
                                                  w[Bonus::ero],  w[Bonus::allo],   w[Bonus::ugyi],
                                                  w[Bonus::iq],   w[Bonus::bolcsi], w[Bonus::kari],
                                                  w[Bonus::magi], w[Bonus::meri]};
-  for_rows_of(db.armsum, type,
-              [&](int row) { check_weighted_sum(db.armsum, row, weighted, w, verdict); });
+  for (int row : db.armsum.rows_of(type)) check_weighted_sum(db.armsum, row, weighted, w, verdict);
 
   check_band_caps(db.armband, type, w,
                   {{3, w.AC, false, sentence::kTooMuchArmour},
@@ -30,8 +29,7 @@ std::string balarm(WorkingValues w, const std::string& type) {
                    {9, w.ATTR, false, sentence::kTooMuchAttributes}},
                   verdict);
 
-  check_single_bonuses(
-      db.armstat, [&](const std::string& key) { return key == type; }, w, verdict);
+  check_single_bonuses(db.armstat, db.armstat.rows_of(type), w, verdict);
   return verdict;
 }
 

@@ -31,7 +31,7 @@ constexpr std::array<StatBonus, 13> kStatBonuses = {{
     {"stamina", Bonus::sp, "A tárgy túl sok staminát ad."},
 }};
 
-const StatBonus* find_stat(const std::string& stat) {
+const StatBonus* find_stat(std::string_view stat) {
   for (const StatBonus& s : kStatBonuses)
     if (s.stat == stat) return &s;
   return nullptr;
@@ -55,20 +55,18 @@ void check_weighted_sum(const Table& table, int row, std::span<const std::int64_
 
 void check_band_caps(const Table& table, const std::string& type, const WorkingValues& w,
                      std::initializer_list<BandCap> caps, std::string& verdict) {
-  for_rows_of(table, type, [&](int row) {
-    if (!B(table.integer(1, row), table.integer(2, row), static_cast<long double>(w.L))) return;
+  for (int row : table.rows_of(type)) {
+    if (!B(table.integer(1, row), table.integer(2, row), static_cast<long double>(w.L))) continue;
     for (const BandCap& cap : caps) {
       const std::int64_t cell = table.integer(cap.column, row);
       if (cap.is_minimum ? cap.value < cell : cap.value > cell) verdict = cap.sentence;
     }
-  });
+  }
 }
 
-void check_single_bonuses(const Table& table,
-                          const std::function<bool(const std::string& key)>& applies,
-                          const WorkingValues& w, std::string& verdict) {
-  for (int row = 0; row < table.rows(); ++row) {
-    if (!applies(table.text(0, row))) continue;
+void check_single_bonuses(const Table& table, std::span<const int> rows, const WorkingValues& w,
+                          std::string& verdict) {
+  for (int row : rows) {
     const StatBonus* stat = find_stat(table.text(1, row));
     if (!stat) continue;
     const std::int64_t value = w[stat->bonus];

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -30,17 +29,9 @@ struct BandCap {
 void check_band_caps(const Table& table, const std::string& type, const WorkingValues& w,
                      std::initializer_list<BandCap> caps, std::string& verdict);
 
-// Checks each row whose key passes `applies`: the named stat's bonus, unscaled and without
-// sign, against base + factor·L.
-void check_single_bonuses(const Table& table,
-                          const std::function<bool(const std::string& key)>& applies,
-                          const WorkingValues& w, std::string& verdict);
-
-// Rows of `table` whose key column equals `key`, in row order.
-template <typename F>
-void for_rows_of(const Table& table, const std::string& key, F&& each) {
-  for (int row = 0; row < table.rows(); ++row)
-    if (table.text(0, row) == key) each(row);
-}
+// Checks each of `rows` in order: the named stat's bonus, unscaled and without sign, against
+// base + factor·L.
+void check_single_bonuses(const Table& table, std::span<const int> rows, const WorkingValues& w,
+                          std::string& verdict);
 
 }  // namespace tamo::balance

@@ -20,6 +20,16 @@ Table::Table(std::vector<std::vector<std::string>> rows, int text_columns, Numbe
     }
     numbers_.push_back(std::move(converted));
   }
+  for (int row = 0; row < this->rows(); ++row) {
+    rows_by_key_[cells_[row].front()].push_back(row);
+    all_rows_.push_back(row);
+  }
+}
+
+std::span<const int> Table::rows_of(std::string_view key) const {
+  auto found = rows_by_key_.find(key);
+  if (found == rows_by_key_.end()) return {};
+  return found->second;
 }
 
 const std::string& Table::text(int column, int row) const {

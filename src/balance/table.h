@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tamo::balance {
@@ -22,9 +25,22 @@ class Table {
   std::int64_t integer(int column, int row) const;
   long double real(int column, int row) const;
 
+  // The rows whose key column (the first) holds `key`, in row order. A verdict reads a few
+  // rows of each table for every item, so they are found once, when the table is built.
+  std::span<const int> rows_of(std::string_view key) const;
+  // Every row, in order.
+  std::span<const int> all_rows() const { return all_rows_; }
+
  private:
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+
   std::vector<std::vector<std::string>> cells_;
   std::vector<std::vector<long double>> numbers_;
+  std::unordered_map<std::string, std::vector<int>, KeyHash, std::equal_to<>> rows_by_key_;
+  std::vector<int> all_rows_;
   int columns_ = 0;
   int text_columns_ = 0;
   Numbers kind_;

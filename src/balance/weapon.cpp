@@ -54,9 +54,11 @@ std::string balwea(WorkingValues w, const std::string& type, int two_handed_inde
                                                  w.AC0,          w[Bonus::ero],  w[Bonus::allo],
                                                  w[Bonus::ugyi], w[Bonus::iq],   w[Bonus::bolcsi],
                                                  w[Bonus::kari], w[Bonus::magi], w[Bonus::meri]};
-  for (int row = 0; row < db.weasum.rows(); ++row)
-    if (!two_handed || db.weasum.text(0, row) == "1")
-      check_weighted_sum(db.weasum, row, weighted, w, verdict);
+  // A two-handed weapon is held to the rows of the "1" set only.
+  const auto rows_in_force = [&two_handed](const Table& table) {
+    return two_handed ? table.rows_of("1") : table.all_rows();
+  };
+  for (int row : rows_in_force(db.weasum)) check_weighted_sum(db.weasum, row, weighted, w, verdict);
 
   if (type != "ij" && std::llabs(w.WC1 - w.WC2) > 7)
     verdict = "A tárgy sebzésének két érteke túlságosan eltérő.";
@@ -76,8 +78,7 @@ std::string balwea(WorkingValues w, const std::string& type, int two_handed_inde
 
   check_type_rules(w, type, two_handed, verdict);
 
-  check_single_bonuses(
-      db.weastat, [&](const std::string& set) { return !two_handed || set == "1"; }, w, verdict);
+  check_single_bonuses(db.weastat, rows_in_force(db.weastat), w, verdict);
   return verdict;
 }
 

@@ -14,9 +14,13 @@ int check_status(const std::vector<FileCheck>& files) {
 }
 
 std::string check_text(const FileCheck& file) {
-  std::string out = one_line(file.path) + "\n";
-  for (const check::ReportLine& line : check::report_lines(file.report))
-    out += one_line(line.text) + "\n";
+  std::string out;
+  append_one_line(out, file.path);
+  out += '\n';
+  for (const check::ReportLine& line : check::report_lines(file.report)) {
+    append_one_line(out, line.text);
+    out += '\n';
+  }
   return out;
 }
 

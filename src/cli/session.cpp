@@ -54,16 +54,21 @@ app::UnsavedAnswer Session::ask(const std::string&) {
 std::string one_line(std::string_view message) {
   std::string out;
   out.reserve(message.size());
-  for (std::size_t i = 0; i < message.size(); ++i) {
-    char c = message[i];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < message.size() && message[i + 1] == '\n') ++i;
-      out += ' ';
-    } else {
-      out += c;
-    }
+  append_one_line(out, message);
+  return out;
+}
+
+void append_one_line(std::string& out, std::string_view message) {
+  // A line break is ASCII, so no UTF-8 sequence spans one: the pieces between are made
+  // visible each on its own.
+  std::size_t from = 0;
+  for (std::size_t at = message.find_first_of("\r\n"); at != std::string_view::npos;
+       at = message.find_first_of("\r\n", from)) {
+    append_visible(out, message.substr(from, at - from));
+    out += ' ';
+    from = at + (message.compare(at, 2, "\r\n") == 0 ? 2 : 1);
   }
-  return visible(out);
+  append_visible(out, message.substr(from));
 }
 
 }  // namespace tamo::cli

@@ -52,5 +52,7 @@ class Session : app::MessageSink,
 
 // A message on one output line: its line breaks become blanks, and it is safe to show.
 std::string one_line(std::string_view message);
+// one_line(message) added to the end of `out`.
+void append_one_line(std::string& out, std::string_view message);
 
 }  // namespace tamo::cli

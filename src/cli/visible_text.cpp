@@ -34,7 +34,18 @@ bool is_utf8(std::string_view text) {
 std::string visible(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  append_visible(out, text);
+  return out;
+}
+
+void append_visible(std::string& out, std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
+    // A report is mostly plain ASCII: runs of it go across whole.
+    std::size_t plain = pos;
+    while (plain < text.size() && text[plain] >= 0x20 && text[plain] < 0x7F) ++plain;
+    out.append(text, pos, plain - pos);
+    pos = plain;
+    if (pos == text.size()) break;
     Utf8Char c = utf8_char_at(text, pos);
     if (c.valid && !is_control(c.code)) {
       out.append(text, pos, c.length);
@@ -48,7 +59,6 @@ std::string visible(std::string_view text) {
     }
     pos += c.length;
   }
-  return out;
 }
 
 }  // namespace tamo::cli

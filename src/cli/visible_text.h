@@ -24,5 +24,7 @@ inline bool is_control(char32_t c) {
 // The text as a terminal may safely show it: controls and bytes that are no UTF-8 become
 // visible escapes (`\x1b` for a byte or a C0 control, `\u0085` for a C1 control).
 std::string visible(std::string_view text);
+// visible(text) added to the end of `out`.
+void append_visible(std::string& out, std::string_view text);
 
 }  // namespace tamo::cli

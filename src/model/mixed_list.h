@@ -1,12 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/text.h"
@@ -27,10 +29,11 @@ class MixedList {
   using const_iterator = const dmixed*;
 
   MixedList() = default;
-  MixedList(const MixedList& other) { *this = other; }
-  MixedList& operator=(const MixedList& other);
-  MixedList(MixedList&&) noexcept = default;
-  MixedList& operator=(MixedList&&) noexcept = default;
+  MixedList(const MixedList& other) noexcept : store_(share(other.store_)) {}
+  MixedList& operator=(const MixedList& other) noexcept;
+  MixedList(MixedList&& other) noexcept : store_(std::exchange(other.store_, nullptr)) {}
+  MixedList& operator=(MixedList&& other) noexcept;
+  ~MixedList() { release(store_); }
 
   const_iterator begin() const { return store_ ? store_->entries() : nullptr; }
   const_iterator end() const { return begin() + size(); }
@@ -39,7 +42,7 @@ class MixedList {
   const dmixed& operator[](std::size_t i) const { return begin()[i]; }
 
   friend bool operator==(const MixedList& a, const MixedList& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    return a.store_ == b.store_ || std::equal(a.begin(), a.end(), b.begin(), b.end());
   }
 
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -59,32 +62,37 @@ class MixedList {
   };
   using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
   // Long lists (files may hold any number of entries) are searched through a key index,
-  // built on demand and dropped whenever entries move; short lists carry none. A copied
-  // list shares its source's index until either of them changes.
+  // built on demand and dropped whenever entries move; short lists carry none.
   static constexpr std::size_t kIndexFrom = 32;
   // One block: this header, then room for `capacity` entries, of which `size` are made.
+  // Copies of a list share its block until one of them changes (the editors copy a record's
+  // lists to and fro for every record shown); a shared block is never changed, so lists on
+  // other threads may read it, and its key index is published whole, once.
   struct Store {
+    std::atomic<std::size_t> refs{1};
     std::size_t size = 0;
     std::size_t capacity = 0;
-    std::shared_ptr<KeyIndex> index;
+    std::atomic<KeyIndex*> index{nullptr};
     dmixed* entries() { return reinterpret_cast<dmixed*>(this + 1); }
     const dmixed* entries() const { return reinterpret_cast<const dmixed*>(this + 1); }
   };
   static_assert(sizeof(Store) % alignof(dmixed) == 0);
-  struct Free {
-    void operator()(Store* store) const;
-  };
-  using StorePtr = std::unique_ptr<Store, Free>;
 
-  static StorePtr allocate(std::size_t capacity);
-  // Room for `more` entries after the present ones, making the store when there is none.
+  static Store* allocate(std::size_t capacity);
+  static Store* share(Store* store) noexcept;
+  static void release(Store* store) noexcept;
+  static void drop_index(Store& store) noexcept;
+  // The block, made this list's own first when others share it.
+  Store& own();
+  // Room for `more` entries after the present ones, in a block of this list's own, making
+  // the block when there is none.
   Store& reserve(std::size_t more);
   // add_mixed, taking the entry's strings.
   static void put(MixedList& list, dmixed entry);
 
   // A record holds many lists and most of them stay empty, so an empty list is one null
   // pointer and allocates nothing; a non-empty one is one allocation.
-  StorePtr store_;
+  Store* store_ = nullptr;
 };
 
 // The marker that ends a list in the work file; never accepted as a key.

@@ -51,6 +51,24 @@ TEST(BalanceTables, EveryCellMatchesTheReferenceTranscription) {
   expect_same(reference.at("weasum"), t.weasum, "weasum");
 }
 
+// A verdict reads only the rows its item's type keys; the key index must hand out exactly the
+// rows a scan of the key column finds, in row order (the last failing row decides).
+TEST(BalanceTables, RowsOfAKeyAreTheRowsHoldingIt) {
+  const BalanceTables& t = tables();
+  for (const Table* table :
+       {&t.armstat, &t.armband, &t.armsum, &t.weastat, &t.weaband, &t.weasum}) {
+    std::map<std::string, std::vector<int>> scanned;
+    for (int row = 0; row < table->rows(); ++row) scanned[table->text(0, row)].push_back(row);
+    for (const auto& [key, rows] : scanned) {
+      const std::span<const int> indexed = table->rows_of(key);
+      EXPECT_EQ(std::vector<int>(indexed.begin(), indexed.end()), rows) << key;
+    }
+    EXPECT_TRUE(table->rows_of("nincs ilyen").empty());
+    EXPECT_TRUE(table->rows_of("").empty());
+    EXPECT_EQ(table->all_rows().size(), static_cast<std::size_t>(table->rows()));
+  }
+}
+
 TEST(BalanceTables, DecimalCellsAreSixByteReals) {
   const BalanceTables& t = tables();
   EXPECT_EQ(t.weasum.text(0, 0), "1");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/json_writer.h"
+#include "cli/session.h"
 
 namespace tamo::cli {
 namespace {
@@ -46,6 +47,27 @@ TEST_P(VisibleText, ControlsNeverReachTheTerminal) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, VisibleText, ::testing::ValuesIn(kShown),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A message on one output line: each line break (CR LF, CR or LF) is one blank, whatever
+// stands beside it.
+TEST(OneLine, LineBreaksBecomeBlanksAndTheRestIsVisible) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\r\nb", "a b"},
+      {"a\n\rb", "a  b"},
+      {"\r\r\n\n", "   "},
+      {"vége\r", "vége "},
+      {"\x1b\r\n\x1b", "\\x1b \\x1b"},
+      {"\xc5\r\n\x91", "\\xc5 \\x91"},
+      {"ő\nő", "ő ő"},
+      {"", ""},
+  };
+  for (const auto& [message, shown] : cases) {
+    EXPECT_EQ(one_line(message), shown) << visible(message);
+    std::string out = "előtte ";
+    append_one_line(out, message);
+    EXPECT_EQ(out, "előtte " + shown);
+  }
+}
 
 }  // namespace
 }  // namespace tamo::cli

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <thread>
+
 namespace tamo {
 namespace {
 
@@ -139,6 +142,62 @@ TEST(MixedList, AddingAllTakesEachEntryAsAddingOneByOneWould) {
   EXPECT_EQ(copy.find("k1"), all.find("k1") + 1);
   EXPECT_EQ(copy.find("uj"), copy.size() - 1);
   EXPECT_EQ(all.find("uj"), MixedList::npos);
+}
+
+// Copies share their entries until one of them changes: every change, on either side, short
+// and long lists alike, must leave the other exactly as it was.
+TEST(MixedList, AChangeToACopyOrItsSourceNeverShowsInTheOther) {
+  const std::pair<const char*, std::function<void(MixedList&)>> changes[] = {
+      {"new key", [](MixedList& l) { add_mixed(l, "uj", "1"); }},
+      {"new value", [](MixedList& l) { add_mixed(l, "k1", "más"); }},
+      {"delete", [](MixedList& l) { delete_mixed(l, "k1"); }},
+      {"clear", [](MixedList& l) { clear_mixed(l); }},
+      {"add all",
+       [](MixedList& l) {
+         std::vector<dmixed> more{{Text("k2"), Text("x")}, {Text("uj"), Text("y")}};
+         add_mixed_all(l, more);
+       }},
+      {"copy over", [](MixedList& l) { copy_mixed(MixedList(), l); }},
+  };
+  for (int length : {3, 40}) {
+    MixedList source;
+    for (int i = 0; i < length; ++i) add_mixed(source, "k" + std::to_string(i), "v");
+    const Entries before = entries(source);
+    // The shared block's key index is made before any change.
+    ASSERT_EQ(source.find("k1"), 1u);
+    for (const auto& [name, change] : changes) {
+      for (bool change_the_copy : {true, false}) {
+        MixedList a = source;
+        MixedList b;
+        copy_mixed(a, b);
+        MixedList& changed = change_the_copy ? b : a;
+        const MixedList& kept = change_the_copy ? a : b;
+        change(changed);
+        EXPECT_EQ(entries(kept), before) << name << ", length " << length;
+        EXPECT_NE(entries(changed), before) << name << ", length " << length;
+        // Lookups on both sides answer for their own entries.
+        for (const dmixed& e : kept) EXPECT_EQ(kept[kept.find(e.key)].key, e.key) << name;
+        for (const dmixed& e : changed) EXPECT_EQ(changed[changed.find(e.key)].key, e.key) << name;
+      }
+    }
+    EXPECT_EQ(entries(source), before);
+  }
+}
+
+// Copies of a long list on several threads look keys up at once: the key index they share
+// is made once and read by all.
+TEST(MixedList, CopiesOnOtherThreadsFindTheirKeysAtOnce) {
+  MixedList source;
+  for (int i = 0; i < 500; ++i) add_mixed(source, "k" + std::to_string(i), std::to_string(i));
+  std::vector<std::thread> threads;
+  std::vector<int> found(4, 0);
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([copy = source, &count = found[t]] {
+      for (int i = 0; i < 500; ++i)
+        if (query_mixed(copy, "k" + std::to_string(i)) == std::to_string(i)) ++count;
+    });
+  for (std::thread& t : threads) t.join();
+  EXPECT_EQ(found, std::vector<int>(4, 500));
 }
 
 TEST(MixedList, StrtobIsTrueOnlyForTheTextOne) {

@@ -17,7 +17,7 @@ const SharedPanelNames kItemPanel{"item",      "Tárgy",    "itemfilename", "ite
                                   "b11",       "Új tárgy", "b14"};
 
 // A radio index as the work file holds it; only a hand-edited file holds no number there.
-std::optional<int> stored_index(const std::string& text) {
+std::optional<int> stored_index(std::string_view text) {
   try {
     return str2int(text);
   } catch (const ConversionError&) {
@@ -26,20 +26,22 @@ std::optional<int> stored_index(const std::string& text) {
 }
 
 // Shows a stored radio index. A stored text the group cannot show as it is (not a number, or
-// out of range) is told to the builder and returned, to be stored again until the builder
-// chooses; a text the group shows faithfully gives none.
-std::optional<std::string> show_stored_index(controls::RadioGroup& group, const std::string& text,
-                                             int fallback, const std::string& not_a_number,
-                                             const std::string& out_of_range, EditorHost& host) {
+// out of range) is told to the builder (`message(true)` when it is no number) and returned,
+// to be stored again until the builder chooses; a text the group shows faithfully gives none.
+// The messages are made only when told: every item shown passes here.
+template <class Message>
+std::optional<std::string> show_stored_index(controls::RadioGroup& group, std::string_view text,
+                                             int fallback, const Message& message,
+                                             EditorHost& host) {
   std::optional<int> index = stored_index(text);
   group.set_index(index.value_or(fallback));
   if (!index) {
-    host.debug(not_a_number);
+    host.debug(message(true));
   } else if (*index >= static_cast<int>(group.items().size()) || *index < -1) {
-    host.debug(out_of_range);
+    host.debug(message(false));
   }
   if (std::to_string(group.index()) == text) return std::nullopt;
-  return text;
+  return std::string(text);
 }
 
 }  // namespace
@@ -105,21 +107,27 @@ void ItemEditor::fill_filename_choices() {
 void ItemEditor::load(const ditem& stored) {
   // The kind first: it fills the type list and hides what the kind has not, and the texts
   // shown after it stay as stored.
-  const std::string kind = "(\"" + stored.is_weapon + "\")";
   std::optional<std::string> kept_kind = show_stored_index(
       is_weapon, stored.is_weapon, kind_index(ItemKind::armour),
-      "A tárgy típusa nem szám a munkafájlban " + kind + ", ezért páncélként jelenik meg.",
-      "A tárgy típusa a munkafájlban nincs a választhatók között " + kind +
-          ". Amíg nem választasz típust, a tárolt érték marad.",
+      [&stored](bool not_a_number) {
+        const std::string kind = "(\"" + stored.is_weapon + "\")";
+        return not_a_number ? "A tárgy típusa nem szám a munkafájlban " + kind +
+                                  ", ezért páncélként jelenik meg."
+                            : "A tárgy típusa a munkafájlban nincs a választhatók között " + kind +
+                                  ". Amíg nem választasz típust, a tárolt érték marad.";
+      },
       host_);
   texts_.show(stored);
   invisitem.set_checked(strtob(stored.invisitem));
-  const std::string hands = "(\"" + stored.two_handed + "\")";
   std::optional<std::string> kept_hands = show_stored_index(
       two_handed, stored.two_handed, 0,
-      "A fegyver kezessége nem szám a munkafájlban " + hands + ", ezért egykezesként jelenik meg.",
-      "A fegyver kezessége a munkafájlban nincs a választhatók között " + hands +
-          ". Amíg nem választasz, a tárolt érték marad.",
+      [&stored](bool not_a_number) {
+        const std::string hands = "(\"" + stored.two_handed + "\")";
+        return not_a_number ? "A fegyver kezessége nem szám a munkafájlban " + hands +
+                                  ", ezért egykezesként jelenik meg."
+                            : "A fegyver kezessége a munkafájlban nincs a választhatók között " +
+                                  hands + ". Amíg nem választasz, a tárolt érték marad.";
+      },
       host_);
   kept_kind_ = std::move(kept_kind);
   kept_hands_ = std::move(kept_hands);
