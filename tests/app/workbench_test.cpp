@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
+#include "model/storing.h"
+#include "temp_folder.h"
 #include "work_builder.h"
 #include "work_files.h"
 
@@ -170,6 +172,31 @@ TEST_F(WorkbenchTest, ClickingARoomOnTheMapOpensItInTheRoomPanel) {
   EXPECT_EQ(bench.room_editor().filename.text(), "kapu");
   ASSERT_FALSE(console_lines().empty());
   EXPECT_EQ(console_lines().front(), "kapu");
+}
+
+// Typing the panel has not stored is unsaved work even when the work itself was just saved.
+TEST_F(WorkbenchTest, LeavingAsksBeforeRoomEditsNotYetStoredAreLost) {
+  std::filesystem::path folder = tamo::testing::fresh_temp_folder("tamo_bench_pending");
+  set_creator(bench.work(), "pelda", "valaki", "valaki@example.org");
+  bench.app().set_work_folder(folder);
+  bench.app().Ments1Click();
+  ASSERT_FALSE(bench.app().work_changed());
+  bench.map_open_room("kapu");
+  bench.room_editor().short_.type(" es a fal");
+  ASSERT_TRUE(bench.app().pending_edits());
+
+  platform.answer = UnsavedAnswer::cancel;
+  bench.app().quit();
+  EXPECT_FALSE(bench.app().FormCloseQuery());
+  bench.app().j1Click();
+  EXPECT_EQ(platform.questions, std::vector<std::string>(3, std::string(kMsgUnsaved)));
+  EXPECT_FALSE(bench.app().finished());
+  EXPECT_EQ(bench.room_editor().short_.text(), "A kapu elott es a fal");
+
+  platform.answer = UnsavedAnswer::discard;
+  bench.app().quit();
+  EXPECT_TRUE(bench.app().finished());
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(WorkbenchTest, TheMapNeverReplacesRoomEditsNotYetStored) {
