@@ -492,9 +492,10 @@ bool Application::pending_edits() const {
   return false;
 }
 
+// Typing a panel has not stored is lost as surely as an unsaved work, so it is asked about too.
 bool Application::may_discard_work() {
   if (!work_changed() && !pending_edits()) return true;
-  return !work_changed() || ask_about_unsaved_work();
+  return ask_about_unsaved_work();
 }
 
 bool Application::ask_about_unsaved_work() {

@@ -346,6 +346,20 @@ void Workbench::open_creature(const dmons& creature) {
   monster_.show_creature(creature);
 }
 
+// The builder's typing is never replaced by a stored record; their own record only comes
+// forward as it is.
+bool Workbench::keeps_room_edits(const droom& room, bool to_front) {
+  if (!room_.pending_edits()) return false;
+  if (may_turn_to(room_.filename, true, room.filename) && to_front) room_.room.show();
+  return true;
+}
+
+bool Workbench::keeps_creature_edits(const dmons& creature) {
+  if (!monster_.pending_edits()) return false;
+  if (may_turn_to(monster_.panel.filename, true, creature.filename)) monster_.panel.form.show();
+  return true;
+}
+
 void Workbench::focus_input() {
   app_.focus().set(&mud_.inmud);
 }

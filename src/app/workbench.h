@@ -62,6 +62,8 @@ class Workbench : public testconsole::ConsoleHost {
   void show_console() override;
   void open_room(const droom& room, bool to_front) override;
   void open_creature(const dmons& creature) override;
+  bool keeps_room_edits(const droom& room, bool to_front) override;
+  bool keeps_creature_edits(const dmons& creature) override;
   void focus_input() override;
 
  private:

@@ -17,6 +17,10 @@ class ConsoleHost {
   // Brings the creature panel to the front and fills its fields and choice lists from the
   // creature, the file name first.
   virtual void open_creature(const dmons& creature) = 0;
+  // Asked before a record replaces a panel's fields: true when the panel holds edits its
+  // "Kész" has not stored, which then stay as they are (the host tells the builder why).
+  virtual bool keeps_room_edits(const droom&, bool /*to_front*/) { return false; }
+  virtual bool keeps_creature_edits(const dmons&) { return false; }
   // Gives the console's input line the keyboard focus.
   virtual void focus_input() = 0;
 };

@@ -113,6 +113,7 @@ void Console::kill(const dmons& creature) {
 }
 
 void Console::edit_creature(const dmons& creature) {
+  if (host_.keeps_creature_edits(creature)) return;
   host_.open_creature(creature);
   copy_mixed(creature.ids, work_.tmpmons.ids);
   copy_mixed(creature.speech, work_.tmpmons.speech);

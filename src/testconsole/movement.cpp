@@ -26,6 +26,7 @@ void Console::check_pre_exit(const droom& room, std::string_view exit) {
 }
 
 void Console::open_in_room_editor(const droom& room, bool to_front) {
+  if (host_.keeps_room_edits(room, to_front)) return;
   host_.open_room(room, to_front);
   droom& copy = work_.tmproom;
   copy_mixed(room.items, copy.items);

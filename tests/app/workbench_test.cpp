@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
+#include "model/storing.h"
+#include "temp_folder.h"
 #include "work_builder.h"
 #include "work_files.h"
 
@@ -170,6 +172,63 @@ TEST_F(WorkbenchTest, ClickingARoomOnTheMapOpensItInTheRoomPanel) {
   EXPECT_EQ(bench.room_editor().filename.text(), "kapu");
   ASSERT_FALSE(console_lines().empty());
   EXPECT_EQ(console_lines().front(), "kapu");
+}
+
+// Typing the panel has not stored is unsaved work even when the work itself was just saved.
+TEST_F(WorkbenchTest, LeavingAsksBeforeRoomEditsNotYetStoredAreLost) {
+  std::filesystem::path folder = tamo::testing::fresh_temp_folder("tamo_bench_pending");
+  set_creator(bench.work(), "pelda", "valaki", "valaki@example.org");
+  bench.app().set_work_folder(folder);
+  bench.app().Ments1Click();
+  ASSERT_FALSE(bench.app().work_changed());
+  bench.map_open_room("kapu");
+  bench.room_editor().short_.type(" es a fal");
+  ASSERT_TRUE(bench.app().pending_edits());
+
+  platform.answer = UnsavedAnswer::cancel;
+  bench.app().quit();
+  EXPECT_FALSE(bench.app().FormCloseQuery());
+  bench.app().j1Click();
+  EXPECT_EQ(platform.questions, std::vector<std::string>(3, std::string(kMsgUnsaved)));
+  EXPECT_FALSE(bench.app().finished());
+  EXPECT_EQ(bench.room_editor().short_.text(), "A kapu elott es a fal");
+
+  platform.answer = UnsavedAnswer::discard;
+  bench.app().quit();
+  EXPECT_TRUE(bench.app().finished());
+  std::filesystem::remove_all(folder);
+}
+
+// Walking and "sz" fill the room panel, and "szerkeszt" the creature panel, only when the
+// panel holds nothing its "Kész" has not stored.
+TEST_F(WorkbenchTest, TheConsoleNeverReplacesEditsNotYetStored) {
+  editors::RoomEditor& room = bench.room_editor();
+  bench.map_open_room("kapu");
+  room.short_.type(" es a fal");
+  bench.app().Teszt1Click();
+  type_command("k");
+  EXPECT_EQ(bench.work().current_room, room_exists(bench.work(), "udvar")) << "the walk goes on";
+  EXPECT_EQ(room.filename.text(), "kapu");
+  EXPECT_EQ(room.short_.text(), "A kapu elott es a fal");
+  EXPECT_EQ(query_mixed(bench.work().tmproom.exits, "kelet"), "udvar");
+  EXPECT_EQ(platform.messages.size(), 1u) << "the builder is told why the panel stayed";
+
+  type_command("ny");
+  type_command("sz");
+  EXPECT_EQ(front_panel(bench.app()), "room") << "its own room comes forward as it is";
+  EXPECT_EQ(room.short_.text(), "A kapu elott es a fal");
+
+  editors::MonsterEditor& m = bench.monster_editor();
+  bench.app().llny1Click();
+  m.panel.filename.user_set_text("ork");
+  m.panel.name.type(" vezer");
+  dmons* troll = setup_mons(bench.work(), "troll", tamo::testing::ork_texts());
+  add_mixed(troll->ids, "ork", "ork");
+  add_mixed(setup_room_named(bench.work(), "kapu")->contents, "troll", "1");
+  bench.app().Teszt1Click();
+  type_command("szerkeszt ork");
+  EXPECT_EQ(m.panel.filename.text(), "ork");
+  EXPECT_EQ(m.panel.name.text(), "Ork vezer");
 }
 
 TEST_F(WorkbenchTest, TheMapNeverReplacesRoomEditsNotYetStored) {
