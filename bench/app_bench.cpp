@@ -48,12 +48,12 @@ void set_counters(benchmark::State& state, const fs::path& file) {
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());
 }
 
-// What `tamo-cli resave` does, minus printing.
+// What `tamo-cli resave --replace` does, minus printing: each run replaces the last one's file.
 int resave(const fs::path& file, const fs::path& folder) {
   cli::Session session;
   std::ostringstream out;
   std::ostringstream err;
-  return cli::resave(session, {file.string(), folder.string()}, out, err);
+  return cli::resave(session, {file.string(), folder.string(), true}, out, err);
 }
 
 double children_cpu_ms() {

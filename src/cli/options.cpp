@@ -84,6 +84,8 @@ Command parse_resave(const std::vector<std::string>& args) {
       resave.out_dir = args[++i];
     } else if (a.starts_with("--out=")) {
       resave.out_dir = a.substr(6);
+    } else if (a == "--replace") {
+      resave.replace = true;
     } else if (is_option(a)) {
       return unknown_option(a);
     } else if (have_file) {
@@ -127,8 +129,8 @@ const char* usage_text() {
          "      készítő adatait úgy, ahogy a \"Mentés\"\n"
          "  tamo-cli play FÁJL [--start SZOBA] [--color=auto|always|never]\n"
          "      a teszt konzol: a szabványos bemenet minden sora egy parancs\n"
-         "  tamo-cli resave FÁJL [--out MAPPA]\n"
-         "      betölti és újra elmenti a munkát\n"
+         "  tamo-cli resave FÁJL [--out MAPPA] [--replace]\n"
+         "      betölti és újra elmenti a munkát; más fájlt csak --replace mellett ír felül\n"
          "  tamo-cli map FÁJL [--out KÉP.svg|KÉP.png] [--start SZOBA]\n"
          "      a terület térképe: szövegként, vagy --out esetén képként\n"
          "  tamo-cli --help | --version\n"

@@ -23,6 +23,8 @@ struct PlayCommand {
 struct ResaveCommand {
   std::string file;
   std::string out_dir = ".";
+  // A file the work did not come from is replaced only when asked for: it may hold another work.
+  bool replace = false;
 };
 
 // tamo-cli map: the layout as text, or a picture when --out names one.

@@ -14,6 +14,7 @@ void print_messages(const Session& session, std::size_t from, std::ostream& err)
 
 int resave(Session& session, const ResaveCommand& command, std::ostream& out, std::ostream& err) {
   app::Application& app = session.app();
+  session.allow_replacing(command.replace);
   app.set_save_folder(workfile::utf8_path(command.out_dir));
   bool whole = session.open(workfile::utf8_path(command.file));
   print_messages(session, 0, err);

@@ -47,6 +47,13 @@ std::optional<std::filesystem::path> Session::choose_save(const app::SaveFileReq
   return std::nullopt;
 }
 
+bool Session::ask_replace(const std::string& question) {
+  if (replacing_allowed_) return true;
+  messages_.push_back(question);
+  messages_.push_back("tamo-cli: nem írom felül; a --replace kapcsolóval felülírható.");
+  return false;
+}
+
 app::UnsavedAnswer Session::ask(const std::string&) {
   return app::UnsavedAnswer::discard;
 }

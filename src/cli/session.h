@@ -35,6 +35,11 @@ class Session : app::MessageSink,
   // loading) is no message to go on after and leaves the event to the caller.
   void run_event(const std::function<void()>& handler);
 
+  // How a save answers the question before it replaces a file the work did not come from.
+  // Nobody is there to ask: unless the caller allowed it, the answer is no, and the question
+  // stays among the messages with the refusal.
+  void allow_replacing(bool allowed) { replacing_allowed_ = allowed; }
+
   std::size_t message_count() const { return messages_.size(); }
   // The messages shown since there were `from` of them.
   std::vector<std::string> messages_from(std::size_t from) const;
@@ -44,8 +49,9 @@ class Session : app::MessageSink,
   std::optional<std::filesystem::path> choose(const app::OpenFileRequest&) override;
   app::UnsavedAnswer ask(const std::string&) override;
   std::optional<std::filesystem::path> choose_save(const app::SaveFileRequest&) override;
-  bool ask_replace(const std::string&) override { return true; }
+  bool ask_replace(const std::string& question) override;
 
+  bool replacing_allowed_ = false;
   std::vector<std::string> messages_;
   app::Workbench bench_;
 };

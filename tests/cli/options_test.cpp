@@ -28,7 +28,9 @@ TEST(Options, Play) {
 TEST(Options, Resave) {
   auto r = std::get<ResaveCommand>(parse({"resave", "w.tamo", "--out=/tmp/x"}));
   EXPECT_EQ(r.out_dir, "/tmp/x");
+  EXPECT_FALSE(r.replace);
   EXPECT_EQ(std::get<ResaveCommand>(parse({"resave", "w.tamo"})).out_dir, ".");
+  EXPECT_TRUE(std::get<ResaveCommand>(parse({"resave", "--replace", "w.tamo"})).replace);
 }
 
 TEST(Options, UsageErrorsAreOneLine) {

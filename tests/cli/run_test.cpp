@@ -220,6 +220,39 @@ TEST_F(RunCli, ResaveWritesTheSameBytesAndNamesTheFile) {
   EXPECT_EQ(after, before);
 }
 
+// Nobody is there to answer "Felülírod?": a file the work did not come from may hold another
+// work, so it stays unless --replace says otherwise; the work's own file is simply saved.
+TEST_F(RunCli, ResaveReplacesAnotherFileOnlyWhenToldTo) {
+  std::filesystem::path source = write_work(clean_work(), "forras.tamo");
+  std::filesystem::create_directories(folder / "ki");
+  const std::filesystem::path target = folder / "ki" / "pelda.tamo";
+  const std::string other = "ROOMBEGIN\r\nROOMFILENAME\r\nmas\r\nROOMEND\r\n";
+  std::ofstream(target, std::ios::binary) << other;
+  auto held = [&target] {
+    std::ifstream in(target, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+  };
+
+  Outcome refused = run_cli({"resave", path(source), "--out", path(folder / "ki")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_EQ(refused.err, "Már van „" + path(target) +
+                             "” fájl, de ez a munka nem abból való: más munka is lehet benne. "
+                             "Felülírod?\ntamo-cli: nem írom felül; a --replace kapcsolóval "
+                             "felülírható.\n");
+  EXPECT_EQ(held(), other);
+
+  Outcome replaced = run_cli({"resave", path(source), "--out", path(folder / "ki"), "--replace"});
+  EXPECT_EQ(replaced.status, 0);
+  EXPECT_EQ(replaced.out, path(target) + "\n");
+  std::ifstream in(source, std::ios::binary);
+  EXPECT_EQ(held(), std::string((std::istreambuf_iterator<char>(in)), {}));
+
+  Outcome own = run_cli({"resave", path(target), "--out", path(folder / "ki")});
+  EXPECT_EQ(own.status, 0) << own.err;
+  EXPECT_EQ(own.err, "A mentés befejeződött.\n");
+}
+
 TEST_F(RunCli, ResaveRefusedWithoutCreatorName) {
   Work w = clean_work();
   setup_data(w).name.clear();
