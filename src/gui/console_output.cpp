@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -13,6 +14,21 @@
 #include <QTextCursor>
 
 namespace tamo::gui {
+
+namespace {
+
+// Whether every character takes the width of every other, as on a terminal. Some fixed-width
+// faces (Noto Sans Mono) do not say so of themselves, so the widths are measured.
+bool keeps_columns(const QFont& font) {
+  if (QFontInfo(font).fixedPitch()) return true;
+  const QFontMetricsF metrics(font);
+  const qreal width = metrics.horizontalAdvance(QChar('M'));
+  for (QChar c : QString::fromUtf8("il.W őÁ_"))
+    if (metrics.horizontalAdvance(c) != width) return false;
+  return true;
+}
+
+}  // namespace
 
 QFont terminal_font() {
   const int pixels = 13;
@@ -23,7 +39,7 @@ QFont terminal_font() {
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPixelSize(pixels);
-  if (QFontInfo(font).fixedPitch()) return font;
+  if (keeps_columns(font)) return font;
   // A matcher that ignores the hints still knows the desktop's fixed-pitch font.
   font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPixelSize(pixels);

@@ -1,4 +1,5 @@
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -97,9 +98,12 @@ TEST_F(ConsoleViewTest, LooksLikeAGameTerminal) {
     SCOPED_TRACE(w->objectName().toStdString());
     EXPECT_EQ(w->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(w->palette().color(QPalette::Text), QColor(Qt::white));
-    // What the font matcher picked on this machine, whichever faces it has.
+    // What the font matcher picked on this machine, whichever faces it has, keeps columns.
     QFontInfo font(w->font());
-    EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
+    const QFontMetricsF metrics(w->font());
+    for (QChar c : QString::fromUtf8("iW. őÁ_"))
+      EXPECT_EQ(metrics.horizontalAdvance(c), metrics.horizontalAdvance(QChar('M')))
+          << font.family().toStdString() << " " << QString(c).toStdString();
     EXPECT_EQ(font.pixelSize(), 13);
   }
   EXPECT_EQ(outmud->frameShape(), QFrame::NoFrame);
