@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/string_hash.h"
+
 namespace tamo::balance {
 
 // One balance table: cells addressed by column and row. Cells keep their text; the numeric
@@ -32,14 +34,9 @@ class Table {
   std::span<const int> all_rows() const { return all_rows_; }
 
  private:
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-
   std::vector<std::vector<std::string>> cells_;
   std::vector<std::vector<long double>> numbers_;
-  std::unordered_map<std::string, std::vector<int>, KeyHash, std::equal_to<>> rows_by_key_;
+  std::unordered_map<std::string, std::vector<int>, StringHash, std::equal_to<>> rows_by_key_;
   std::vector<int> all_rows_;
   int columns_ = 0;
   int text_columns_ = 0;

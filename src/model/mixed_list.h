@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/string_hash.h"
 #include "model/text.h"
 
 namespace tamo {
@@ -56,11 +57,7 @@ class MixedList {
   friend void clear_mixed(MixedList&);
   friend void copy_mixed(const MixedList&, MixedList&);
 
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-  using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
+  using KeyIndex = std::unordered_map<std::string, std::size_t, StringHash, std::equal_to<>>;
   // Long lists (files may hold any number of entries) are searched through a key index,
   // built on demand and dropped whenever entries move; short lists carry none.
   static constexpr std::size_t kIndexFrom = 32;

@@ -13,13 +13,9 @@
 #include <vector>
 
 #include "model/bulk_memory.h"
+#include "model/string_hash.h"
 
 namespace tamo {
-
-struct StringHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
 
 // Storage for many objects of one type, cut from chunks that grow with the list, so that a work
 // of a million small records does not pay a heap block for each. Addresses stay put until the
